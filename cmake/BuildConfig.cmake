@@ -1,0 +1,16 @@
+# Hosts and credentials are build configuration. Credentials default to empty;
+# never commit a real key. Every service endpoint can also be replaced at run
+# time with the environment variable TALKVANE_URL_<NAME> (a whole URL).
+
+# Endpoints Talkvane talks to (whole URLs, scheme included).
+set(TALKVANE_URL_MANAGEMENT "" CACHE STRING "Base URL of the maker's management server")
+
+# Public sites opened in the user's browser (bare host names, no scheme).
+set(TALKVANE_HOST_SEARCH_BAIDU "www.baidu.com" CACHE STRING "Chinese web search host")
+set(TALKVANE_HOST_SEARCH_GOOGLE "www.google.com" CACHE STRING "International web search host")
+set(TALKVANE_HOST_PORTAL_HAO123 "www.hao123.com" CACHE STRING "Chinese start portal host")
+set(TALKVANE_HOST_PORTAL_BING "www.bing.com" CACHE STRING "International start portal host")
+set(TALKVANE_HOST_PORTAL_YANDEX "yandex.com" CACHE STRING "Russian start portal host")
+
+configure_file(${CMAKE_CURRENT_LIST_DIR}/build_config.h.in
+               ${CMAKE_BINARY_DIR}/generated/build_config.h @ONLY)

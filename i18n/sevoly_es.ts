@@ -1,0 +1,39 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="zh_CN">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>鼠标设置</source>
+        <translation>Ajustes del ratón</translation>
+    </message>
+    <message>
+        <source>日志目录</source>
+        <translation>Carpeta de registros</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>最大化</source>
+        <translation>Maximizar</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>确定退出此程序吗?</source>
+        <translation>¿Seguro que quieres salir de Talkvane?</translation>
+    </message>
+</context>
+</TS>

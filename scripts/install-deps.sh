@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Talkvane needs to build, run and test.
+# Idempotent: packages already present are skipped, and `apt-get update` runs
+# at most once, only when something is missing.
+#
+#   scripts/install-deps.sh          build + run packages
+#   scripts/install-deps.sh --test   also what the test suite needs
+set -euo pipefail
+
+build_pkgs=(
+  cmake ninja-build g++ pkg-config
+  qtbase5-dev qttools5-dev qttools5-dev-tools qt5-image-formats-plugins
+  libcurl4-openssl-dev libssl-dev
+  libx11-dev
+  fontconfig
+)
+test_pkgs=(
+  xvfb xauth
+)
+
+want=("${build_pkgs[@]}")
+if [[ "${1:-}" == "--test" ]]; then
+  want+=("${test_pkgs[@]}")
+fi
+
+missing=()
+for p in "${want[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+
+if [[ ${#missing[@]} -eq 0 ]]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+if [[ $(id -u) -ne 0 ]]; then
+  sudo_cmd=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update
+"${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The two process-wide Qt message handlers. Either may be installed at any
+// time (start-up, the logging switch); both are safe to call from any thread.
+
+// One line per message in "Log.txt" beside the executable, rotated at 10 MiB.
+void fileMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &msg);
+
+// One line per message on standard error.
+void consoleMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &msg);
+
+namespace LogFile {
+
+constexpr qint64 kRotateAtBytes = 10 * 1024 * 1024;  // 10,485,760
+constexpr qint64 kKeepBytes = 1024 * 1024;           // 1,048,576
+
+QString path();  // appDir + "/Log.txt"
+
+// The exact line the file handler writes for a message, without "\r\n".
+QString formatLine(QtMsgType type, const QMessageLogContext &context, const QString &msg);
+
+}  // namespace LogFile

@@ -1,0 +1,63 @@
+#include "inifileinf.h"
+
+#include "utils/app_paths.h"
+
+#include <QDebug>
+#include <QSettings>
+
+namespace {
+const QString kCmdKey = QStringLiteral("cmdkey");
+}
+
+QString IniFileInf::optionFilePath()
+{
+    return AppPaths::inAppDir(QStringLiteral("option.ini"));
+}
+
+QString IniFileInf::cmdKeyFilePath()
+{
+    return AppPaths::inAppDir(QStringLiteral("cmdkey.ini"));
+}
+
+QString IniFileInf::get_keydefine(const QString &key)
+{
+    QSettings settings(optionFilePath(), QSettings::IniFormat);
+    const QString value = settings.value(key).toString();
+    qDebug() << "get key:" << key << "," << value;
+    return value;
+}
+
+void IniFileInf::set_keydefine(const QString &key, const QString &value)
+{
+    qDebug() << "保存配置:" << key << "," << value;
+    QSettings settings(optionFilePath(), QSettings::IniFormat);
+    if (settings.value(key).toString() == value) {
+        qDebug() << "数值一样不修改文件";
+        return;
+    }
+    settings.setValue(key, value);
+    settings.sync();
+}
+
+void IniFileInf::saveAllConfig(const QHash<QString, QString> &values)
+{
+    QSettings settings(optionFilePath(), QSettings::IniFormat);
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        qDebug() << "保存配置:" << it.key() << "," << it.value();
+        settings.setValue(it.key(), it.value());
+    }
+    settings.sync();
+}
+
+void IniFileInf::saveCmdKey(const QString &text)
+{
+    QSettings settings(cmdKeyFilePath(), QSettings::IniFormat);
+    settings.setValue(kCmdKey, text);
+    settings.sync();
+}
+
+QString IniFileInf::getCmdKey()
+{
+    QSettings settings(cmdKeyFilePath(), QSettings::IniFormat);
+    return settings.value(kCmdKey).toString();
+}

@@ -1,0 +1,116 @@
+#include "build_config.h"
+#include "core/log/message_handlers.h"
+#include "core/setting/inifileinf.h"
+#include "core/setting/language_defaults.h"
+#include "core/setting/translation_loader.h"
+#include "mainwindow.h"
+#include "platform/crash_handler.h"
+#include "platform/session.h"
+#include "singleapplication.h"
+#include "utils/app_paths.h"
+#include "utils/device_file_utils.h"
+#include "widget/iconfont/iconfont.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFontDatabase>
+#include <QSysInfo>
+#include <QTranslator>
+
+#include <curl/curl.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+void useApplicationFont()
+{
+    const int id = QFontDatabase::addApplicationFont(
+        QStringLiteral(":/resources/fonts/DroidSansFallback.ttf"));
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    if (families.isEmpty()) {
+        qWarning() << "application font could not be registered";
+        return;
+    }
+    QApplication::setFont(QFont(families.first()));
+}
+
+void installLogHandler()
+{
+    const QString isLog = IniFileInf::get_keydefine(QStringLiteral("isLog"));
+    qDebug() << "program init 1:" << isLog;
+    if (isLog == QLatin1String("1")) {
+        qDebug() << "program init 1";
+        qInstallMessageHandler(fileMessageHandler);
+    } else {
+        qDebug() << "program init 2";
+        qInstallMessageHandler(consoleMessageHandler);
+    }
+}
+
+void applyStyleSheet(QApplication &app)
+{
+    QFile qss(QStringLiteral(":/resources/style/appstyles.qss"));
+    if (qss.open(QIODevice::ReadOnly))
+        app.setStyleSheet(QString::fromUtf8(qss.readAll()));
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    std::string noDisplay;
+    if (!platform::guiSessionAvailable(noDisplay)) {
+        std::fprintf(stderr, "Talkvane: %s\n", noDisplay.c_str());
+        return 2;
+    }
+
+    const std::string plugins = platform::preferredMultimediaPlugins();
+    if (!plugins.empty())
+        qputenv("QT_MULTIMEDIA_PREFERRED_PLUGINS", plugins.c_str());
+    QCoreApplication::setApplicationVersion(QStringLiteral(TALKVANE_VERSION));
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+
+    auto app = std::make_unique<SingleApplication>(argc, argv);
+    useApplicationFont();
+    installLogHandler();
+    qDebug() << "\n\n\n\n\n\n\nprogram init" << QCoreApplication::applicationVersion()
+             << QSysInfo::prettyProductName();
+
+    if (app->isRunning())
+        return 1;
+
+    platform::CrashHandler::instance().setDumpPath(
+        AppPaths::inAppDir(QStringLiteral("Dump/")).toStdString(), TALKVANE_VERSION);
+    applyStyleSheet(*app);
+
+    auto translator = std::make_unique<QTranslator>();
+    if (UiTranslation::load(*translator))
+        QCoreApplication::installTranslator(translator.get());
+    if (DeviceFileUtils::checkFirstRunByFile(QStringLiteral("main")))
+        setLangConfig(translator->language());
+
+    IconFont::instance().initFontAwesome();
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    curl_global_init(CURL_GLOBAL_ALL);
+    qDebug() << "curl global init";
+
+    auto window = std::make_unique<MainWindow>();
+    app->mainWidget = window.get();
+    window->show();
+    app->exec();
+
+    curl_global_cleanup();
+    qInstallMessageHandler(nullptr);
+    app->mainWidget = nullptr;
+    window.reset();
+    QCoreApplication::removeTranslator(translator.get());
+    translator.reset();
+    app.reset();
+    return 0;
+}

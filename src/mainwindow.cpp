@@ -1,0 +1,169 @@
+#include "mainwindow.h"
+
+#include "utils/app_paths.h"
+#include "widget/iconfont/iconfont.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QSystemTrayIcon>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton *headerButton(const QString &icon, const QString &objectName)
+{
+    auto *button = new QPushButton;
+    button->setObjectName(objectName);
+    button->setIcon(IconFont::instance().icon(icon));
+    button->setFixedSize(32, 28);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget *parent) : FramelessWindow(parent)
+{
+    setObjectName(QStringLiteral("FramelessWnd"));
+    setWindowTitle(QStringLiteral("Talkvane"));
+    m_trayIcon = new QSystemTrayIcon(this);
+    setupUi();
+}
+
+void MainWindow::setupUi()
+{
+    // Tray first: it is how the user gets back to a hidden window.
+    m_trayMenu = new QMenu(this);
+    m_showAction = m_trayMenu->addAction(QString(), this, &MainWindow::windowShow);
+    m_logFolderAction = m_trayMenu->addAction(QString(), this, &MainWindow::openLogFolder);
+    m_quitAction = m_trayMenu->addAction(QString(), this, &MainWindow::quit);
+    m_trayIcon->setContextMenu(m_trayMenu);
+    const QIcon appIcon = IconFont::instance().icon(QStringLiteral("fa-solid fa-computer-mouse"),
+                                                    QColor(0x2f, 0x6b, 0xff));
+    m_trayIcon->setIcon(appIcon);
+    setWindowIcon(appIcon);
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger)
+                    windowShow();
+            });
+    m_trayIcon->show();
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        qWarning() << "no notification area in this session; closing the window minimises it";
+
+    auto *central = new QWidget;
+    central->setObjectName(QStringLiteral("widgetCentral"));
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildHeader());
+    m_pages = new QStackedWidget;
+    m_pages->setObjectName(QStringLiteral("stackedPages"));
+    layout->addWidget(m_pages, 1);
+    setCentralWidget(central);
+
+    QFile style(QStringLiteral(":/resources/style/mainwindow.qss"));
+    if (style.open(QIODevice::ReadOnly))
+        setStyleSheet(QString::fromUtf8(style.readAll()));
+
+    resize(1100, 720);
+    retranslateUi();
+}
+
+QWidget *MainWindow::buildHeader()
+{
+    auto *header = new QWidget;
+    header->setObjectName(QStringLiteral("widgetHeader"));
+    auto *row = new QHBoxLayout(header);
+    row->setContentsMargins(16, 6, 8, 6);
+    m_title = new QLabel(QStringLiteral("Talkvane"));
+    m_title->setObjectName(QStringLiteral("labelTitle"));
+    row->addWidget(m_title);
+    row->addStretch(1);
+
+    m_minButton = headerButton(QStringLiteral("fa-solid fa-minus"), QStringLiteral("btnMin"));
+    m_maxButton = headerButton(QStringLiteral("fa-regular fa-square"), QStringLiteral("btnMax"));
+    m_closeButton = headerButton(QStringLiteral("fa-solid fa-xmark"), QStringLiteral("btnClose"));
+    row->addWidget(m_minButton);
+    row->addWidget(m_maxButton);
+    row->addWidget(m_closeButton);
+    connect(m_minButton, &QPushButton::clicked, this, &QWidget::showMinimized);
+    connect(m_maxButton, &QPushButton::clicked, this,
+            [this] { isMaximized() ? showNormal() : showMaximized(); });
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
+
+    addDragArea(header);
+    return header;
+}
+
+void MainWindow::retranslateUi()
+{
+    m_showAction->setText(tr("鼠标设置"));
+    m_logFolderAction->setText(tr("日志目录"));
+    m_quitAction->setText(tr("退出"));
+    m_minButton->setToolTip(tr("最小化"));
+    m_maxButton->setToolTip(tr("最大化"));
+    m_closeButton->setToolTip(tr("关闭"));
+    m_trayIcon->setToolTip(QStringLiteral("Talkvane"));
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    FramelessWindow::changeEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    // Without a notification area a hidden window could only come back
+    // through a second start, so keep it on the task bar instead.
+    if (m_trayIcon->isVisible() && QSystemTrayIcon::isSystemTrayAvailable())
+        hide();
+    else
+        showMinimized();
+}
+
+void MainWindow::windowShow()
+{
+    const bool wasMaximized = isMaximized();
+    showNormal();
+    raise();
+    activateWindow();
+    qDebug() << "MainWindow::windowShow" << wasMaximized;
+    if (wasMaximized)
+        showMaximized();
+}
+
+void MainWindow::openLogFolder()
+{
+    const QString dir = AppPaths::appDir();
+    qDebug() << "程序所在目录：" << dir;
+    QDesktopServices::openUrl(QUrl::fromLocalFile(dir));
+}
+
+void MainWindow::quit()
+{
+    if (m_exitPromptOpen)
+        return;
+    m_exitPromptOpen = true;
+    const auto answer = QMessageBox::question(this, tr("提示"), tr("确定退出此程序吗?"),
+                                              QMessageBox::Yes | QMessageBox::No);
+    if (answer == QMessageBox::Yes) {
+        qInfo() << "quit confirmed";
+        QApplication::quit();
+        return;
+    }
+    m_exitPromptOpen = false;
+}
