@@ -9,8 +9,8 @@ set -euo pipefail
 
 build_pkgs=(
   cmake ninja-build g++ pkg-config
-  qtbase5-dev qttools5-dev qttools5-dev-tools qt5-image-formats-plugins
-  libcurl4-openssl-dev libssl-dev
+  qtbase5-dev qttools5-dev qttools5-dev-tools
+  libcurl4-openssl-dev
   libx11-dev
   fontconfig
 )

@@ -6,6 +6,8 @@
 #include <QTemporaryFile>
 #include <QtTest>
 
+#include "support/files.h"
+
 #include <cstdio>
 #include <thread>
 #include <unistd.h>
@@ -15,19 +17,8 @@ namespace {
 
 const QString kStamp = QStringLiteral(R"(\[(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3})\])");
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
-}
-
-bool writeRaw(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
+using TestFiles::readAll;
+using TestFiles::writeRaw;
 
 // Lines "filler 0000042 日志填充内容\r\n" up to exactly size bytes; the
 // Chinese part puts multi-byte sequences at many offsets.

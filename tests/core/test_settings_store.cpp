@@ -9,21 +9,12 @@
 #include <QThread>
 #include <QtTest>
 
+#include "support/files.h"
+
 namespace {
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
-}
-
-bool writeRaw(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
+using TestFiles::readAll;
+using TestFiles::writeRaw;
 
 QString readFresh(const QString &path, const QString &key)
 {
