@@ -11,11 +11,14 @@ build_pkgs=(
   cmake ninja-build g++ pkg-config
   qtbase5-dev qttools5-dev qttools5-dev-tools
   libcurl4-openssl-dev
-  libx11-dev
+  libx11-dev libxi-dev libudev-dev
+  libhidapi-dev
   fontconfig
 )
 test_pkgs=(
   xvfb xauth
+  libxtst-dev
+  libsbc-dev
 )
 
 want=("${build_pkgs[@]}")

@@ -3,5 +3,6 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
+"$root/scripts/install-udev-rule.sh"
 "$root/scripts/build.sh"
 exec "${TALKVANE_BUILD_DIR:-$root/build}/app/talkvane" "$@"

@@ -1,4 +1,5 @@
 #include "build_config.h"
+#include "core/device/mousedevice.h"
 #include "core/log/message_handlers.h"
 #include "core/setting/inifileinf.h"
 #include "core/setting/language_defaults.h"
@@ -105,6 +106,7 @@ int main(int argc, char *argv[])
     window->show();
     app->exec();
 
+    MouseDevice::release();
     curl_global_cleanup();
     qInstallMessageHandler(nullptr);
     app->mainWidget = nullptr;

@@ -1,5 +1,8 @@
 #include "mainwindow.h"
 
+#include "core/device/mousedevice.h"
+#include "global_listen/globalmouse.h"
+#include "platform/device_monitor.h"
 #include "utils/app_paths.h"
 #include "widget/iconfont/iconfont.h"
 
@@ -37,7 +40,48 @@ MainWindow::MainWindow(QWidget *parent) : FramelessWindow(parent)
     setObjectName(QStringLiteral("FramelessWnd"));
     setWindowTitle(QStringLiteral("Talkvane"));
     m_trayIcon = new QSystemTrayIcon(this);
+    initializeDevice();
+    registerDevice();
     setupUi();
+}
+
+void MainWindow::initializeDevice()
+{
+    m_device = qobject_cast<MouseDevice *>(
+        createDevice(QStringLiteral("0x5850"), QStringLiteral("0x5653")));
+    connect(m_device, &MouseDevice::onConnectState, this, [this](LinkState state) {
+        qDebug() << "link state" << state;
+        if (state == Disconnected)
+            m_lastSerial = QStringLiteral("unknown");
+    });
+    connect(m_device, &MouseDevice::onInfoData, this, [this] {
+        if (m_device->linkState == ReceiverLinked || m_device->linkState == BluetoothLinked)
+            m_lastSerial = m_device->sn;
+    });
+    qDebug() << m_device->describe();
+    m_device->resetConnectState();
+    m_device->connect();
+}
+
+void MainWindow::registerDevice()
+{
+    const auto monitor = platform::deviceMonitor();
+    if (!monitor) {
+        qWarning() << "注册失败！";
+        return;
+    }
+    monitor->setListener([this](const std::string &path, bool arrived) {
+        const QString devicePath = QString::fromStdString(path);
+        if (arrived) {
+            qDebug() << "USB设备插入:" << devicePath;
+            m_device->deviceArrived(devicePath);
+        } else {
+            qDebug() << "USB设备拔出:" << devicePath;
+            m_device->deviceRemoved(devicePath);
+        }
+    });
+    if (!monitor->start())
+        qWarning() << "注册失败！";
 }
 
 void MainWindow::setupUi()
@@ -78,6 +122,9 @@ void MainWindow::setupUi()
 
     resize(1100, 720);
     retranslateUi();
+
+    // Keys whose hot keys could not be taken are heard through this.
+    GlobalMouse::instance()->installKeyboardHook();
 }
 
 QWidget *MainWindow::buildHeader()
@@ -162,6 +209,7 @@ void MainWindow::quit()
                                               QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::Yes) {
         qInfo() << "quit confirmed";
+        m_device->closeDevice();
         QApplication::quit();
         return;
     }

@@ -2,6 +2,9 @@
 
 #include "widget/framelesswindow.h"
 
+#include <memory>
+
+class MouseDevice;
 class QMenu;
 class QStackedWidget;
 class QSystemTrayIcon;
@@ -29,10 +32,14 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void initializeDevice();
+    void registerDevice();
     void setupUi();
     QWidget *buildHeader();
     void openLogFolder();
 
+    MouseDevice *m_device = nullptr;
+    QString m_lastSerial = QStringLiteral("unknown");
     QSystemTrayIcon *m_trayIcon = nullptr;
     QMenu *m_trayMenu = nullptr;
     QAction *m_showAction = nullptr;

@@ -1,6 +1,7 @@
 // The main window's shell behaviour: tray menu, closing, showing, quitting.
 
 #include "mainwindow.h"
+#include "platform/recording/recording_backends.h"
 #include "widget/iconfont/iconfont.h"
 
 #include <QAction>
@@ -35,6 +36,8 @@ private:
 
 void MainWindowTest::initTestCase()
 {
+    // Keys and devices of the session stay untouched by this test.
+    platform::recording::install();
     QVERIFY(IconFont::instance().initFontAwesome());
 }
 

@@ -1,0 +1,457 @@
+#include "mousedevice.h"
+
+#include "core/device/connections/hidinterface.h"
+#include "core/device/device_ids.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFutureWatcher>
+#include <QTimer>
+#include <QtConcurrent>
+
+namespace {
+
+int g_heartCount = 0;
+int g_hidRetryCount = 0;
+constexpr int kHidAttempts = 5;
+constexpr int kReplyTimeoutMs = 5000;
+constexpr int kProbeDelayMs = 200;
+
+// Lives until the process ends: never torn down by static destruction, when
+// the application and the platform services it talks to are already gone.
+std::shared_ptr<MouseDevice> &sharedMouse()
+{
+    static auto *mouse = new std::shared_ptr<MouseDevice>;
+    return *mouse;
+}
+
+quint16 le16(const QByteArray &d, int at)
+{
+    return quint16(quint8(d[at]) | (quint8(d[at + 1]) << 8));
+}
+
+}  // namespace
+
+std::shared_ptr<MouseDevice> MouseDevice::instance(const QString &vid, const QString &pid)
+{
+    auto &mouse = sharedMouse();
+    if (!mouse)
+        mouse.reset(new MouseDevice(vid, pid));
+    return mouse;
+}
+
+int MouseDevice::heartCount()
+{
+    return g_heartCount;
+}
+
+MouseDevice::MouseDevice(const QString &vid, const QString &pid)
+    : HIDDevice(vid, pid),
+      m_replyTimer(new QTimer(this)),
+      m_batteryTimer(new QTimer(this)),
+      m_audioIdleTimer(new QTimer(this))
+{
+    qRegisterMetaType<LinkState>("LinkState");
+
+    QObject::connect(HidInterface::instance().get(), &HidInterface::onData, this,
+                     &MouseDevice::analysisData);
+
+    QObject::connect(m_replyTimer, &QTimer::timeout, this, &MouseDevice::checkTimeout);
+    m_batteryTimer->setSingleShot(true);
+    QObject::connect(m_batteryTimer, &QTimer::timeout, this,
+                     [this] { getBattery(batteryPollMs); });
+    m_audioIdleTimer->setSingleShot(true);
+    m_audioIdleTimer->setInterval(1000);
+    // Polling resumes one second after the user stops talking.
+    QObject::connect(
+        m_audioIdleTimer, &QTimer::timeout, this,
+        [this] {
+            m_replyTimer->start(2000);
+            getBattery(2000);
+        },
+        Qt::DirectConnection);
+
+    setupKeys();
+}
+
+QString MouseDevice::describe() const
+{
+    return QStringLiteral("old DLVMouse with VID: %1, PID: %2").arg(m_vid, m_pid);
+}
+
+void MouseDevice::resetConnectState()
+{
+    emit onConnectState(Scanning);
+}
+
+// ---- Link life ----
+
+void MouseDevice::probeThen(bool silent)
+{
+    auto *watcher = new QFutureWatcher<int>(this);
+    QObject::connect(watcher, &QFutureWatcher<int>::finished, this, [this, watcher, silent] {
+        const int onBluetooth = watcher->result();
+        qDebug() << (silent ? "device flag..." : "设备扫描中flag...") << onBluetooth;
+        QTimer::singleShot(kProbeDelayMs, this, [this, onBluetooth, silent] {
+            if (!silent) {
+                onBluetooth == 1 ? bleConnect() : hidConnect();
+                return;
+            }
+            if (onBluetooth == 1) {
+                bleConnect();
+                getInfo();
+                return;
+            }
+            if (HidInterface::instance()->connectDevice(m_vid, m_pid) == 1) {
+                linkState = ReceiverLinked;
+                hidUp = 1;
+                getInfo();
+                emit onConnectState(ReceiverLinked);
+            } else {
+                // With no link this only arms the reply time-out, so the
+                // attempt repeats about every five seconds.
+                getInfo();
+            }
+        });
+        watcher->deleteLater();
+    });
+    watcher->setFuture(QtConcurrent::run(&HidInterface::checkBleHidDevice, m_vid, m_pid));
+}
+
+void MouseDevice::connect()
+{
+    emit onConnectState(Scanning);
+    qDebug() << "设备扫描中..." << m_vid << "," << m_pid;
+    probeThen(false);
+}
+
+void MouseDevice::silent_connection()
+{
+    qDebug() << m_vid << m_pid;
+    probeThen(true);
+}
+
+void MouseDevice::hidConnect()
+{
+    if (HidInterface::instance()->connectDevice(m_vid, m_pid) == 1) {
+        linkState = ReceiverLinked;
+        hidUp = 1;
+        getInfo();
+        getBattery(batteryPollMs);
+        emit onConnectState(ReceiverLinked);
+        return;
+    }
+    ++g_hidRetryCount;
+    hidUp = 0;
+    if (g_hidRetryCount < kHidAttempts) {
+        QTimer::singleShot(kProbeDelayMs, this, [this] { connect(); });
+        return;
+    }
+    g_hidRetryCount = 0;
+    linkState = ReceiverLinked;  // so that closeDevice really closes and reports
+    closeDevice();
+}
+
+void MouseDevice::bleConnect()
+{
+    // The Bluetooth LE transport is not part of this build yet; without it
+    // a mouse paired over Bluetooth cannot be reached.
+    qDebug() << "bleConnect: no Bluetooth transport";
+}
+
+void MouseDevice::onBleConnect()
+{
+    qDebug() << "onBleConnect 3000";
+    linkState = BluetoothLinked;
+    bleUp = 1;
+    emit onConnectState(BluetoothLinked);
+    m_replyTimer->start(3000);
+    getInfo();
+    getBattery(batteryPollMs);
+}
+
+void MouseDevice::connectbluettoothonoff()
+{
+    qDebug() << "connectbluettoothonoff" << linkModel << linkState;
+    m_replyTimer->start(linkModel == 2 || linkModel == 3 ? 1 : kReplyTimeoutMs);
+}
+
+void MouseDevice::heartbeat()
+{
+    qDebug() << "触发心跳；发送一次消息";
+    getInfo();
+}
+
+void MouseDevice::getInfo()
+{
+    if (!m_replyTimer->isActive()) {
+        qInfo() << "replyTimer start" << kReplyTimeoutMs;
+        m_replyTimer->start(kReplyTimeoutMs);
+    }
+    if (linkState == ReceiverLinked)
+        HidInterface::instance()->sendCmd(2);
+}
+
+void MouseDevice::getBattery(int timeoutMs)
+{
+    if (model == QLatin1String("unknown")) {
+        getInfo();
+        return;
+    }
+    if (!m_replyTimer->isActive())
+        m_replyTimer->start(timeoutMs);
+    if (linkState == ReceiverLinked) {
+        qDebug() << "linkModel" << linkModel;
+        if (linkModel == 4 || linkModel == 5) {
+            const int written = HidInterface::instance()->sendCmd(
+                firmwareVersion == QLatin1String("A1.0") ? 2 : 3);
+            qDebug() << "写入成功：" << written;
+            return;
+        }
+        getInfo();
+    }
+}
+
+void MouseDevice::checkTimeout()
+{
+    qDebug() << "heartCount: " << g_heartCount << "linkModel: " << linkModel;
+    m_replyTimer->stop();
+    ++g_heartCount;
+    if (linkModel != 5) {
+        const bool wasReceiver = linkState == ReceiverLinked;
+        linkModel = 5;  // marks the time-out as handled: close only once
+        if (wasReceiver) {
+            qDebug() << "关闭设备，发出信号1";
+            HidInterface::instance()->disconnectDevice();
+        }
+        emit onInfoData();
+    }
+    silent_connection();
+}
+
+void MouseDevice::closeDevice()
+{
+    qDebug() << "close device";
+    if (linkState == Disconnected)
+        return;
+    m_replyTimer->stop();
+    qDebug() << "关闭设备，发出信号";
+    if (linkState == ReceiverLinked) {
+        qDebug() << "关闭设备，发出信号1";
+        HidInterface::instance()->disconnectDevice();
+    } else if (linkState == BluetoothLinked) {
+        qDebug() << "关闭设备，发出信号2";
+    }
+    linkState = Disconnected;
+    bleUp = 0;
+    hidUp = 0;
+    sn = QStringLiteral("unknown");
+    dpi = 0;
+    wheelSwitch = 0;
+    battery = 0;
+    model = QStringLiteral("unknown");
+    firmwareVersion = QStringLiteral("unknown");
+    emit onInfoData();
+    emit onConnectState(Disconnected);
+}
+
+void MouseDevice::release()
+{
+    auto &mouse = sharedMouse();
+    if (!mouse)
+        return;
+    mouse->closeDevice();
+}
+
+void MouseDevice::deviceArrived(const QString &path)
+{
+    if (!DeviceIds::pathNamesDevice(path, m_vid, m_pid) || linkState != Disconnected)
+        return;
+    // A receiver brings several interfaces at once: connect once for all.
+    if (m_arrivalPending)
+        return;
+    m_arrivalPending = true;
+    QTimer::singleShot(500, this, [this] {
+        m_arrivalPending = false;
+        if (linkState == Disconnected)
+            connect();
+    });
+}
+
+void MouseDevice::deviceRemoved(const QString &path)
+{
+    if (DeviceIds::pathNamesDevice(path, m_vid, m_pid) && linkState == ReceiverLinked)
+        closeDevice();
+}
+
+// ---- Commands ----
+
+void MouseDevice::setDPI(int value)
+{
+    if (linkState == ReceiverLinked)
+        qDebug() << "写入成功：" << HidInterface::instance()->sendhiddpi(value);
+}
+
+void MouseDevice::setWBL(int value)
+{
+    if (linkState == ReceiverLinked)
+        HidInterface::instance()->sendhidgunlun(value);
+}
+
+void MouseDevice::startRecord()
+{
+    m_replyTimer->stop();
+    if (linkState == ReceiverLinked) {
+        HidInterface::instance()->sendCmd(1);
+        qDebug() << " startRecord hid";
+    }
+}
+
+void MouseDevice::stopRecord()
+{
+    if (linkState == ReceiverLinked) {
+        HidInterface::instance()->sendCmd(0);
+        qDebug() << " stopRecord hid";
+    }
+}
+
+// ---- Texts ----
+
+QString MouseDevice::linkModelText() const
+{
+    switch (linkModel) {
+    case 2: return QStringLiteral("蓝牙1");
+    case 3: return QStringLiteral("蓝牙2");
+    case 4:
+    case 5: return QStringLiteral("接收器");
+    }
+    return QStringLiteral("未知");
+}
+
+QString MouseDevice::displayModel() const
+{
+    return productName == QLatin1String("WQBT5.2 Mouse") ? QStringLiteral("K27") : model;
+}
+
+// ---- Reports ----
+
+void MouseDevice::analysisData(const QByteArray &data)
+{
+    m_replyTimer->stop();  // any report is an answer
+    qDebug() << "length: " << data.size();
+    if (data.size() < 5)
+        return;
+    const quint8 b0 = quint8(data[0]), b1 = quint8(data[1]);
+    if (b0 == 0x9D && (b1 == 0x01 || b1 == 0x02)) {
+        handleAudioReport(data);
+        return;
+    }
+    if (b0 == 0xA5 && b1 == 0x5A && quint8(data[3]) == 0x54)
+        handleReply(data);
+}
+
+void MouseDevice::handleAudioReport(const QByteArray &)
+{
+    m_audioIdleTimer->start();
+    m_audioSeen = true;
+}
+
+void MouseDevice::restartBatteryTimer(int ms)
+{
+    m_batteryTimer->stop();
+    m_batteryTimer->start(ms);
+}
+
+void MouseDevice::handleReply(const QByteArray &data)
+{
+    // The first reply after audio ends the utterance.
+    m_audioSeen = false;
+
+    switch (quint8(data[4])) {
+    case 0x02:
+        if (data.size() >= 6)
+            wheelSwitch = quint8(data[5]);
+        break;
+    case 0x04:
+        if (data.size() >= 7)
+            dpi = le16(data, 5);
+        break;
+    case 0x06:
+        handleInfoReport(data);
+        break;
+    case 0x0B:
+        if (!handleNameReport(data))
+            return;
+        break;
+    case 0x0F:
+        if (data.size() < 6)
+            break;
+        battery = qMin(100, int(quint8(data[5])));  // a level, never above full
+        restartBatteryTimer(productName == QLatin1String("WQPX08") ? 190000 : 5000);
+        break;
+    default:
+        break;
+    }
+    emit onInfoData();
+}
+
+void MouseDevice::handleInfoReport(const QByteArray &data)
+{
+    const quint8 kind = quint8(data[2]);
+    if (kind == 0x14 && data.size() > 18) {
+        linkModel = quint8(data[18]);
+        qDebug() << "获取的linkModel：" << linkModel << "原始值(十六进制): 0x"
+                 << QString::number(linkModel, 16) << "原始值(十进制):" << linkModel;
+    }
+    if ((kind == 0x14 || kind == 0x0C) && data.size() >= 17) {
+        sn = QString::fromLatin1(data.mid(5, 6).toHex());
+        const QString second = QString::fromLatin1(data.mid(11, 6).toHex());
+        qDebug() << "获取的sn：" << sn;
+        qDebug() << "获取的sn：" << second;
+        if (model.isEmpty() || model == QLatin1String("unknown"))
+            model = QStringLiteral("PX08");
+        firmwareVersion = QStringLiteral("A1.0");
+        emit onSnChange(second);
+    }
+    qDebug() << "获取的电压:" << data.left(20).toHex(' ');
+    if (kind == 0x09 && data.size() >= 7) {
+        const int volts = le16(data, 5);
+        qDebug() << "获取的电压: " << volts;
+        battery = qBound(320, volts, 420) - 320;
+        qDebug() << "计算的电量: " << battery;
+        restartBatteryTimer(3000);
+    }
+}
+
+bool MouseDevice::handleNameReport(const QByteArray &data)
+{
+    const int limit = qMin(64, data.size());
+    int end = -1;
+    for (int i = 0; i < limit; ++i) {
+        if (quint8(data[i]) == 0xFF) {
+            end = i;
+            break;
+        }
+    }
+    if (end < 5)
+        return false;
+    const QString name = end >= 7 ? QString::fromUtf8(data.mid(5, end - 7)) : QString();
+    qDebug() << "HIDDeviceRead::len " << name;
+    productName = name;
+    if (!name.isEmpty()) {
+        if (name.contains(QLatin1String("SR")))
+            model = name.mid(2);
+        else if (name.contains(QLatin1String("DLV")))
+            model = name.mid(3);
+        else if (name.contains(QLatin1String("WQ")))
+            model = name.mid(2);
+        model = model.toUpper();
+        qDebug() << "设备型号：" << model;
+    }
+    firmwareVersion = QStringLiteral("%1.%2").arg(quint8(data[end - 2])).arg(quint8(data[end - 1]));
+    qDebug() << "固件版本号：" << firmwareVersion;
+    if (name == QLatin1String("DLVPX08") && firmwareVersion == QLatin1String("1.0"))
+        firmwareVersion = QStringLiteral("A1.0");
+    emit onSnChange(sn);
+    return true;
+}

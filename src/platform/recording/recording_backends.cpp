@@ -1,0 +1,146 @@
+#include "platform/recording/recording_backends.h"
+
+#include <algorithm>
+
+namespace platform::recording {
+
+namespace {
+
+struct Installed
+{
+    std::shared_ptr<RecordingHotKeyService> hotKeys;
+    std::shared_ptr<RecordingKeyboardListener> listener;
+    std::shared_ptr<RecordingDeviceMonitor> devices;
+};
+
+Installed &installed()
+{
+    static Installed instance;
+    return instance;
+}
+
+}  // namespace
+
+HotKeyService::Result RecordingHotKeyService::registerHotKey(unsigned virtualKey, unsigned modifiers)
+{
+    ++m_registerCalls;
+    if (isRegistered(virtualKey, modifiers))
+        return Result::Ok;
+    if (m_missingKeys.count(virtualKey))
+        return Result::NoKey;
+    const auto held = m_heldElsewhere.find({virtualKey, modifiers});
+    if (held != m_heldElsewhere.end()) {
+        if (held->second == Hold::Once)
+            m_heldElsewhere.erase(held);
+        return Result::AlreadyHeld;
+    }
+    m_registrations.push_back({virtualKey, modifiers});
+    return Result::Ok;
+}
+
+bool RecordingHotKeyService::unregisterHotKey(unsigned virtualKey, unsigned modifiers)
+{
+    const auto it = std::find(m_registrations.begin(), m_registrations.end(),
+                              Registration{virtualKey, modifiers});
+    if (it == m_registrations.end())
+        return false;
+    m_registrations.erase(it);
+    return true;
+}
+
+void RecordingHotKeyService::holdElsewhere(unsigned virtualKey, unsigned modifiers, Hold hold)
+{
+    m_heldElsewhere[{virtualKey, modifiers}] = hold;
+}
+
+void RecordingHotKeyService::releaseElsewhere(unsigned virtualKey, unsigned modifiers)
+{
+    m_heldElsewhere.erase({virtualKey, modifiers});
+}
+
+void RecordingHotKeyService::removeFromLayout(unsigned virtualKey)
+{
+    m_missingKeys.insert(virtualKey);
+}
+
+bool RecordingHotKeyService::press(unsigned virtualKey, unsigned modifiers)
+{
+    if (!isRegistered(virtualKey, modifiers))
+        return false;
+    activate(virtualKey, modifiers);
+    return true;
+}
+
+bool RecordingHotKeyService::isRegistered(unsigned virtualKey, unsigned modifiers) const
+{
+    return std::find(m_registrations.begin(), m_registrations.end(), Registration{virtualKey, modifiers})
+        != m_registrations.end();
+}
+
+bool RecordingKeyboardListener::start()
+{
+    if (!m_startFails)
+        m_running = true;
+    return m_running;
+}
+
+void RecordingKeyboardListener::stop()
+{
+    m_running = false;
+}
+
+bool RecordingKeyboardListener::key(unsigned virtualKey, bool down)
+{
+    if (!m_running)
+        return false;
+    report(virtualKey, down);
+    return true;
+}
+
+bool RecordingDeviceMonitor::start()
+{
+    if (!m_startFails)
+        m_running = true;
+    return m_running;
+}
+
+void RecordingDeviceMonitor::stop()
+{
+    m_running = false;
+}
+
+bool RecordingDeviceMonitor::change(const std::string &path, bool arrived)
+{
+    if (!m_running)
+        return false;
+    report(path, arrived);
+    return true;
+}
+
+void install()
+{
+    installed() = {std::make_shared<RecordingHotKeyService>(), std::make_shared<RecordingKeyboardListener>(),
+                   std::make_shared<RecordingDeviceMonitor>()};
+}
+
+void uninstall()
+{
+    installed() = {};
+}
+
+std::shared_ptr<RecordingHotKeyService> installedHotKeyService()
+{
+    return installed().hotKeys;
+}
+
+std::shared_ptr<RecordingKeyboardListener> installedKeyboardListener()
+{
+    return installed().listener;
+}
+
+std::shared_ptr<RecordingDeviceMonitor> installedDeviceMonitor()
+{
+    return installed().devices;
+}
+
+}  // namespace platform::recording

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "platform/device_monitor.h"
+#include "platform/hotkey_service.h"
+#include "platform/keyboard_listener.h"
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+// Backends that remember what callers asked and let a test play the user,
+// the keyboard and the devices. install() puts them behind the factory.
+namespace platform::recording {
+
+class RecordingHotKeyService final : public HotKeyService
+{
+public:
+    enum class Hold { Once, Always };
+
+    struct Registration
+    {
+        unsigned virtualKey;
+        unsigned modifiers;
+        bool operator==(const Registration &o) const
+        {
+            return virtualKey == o.virtualKey && modifiers == o.modifiers;
+        }
+    };
+
+    Result registerHotKey(unsigned virtualKey, unsigned modifiers) override;
+    bool unregisterHotKey(unsigned virtualKey, unsigned modifiers) override;
+
+    // Another application holds the key: the next registration (Once) or all
+    // of them until released (Always) give AlreadyHeld.
+    void holdElsewhere(unsigned virtualKey, unsigned modifiers, Hold hold = Hold::Always);
+    void releaseElsewhere(unsigned virtualKey, unsigned modifiers);
+    // The keyboard layout has no such key: registrations give NoKey.
+    void removeFromLayout(unsigned virtualKey);
+
+    // The user presses a hot key; false (and no activation) when it is not registered.
+    bool press(unsigned virtualKey, unsigned modifiers);
+
+    bool isRegistered(unsigned virtualKey, unsigned modifiers) const;
+    const std::vector<Registration> &registrations() const { return m_registrations; }
+    int registerCalls() const { return m_registerCalls; }
+
+private:
+    std::vector<Registration> m_registrations;
+    std::map<std::pair<unsigned, unsigned>, Hold> m_heldElsewhere;
+    std::set<unsigned> m_missingKeys;
+    int m_registerCalls = 0;
+};
+
+class RecordingKeyboardListener final : public KeyboardListener
+{
+public:
+    bool start() override;
+    void stop() override;
+    bool isRunning() const override { return m_running; }
+
+    void setStartFails(bool fails) { m_startFails = fails; }
+    // A key goes down or up; reported only while running, as a real one would.
+    bool key(unsigned virtualKey, bool down);
+
+private:
+    bool m_running = false;
+    bool m_startFails = false;
+};
+
+class RecordingDeviceMonitor final : public DeviceMonitor
+{
+public:
+    bool start() override;
+    void stop() override;
+    bool isRunning() const { return m_running; }
+
+    void setStartFails(bool fails) { m_startFails = fails; }
+    // A device interface arrives or goes; reported only while started.
+    bool change(const std::string &path, bool arrived);
+
+private:
+    bool m_running = false;
+    bool m_startFails = false;
+};
+
+// Fresh recording backends, returned by the factory until uninstall().
+void install();
+void uninstall();
+
+// The installed ones, or null.
+std::shared_ptr<RecordingHotKeyService> installedHotKeyService();
+std::shared_ptr<RecordingKeyboardListener> installedKeyboardListener();
+std::shared_ptr<RecordingDeviceMonitor> installedDeviceMonitor();
+
+}  // namespace platform::recording

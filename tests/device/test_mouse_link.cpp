@@ -1,0 +1,180 @@
+// The link to the mouse through its receiver, against the simulated receiver:
+// scanning, linking, the record filled from replies, silence and silent
+// reconnection, removal, and audio read at the pace the receiver sends it.
+
+#include "core/device/connections/hidinterface.h"
+#include "core/device/mousedevice.h"
+#include "platform/recording/recording_backends.h"
+#include "sim/hidsim.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+const QString kReceiverPath = QStringLiteral(
+    "/sys/devices/pci0000:00/0000:00:14.0/usb1/1-2/1-2:1.0/0003:5850:5653.0007/hidraw/hidraw5");
+
+QList<int> states(const QSignalSpy &spy)
+{
+    QList<int> out;
+    for (const auto &args : spy)
+        out << args.at(0).toInt();
+    return out;
+}
+}  // namespace
+
+class MouseLinkTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void absentReceiverIsScannedFiveTimes();
+    void arrivalLinksAndRepliesFillTheRecord();
+    void silenceClosesOnceAndReconnectsQuietly();
+    void removalDisconnects();
+    void audioIsReadAsFastAsItComes();
+
+private:
+    void linkUp();
+    MouseDevice *m_mouse = nullptr;
+};
+
+void MouseLinkTest::initTestCase()
+{
+    qRegisterMetaType<LinkState>("LinkState");
+    platform::recording::install();
+    m_mouse = MouseDevice::instance().get();
+}
+
+void MouseLinkTest::init()
+{
+    m_mouse->closeDevice();
+    hidsim_reset();
+}
+
+void MouseLinkTest::linkUp()
+{
+    QSignalSpy state(m_mouse, &MouseDevice::onConnectState);
+    m_mouse->connect();
+    QTRY_VERIFY_WITH_TIMEOUT(states(state).contains(ReceiverLinked), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_mouse->linkModel, 4, 3000);
+}
+
+void MouseLinkTest::absentReceiverIsScannedFiveTimes()
+{
+    hidsim_set_plugged(0);
+    QSignalSpy state(m_mouse, &MouseDevice::onConnectState);
+    QElapsedTimer clock;
+    clock.start();
+    QList<qint64> scanTimes;
+    QObject scope;
+    connect(m_mouse, &MouseDevice::onConnectState, &scope, [&](LinkState s) {
+        if (s == Scanning)
+            scanTimes << clock.elapsed();
+    });
+    m_mouse->connect();
+    QTRY_VERIFY_WITH_TIMEOUT(states(state).contains(Disconnected), 5000);
+    QCOMPARE(states(state), (QList<int>{-1, -1, -1, -1, -1, 0}));
+    for (int i = 1; i < scanTimes.size(); ++i)
+        QVERIFY2(scanTimes[i] - scanTimes[i - 1] >= 190, "attempts about 200 ms apart");
+    QCOMPARE(hidsim_open_count(), 0);
+}
+
+void MouseLinkTest::arrivalLinksAndRepliesFillTheRecord()
+{
+    const unsigned char serial[6] = {0xde, 0xad, 0xbe, 0xef, 0x00, 0x42};
+    hidsim_set_serial(serial);
+    hidsim_set_name("SRPX09");
+    hidsim_set_firmware(2, 5);
+    hidsim_set_battery(67);
+    QSignalSpy state(m_mouse, &MouseDevice::onConnectState);
+
+    // Paths of other devices, and arrival while linked, change nothing.
+    m_mouse->deviceArrived(QStringLiteral("/sys/devices/x/0003:046D:C52B.0001/hidraw/hidraw0"));
+    QTest::qWait(700);
+    QCOMPARE(state.count(), 0);
+
+    m_mouse->deviceArrived(kReceiverPath);
+    m_mouse->deviceArrived(kReceiverPath);  // the second interface of the same receiver
+    QTRY_VERIFY_WITH_TIMEOUT(states(state).contains(ReceiverLinked), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_mouse->battery, 67, 8000);
+    QCOMPARE(m_mouse->sn, QStringLiteral("deadbeef0042"));
+    QCOMPARE(m_mouse->productName, QStringLiteral("SRPX09"));
+    QCOMPARE(m_mouse->model, QStringLiteral("PX09"));
+    QCOMPARE(m_mouse->firmwareVersion, QStringLiteral("2.5"));
+    QCOMPARE(m_mouse->linkModel, 4);
+    QCOMPARE(m_mouse->linkModelText(), QStringLiteral("接收器"));
+    QCOMPARE(states(state).count(ReceiverLinked), 1);
+    QCOMPARE(hidsim_open_count(), 1);
+
+    m_mouse->setDPI(1600);
+    m_mouse->setWBL(1);
+    QTRY_COMPARE(m_mouse->dpi, 1600);
+    QTRY_COMPARE(m_mouse->wheelSwitch, 1);
+}
+
+void MouseLinkTest::silenceClosesOnceAndReconnectsQuietly()
+{
+    linkUp();
+    QSignalSpy state(m_mouse, &MouseDevice::onConnectState);
+    const int closesBefore = hidsim_close_count();
+
+    hidsim_set_answering(0);
+    QTRY_VERIFY_WITH_TIMEOUT(hidsim_close_count() > closesBefore, 12000);
+    QCOMPARE(m_mouse->linkModel, 5);
+    // Still silent: later time-outs only retry, they don't close again.
+    QTest::qWait(6000);
+    QCOMPARE(hidsim_close_count(), closesBefore + 1);
+
+    hidsim_set_answering(1);
+    QTRY_COMPARE_WITH_TIMEOUT(m_mouse->linkModel, 4, 12000);
+    QCOMPARE(hidsim_close_count(), closesBefore + 1);
+    QCOMPARE(m_mouse->linkState, ReceiverLinked);
+    // The user never saw the link go away.
+    QVERIFY(!states(state).contains(Disconnected));
+    QVERIFY(!states(state).contains(Scanning));
+}
+
+void MouseLinkTest::removalDisconnects()
+{
+    linkUp();
+    QSignalSpy state(m_mouse, &MouseDevice::onConnectState);
+    hidsim_set_plugged(0);
+    m_mouse->deviceRemoved(kReceiverPath);
+    QCOMPARE(states(state), QList<int>{Disconnected});
+    QCOMPARE(m_mouse->sn, QStringLiteral("unknown"));
+    QCOMPARE(m_mouse->battery, 0);
+    m_mouse->deviceRemoved(kReceiverPath);  // the second interface: nothing more
+    QCOMPARE(state.count(), 1);
+}
+
+void MouseLinkTest::audioIsReadAsFastAsItComes()
+{
+    linkUp();
+    int audioReports = 0;
+    QObject scope;
+    connect(HidInterface::instance().get(), &HidInterface::onData, &scope,
+            [&](const QByteArray &r) { audioReports += quint8(r[0]) == 0x9D; });
+    m_mouse->startRecord();
+    QTRY_VERIFY(hidsim_is_recording());
+    int maxPending = 0;
+    for (int i = 0; i < 30; ++i) {
+        QTest::qWait(100);
+        maxPending = qMax(maxPending, hidsim_pending_reports());
+    }
+    m_mouse->stopRecord();
+    QTRY_VERIFY(!hidsim_is_recording());
+    QTRY_COMPARE(hidsim_pending_reports(), 0);
+
+    // 3 s at one report every 7.5 ms: about 400, every one of them read.
+    QVERIFY2(hidsim_audio_generated() > 350, qPrintable(QString::number(hidsim_audio_generated())));
+    QCOMPARE(hidsim_audio_dropped(), 0);
+    QVERIFY2(maxPending < 8, qPrintable(QString::number(maxPending)));  // no backlog builds up
+    QCOMPARE(audioReports, hidsim_audio_generated());
+}
+
+QTEST_GUILESS_MAIN(MouseLinkTest)
+#include "test_mouse_link.moc"
