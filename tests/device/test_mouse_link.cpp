@@ -36,6 +36,8 @@ private slots:
     void silenceClosesOnceAndReconnectsQuietly();
     void removalDisconnects();
     void audioIsReadAsFastAsItComes();
+    void bluetoothProbeSkipsTheReceiver();
+    void batteryBeforeInfoAsksForInfo();
 
 private:
     void linkUp();
@@ -174,6 +176,35 @@ void MouseLinkTest::audioIsReadAsFastAsItComes()
     QCOMPARE(hidsim_audio_dropped(), 0);
     QVERIFY2(maxPending < 8, qPrintable(QString::number(maxPending)));  // no backlog builds up
     QCOMPARE(audioReports, hidsim_audio_generated());
+}
+
+void MouseLinkTest::bluetoothProbeSkipsTheReceiver()
+{
+    const QString vid = QStringLiteral("0x5850"), pid = QStringLiteral("0x5653");
+    QCOMPARE(HidInterface::checkBleHidDevice(vid, pid), 0);  // the receiver itself
+    hidsim_add_device(0x5850, 0x1234, 0, L"Sevoly Kestrom");  // receiver's vendor id
+    QCOMPARE(HidInterface::checkBleHidDevice(vid, pid), 0);
+    hidsim_add_device(0x1915, 0x7777, 0, L"Sevoly");  // paired directly over Bluetooth
+    QCOMPARE(HidInterface::checkBleHidDevice(vid, pid), 1);
+}
+
+void MouseLinkTest::batteryBeforeInfoAsksForInfo()
+{
+    QCOMPARE(HidInterface::instance()->connectDevice(QStringLiteral("0x5850"),
+                                                     QStringLiteral("0x5653")), 1);
+    m_mouse->linkState = ReceiverLinked;
+    m_mouse->model = QStringLiteral("unknown");
+    const int before = hidsim_write_count();
+    m_mouse->getBattery(5000);
+    QCOMPARE(hidsim_write_count(), before + 1);
+    unsigned char frame[16];
+    QCOMPARE(hidsim_get_write(before, frame, sizeof(frame)), 8);
+    QCOMPARE(QByteArray(reinterpret_cast<char *>(frame), 8).toHex(), QByteArray("00a55a065201ff00"));
+    // Already open: no second enumeration or open.
+    const int opens = hidsim_open_count();
+    QCOMPARE(HidInterface::instance()->connectDevice(QStringLiteral("0x5850"),
+                                                     QStringLiteral("0x5653")), 1);
+    QCOMPARE(hidsim_open_count(), opens);
 }
 
 QTEST_GUILESS_MAIN(MouseLinkTest)
