@@ -13,12 +13,17 @@ build_pkgs=(
   libcurl4-openssl-dev
   libx11-dev libxi-dev libudev-dev
   libhidapi-dev
+  libsbc-dev
+  qtmultimedia5-dev
   fontconfig
+  # Sound at run time: Qt's audio outputs and GStreamer media player service,
+  # GStreamer's playbin/appsrc/decoders, and its wav parser and sound sinks.
+  libqt5multimedia5-plugins gstreamer1.0-plugins-base gstreamer1.0-plugins-good
 )
 test_pkgs=(
   xvfb xauth
   libxtst-dev
-  libsbc-dev
+  sox
 )
 
 want=("${build_pkgs[@]}")

@@ -1,4 +1,5 @@
 #include "build_config.h"
+#include "core/decoder/sbchelper.h"
 #include "core/device/mousedevice.h"
 #include "core/log/message_handlers.h"
 #include "core/setting/inifileinf.h"
@@ -97,6 +98,7 @@ int main(int argc, char *argv[])
 
     IconFont::instance().initFontAwesome();
     QApplication::setQuitOnLastWindowClosed(false);
+    SbcHelper::instance();  // the voice decoder exists before any audio arrives
 
     curl_global_init(CURL_GLOBAL_ALL);
     qDebug() << "curl global init";

@@ -235,6 +235,11 @@ void MouseDevice::closeDevice()
     if (linkState == Disconnected)
         return;
     m_replyTimer->stop();
+    // A poll still pending would otherwise re-arm the reply time-out and
+    // bring back, through silent reconnection, a link that was just closed.
+    m_batteryTimer->stop();
+    m_audioIdleTimer->stop();
+    m_audioSeen = false;
     qDebug() << "关闭设备，发出信号";
     if (linkState == ReceiverLinked) {
         qDebug() << "关闭设备，发出信号1";
@@ -260,6 +265,8 @@ void MouseDevice::release()
     auto &mouse = sharedMouse();
     if (!mouse)
         return;
+    if (!mouse->m_lastRecording.isEmpty())
+        QFile::remove(mouse->m_lastRecording);
     mouse->closeDevice();
 }
 
@@ -298,23 +305,6 @@ void MouseDevice::setWBL(int value)
         HidInterface::instance()->sendhidgunlun(value);
 }
 
-void MouseDevice::startRecord()
-{
-    m_replyTimer->stop();
-    if (linkState == ReceiverLinked) {
-        HidInterface::instance()->sendCmd(1);
-        qDebug() << " startRecord hid";
-    }
-}
-
-void MouseDevice::stopRecord()
-{
-    if (linkState == ReceiverLinked) {
-        HidInterface::instance()->sendCmd(0);
-        qDebug() << " stopRecord hid";
-    }
-}
-
 // ---- Texts ----
 
 QString MouseDevice::linkModelText() const
@@ -350,12 +340,6 @@ void MouseDevice::analysisData(const QByteArray &data)
         handleReply(data);
 }
 
-void MouseDevice::handleAudioReport(const QByteArray &)
-{
-    m_audioIdleTimer->start();
-    m_audioSeen = true;
-}
-
 void MouseDevice::restartBatteryTimer(int ms)
 {
     m_batteryTimer->stop();
@@ -365,6 +349,8 @@ void MouseDevice::restartBatteryTimer(int ms)
 void MouseDevice::handleReply(const QByteArray &data)
 {
     // The first reply after audio ends the utterance.
+    if (m_audioSeen)
+        finishUtterance();
     m_audioSeen = false;
 
     switch (quint8(data[4])) {

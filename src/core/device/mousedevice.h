@@ -3,7 +3,9 @@
 #include "core/device/hiddevice.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -50,6 +52,12 @@ public:
     QString linkModelText() const;
     QString displayModel() const;
     void setIsShort131(int value);
+    void setSaveWavSegments(bool on) { m_saveWavSegments = on; }
+    bool saveWavSegments() const { return m_saveWavSegments; }
+    QString lastRecording() const { return m_lastRecording; }
+    QStringList wavSegments() const { return m_segments; }
+
+    static constexpr int kSegmentBytes = 192000;  // 6 s of 16 kHz 16-bit mono
 
     // The single entry for reports of both transports.
     void analysisData(const QByteArray &data);
@@ -112,6 +120,9 @@ private:
     void hidConnect();
     void probeThen(bool silent);
     void handleAudioReport(const QByteArray &data);
+    void finishUtterance();
+    void finishSegment(int num);
+    void openSegmentFile(int index);
     void handleReply(const QByteArray &data);
     void handleInfoReport(const QByteArray &data);
     bool handleNameReport(const QByteArray &data);
@@ -142,6 +153,14 @@ private:
     QTimer *m_keyTimers[4];
     int m_pressCount[4] = {0, 0, 0, 0};
     bool m_audioSeen = false;
+
+    // Voice capture.
+    bool m_saveWavSegments = false;
+    QString m_lastRecording;
+    QStringList m_segments;
+    QFile m_segmentFile;
+    QByteArray m_segmentBuffer;  // reused: kSegmentBytes, filled up to m_segmentFill
+    int m_segmentFill = 0;
     bool m_arrivalPending = false;
 };
 

@@ -1,0 +1,145 @@
+// Voice capture: every audio report is kept raw ("sound.bin"), decoded to
+// 16 kHz mono PCM ("sound.pcm") and passed on at once; each utterance ends
+// up as one WAV file, and a diagnostics switch cuts six-second WAV segments.
+
+#include "mousedevice.h"
+
+#include "build_config.h"
+#include "core/audio/wavfile.h"
+#include "core/decoder/sbchelper.h"
+#include "core/device/connections/hidinterface.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QTimer>
+
+#include <cstring>
+
+namespace {
+
+const QString kRawDump = QStringLiteral("sound.bin");
+const QString kPcmDump = QStringLiteral("sound.pcm");
+const QString kSegmentDir = QStringLiteral("wavfileTmp");
+
+void appendTo(const QString &path, const char *data, int size)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Append)) {
+        qDebug() << "open failed" << file.errorString();
+        return;
+    }
+    file.write(data, size);
+    file.flush();
+}
+
+QString segmentPath(int index)
+{
+    return kSegmentDir + QStringLiteral("/soundTmp") + QString::number(index)
+        + QStringLiteral(".wav");
+}
+
+}  // namespace
+
+void MouseDevice::openSegmentFile(int index)
+{
+    m_segmentFile.setFileName(segmentPath(index));
+    if (!m_segmentFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        qCritical() << "open file failed, reopen";
+        m_segmentFile.unsetError();
+        m_segmentFile.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    }
+}
+
+void MouseDevice::startRecord()
+{
+    m_replyTimer->stop();
+    QFile::remove(kPcmDump);
+    QFile::remove(kRawDump);
+    QDir(kSegmentDir).removeRecursively();
+    QDir().mkpath(kSegmentDir);
+    m_segments.clear();
+    if (m_segmentFile.isOpen())
+        m_segmentFile.close();
+    if (m_saveWavSegments)
+        openSegmentFile(0);
+    m_segmentBuffer.fill('\0', kSegmentBytes);
+    m_segmentFill = 0;
+
+    if (linkState == ReceiverLinked) {
+        HidInterface::instance()->sendCmd(1);
+        qDebug() << " startRecord hid";
+    }
+}
+
+void MouseDevice::stopRecord()
+{
+    if (m_segmentFile.isOpen())
+        finishSegment(-1);
+    m_saveWavSegments = false;
+    if (linkState == ReceiverLinked) {
+        HidInterface::instance()->sendCmd(0);
+        qDebug() << " stopRecord hid";
+    }
+}
+
+void MouseDevice::finishSegment(int num)
+{
+    m_segmentFile.write(makeWavHeader(quint32(m_segmentFill), 1, 16000, 16));
+    m_segmentFile.write(m_segmentBuffer.constData(), m_segmentFill);
+    m_segmentFile.close();
+    const QString path = segmentPath(m_segments.size());
+    m_segments.append(path);
+    emit audioWavFile(path, num);
+}
+
+void MouseDevice::handleAudioReport(const QByteArray &data)
+{
+    m_audioIdleTimer->start();
+    m_audioSeen = true;
+    appendTo(kRawDump, data.constData(), data.size());
+
+    char pcm[SbcHelper::kMaxReportPcmBytes];
+    quint16 count = 0;
+    const auto decoder = SbcHelper::instance();
+    if (linkModel == 4 || linkModel == 5)
+        count = decoder->decodeHiddata(data.constData(), data.size(), pcm, sizeof(pcm));
+    else if (linkModel == 2 || linkModel == 3)
+        count = decoder->decodeBledata(data.constData(), data.size(), pcm, sizeof(pcm));
+    qDebug() << "count: " << count;
+    appendTo(kPcmDump, pcm, count);
+
+    if (m_saveWavSegments && m_segmentFile.isOpen()) {
+        if (m_segmentFill >= kSegmentBytes || m_segmentFill + count > kSegmentBytes) {
+            const int finished = m_segments.size();
+            finishSegment(finished);
+            openSegmentFile(finished + 1);
+            m_segmentFill = 0;
+        }
+        std::memcpy(m_segmentBuffer.data() + m_segmentFill, pcm, count);
+        m_segmentFill += count;
+    }
+
+    qDebug() << "onAudioData";
+    emit onAudioData(QByteArray(pcm, count));
+}
+
+void MouseDevice::finishUtterance()
+{
+    if (!m_lastRecording.isEmpty() && QFile::exists(m_lastRecording))
+        QFile::remove(m_lastRecording);
+    QString link;
+    if (linkModel == 2)
+        link = QStringLiteral("Ble1");
+    else if (linkModel == 3)
+        link = QStringLiteral("Ble2");
+    else if (linkModel == 4 || linkModel == 5)
+        link = QStringLiteral("Hid");
+    const QString name = QStringLiteral("record")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyy_MM_dd_hh_mm_ss"))
+        + QLatin1Char('_') + model + QLatin1Char('_') + link + QLatin1Char('_')
+        + QStringLiteral(TALKVANE_VERSION) + QStringLiteral(".wav");
+    qDebug() << name;
+    pcmToWav(kPcmDump, name, 1, 16000, 16);
+    m_lastRecording = name;
+}

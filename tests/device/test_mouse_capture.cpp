@@ -1,0 +1,139 @@
+// Voice capture through the simulated receiver: PCM passed on as it comes,
+// six-second WAV segments, and one WAV per utterance that sox can read.
+
+#include "core/device/mousedevice.h"
+#include "platform/recording/recording_backends.h"
+#include "sim/hidsim.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+// soxi's view of a WAV file: "rate channels bits samples".
+QString soxi(const QString &path)
+{
+    QStringList fields;
+    for (const char *flag : {"-r", "-c", "-b", "-s"}) {
+        QProcess p;
+        p.start(QStringLiteral("soxi"), {QLatin1String(flag), path});
+        if (!p.waitForFinished(5000) || p.exitCode() != 0)
+            return QStringLiteral("soxi failed: ") + QString::fromLocal8Bit(p.readAllStandardError());
+        fields << QString::fromLatin1(p.readAllStandardOutput()).trimmed();
+    }
+    return fields.join(QLatin1Char(' '));
+}
+
+QStringList recordings()
+{
+    return QDir().entryList({QStringLiteral("record*.wav")}, QDir::Files);
+}
+
+const QByteArray kBatteryReply = QByteArray::fromHex("a55a07540f50ff");
+
+}  // namespace
+
+class MouseCaptureTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void longUtteranceIsCutIntoSegments();
+    void eachUtteranceReplacesTheLastWav();
+
+private:
+    MouseDevice *m_mouse = nullptr;
+};
+
+void MouseCaptureTest::initTestCase()
+{
+    qRegisterMetaType<LinkState>("LinkState");
+    platform::recording::install();
+    m_mouse = MouseDevice::instance().get();
+    for (const QString &f : recordings())
+        QFile::remove(f);
+}
+
+void MouseCaptureTest::init()
+{
+    m_mouse->closeDevice();
+    hidsim_reset();
+    for (const QString &f : recordings())
+        QFile::remove(f);
+    QSignalSpy state(m_mouse, &MouseDevice::onConnectState);
+    m_mouse->connect();
+    QTRY_COMPARE_WITH_TIMEOUT(m_mouse->linkModel, 4, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_mouse->battery, 80, 3000);
+}
+
+void MouseCaptureTest::longUtteranceIsCutIntoSegments()
+{
+    QSignalSpy segments(m_mouse, &MouseDevice::audioWavFile);
+    QSignalSpy audio(m_mouse, &MouseDevice::onAudioData);
+    m_mouse->setSaveWavSegments(true);
+    m_mouse->startRecord();
+    QTest::qWait(13000);
+
+    // Two full segments while speaking...
+    QCOMPARE(segments.count(), 2);
+    QCOMPARE(segments.at(0).at(1).toInt(), 0);
+    QCOMPARE(segments.at(1).at(1).toInt(), 1);
+    m_mouse->stopRecord();
+    // ...and the rest at the end.
+    QCOMPARE(segments.count(), 3);
+    QCOMPARE(segments.at(2).at(1).toInt(), -1);
+    QVERIFY(!m_mouse->saveWavSegments());
+
+    QCOMPARE(soxi(segments.at(0).at(0).toString()), QStringLiteral("16000 1 16 96000"));
+    QCOMPARE(soxi(segments.at(1).at(0).toString()), QStringLiteral("16000 1 16 96000"));
+    const QStringList last = soxi(segments.at(2).at(0).toString()).split(QLatin1Char(' '));
+    QCOMPARE(last.mid(0, 3), (QStringList{"16000", "1", "16"}));
+    QVERIFY2(last.value(3).toInt() > 8000, qPrintable(last.join(' ')));  // about a second
+
+    // Every decoded chunk went out and into the PCM dump.
+    qint64 passedOn = 0;
+    for (const auto &args : audio)
+        passedOn += args.at(0).toByteArray().size();
+    QVERIFY(passedOn >= 13 * 32000 - 32000);
+    QTRY_VERIFY(QFileInfo(QStringLiteral("sound.pcm")).size() >= passedOn);
+    QCOMPARE(QFileInfo(QStringLiteral("sound.bin")).size() % 64, 0);
+}
+
+void MouseCaptureTest::eachUtteranceReplacesTheLastWav()
+{
+    const QString earlier = m_mouse->lastRecording();
+    m_mouse->startRecord();
+    QTest::qWait(1200);
+    // The mouse's next reply ends the first utterance.
+    hidsim_inject_report(reinterpret_cast<const uchar *>(kBatteryReply.constData()),
+                         size_t(kBatteryReply.size()));
+    QTRY_VERIFY(m_mouse->lastRecording() != earlier);
+    const QString first = m_mouse->lastRecording();
+    QCOMPARE(recordings(), QStringList{first});
+    QTest::qWait(1100);  // names carry the time to the second
+    hidsim_inject_report(reinterpret_cast<const uchar *>(kBatteryReply.constData()),
+                         size_t(kBatteryReply.size()));
+    QTRY_VERIFY(m_mouse->lastRecording() != first);
+    QCOMPARE(recordings().size(), 1);
+    m_mouse->stopRecord();
+
+    const QString second = recordings().first();
+    QVERIFY2(second.startsWith(QStringLiteral("record")) && second.contains(QStringLiteral("_PX08_Hid_5.0.54.wav")),
+             qPrintable(second));
+    QCOMPARE(second, m_mouse->lastRecording());
+    const QStringList info = soxi(second).split(QLatin1Char(' '));
+    QCOMPARE(info.mid(0, 3), (QStringList{"16000", "1", "16"}));
+    // The whole recording so far, about 2.3 s.
+    QVERIFY2(info.value(3).toInt() > 30000, qPrintable(info.join(' ')));
+
+    MouseDevice::release();  // leaves no recording behind
+    QVERIFY(recordings().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(MouseCaptureTest)
+#include "test_mouse_capture.moc"
