@@ -36,4 +36,15 @@
         <translation>Are you sure you want to exit Talkvane?</translation>
     </message>
 </context>
+<context>
+    <name>PlayPcmAudio</name>
+    <message>
+        <source>Error: (文件打开失败!   )</source>
+        <translation>Error: (the file could not be opened)</translation>
+    </message>
+    <message>
+        <source>Error: (输出设备不支持该格式，不能播放音频。)</source>
+        <translation>Error: (the output device does not support this format; the audio cannot be played.)</translation>
+    </message>
+</context>
 </TS>

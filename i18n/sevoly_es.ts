@@ -36,4 +36,15 @@
         <translation>¿Seguro que quieres salir de Talkvane?</translation>
     </message>
 </context>
+<context>
+    <name>PlayPcmAudio</name>
+    <message>
+        <source>Error: (文件打开失败!   )</source>
+        <translation>Error: (no se pudo abrir el archivo)</translation>
+    </message>
+    <message>
+        <source>Error: (输出设备不支持该格式，不能播放音频。)</source>
+        <translation>Error: (el dispositivo de salida no admite este formato; no se puede reproducir el audio.)</translation>
+    </message>
+</context>
 </TS>

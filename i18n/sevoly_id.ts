@@ -36,4 +36,15 @@
         <translation>Yakin ingin keluar dari Talkvane?</translation>
     </message>
 </context>
+<context>
+    <name>PlayPcmAudio</name>
+    <message>
+        <source>Error: (文件打开失败!   )</source>
+        <translation>Kesalahan: (file tidak dapat dibuka)</translation>
+    </message>
+    <message>
+        <source>Error: (输出设备不支持该格式，不能播放音频。)</source>
+        <translation>Kesalahan: (perangkat keluaran tidak mendukung format ini; audio tidak dapat diputar.)</translation>
+    </message>
+</context>
 </TS>

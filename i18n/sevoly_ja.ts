@@ -36,4 +36,15 @@
         <translation>Talkvane を終了しますか?</translation>
     </message>
 </context>
+<context>
+    <name>PlayPcmAudio</name>
+    <message>
+        <source>Error: (文件打开失败!   )</source>
+        <translation>エラー: (ファイルを開けませんでした)</translation>
+    </message>
+    <message>
+        <source>Error: (输出设备不支持该格式，不能播放音频。)</source>
+        <translation>エラー: (出力デバイスがこの形式に対応していないため、音声を再生できません。)</translation>
+    </message>
+</context>
 </TS>

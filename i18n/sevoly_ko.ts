@@ -36,4 +36,15 @@
         <translation>Talkvane을 종료하시겠습니까?</translation>
     </message>
 </context>
+<context>
+    <name>PlayPcmAudio</name>
+    <message>
+        <source>Error: (文件打开失败!   )</source>
+        <translation>오류: (파일을 열 수 없습니다)</translation>
+    </message>
+    <message>
+        <source>Error: (输出设备不支持该格式，不能播放音频。)</source>
+        <translation>오류: (출력 장치가 이 형식을 지원하지 않아 오디오를 재생할 수 없습니다.)</translation>
+    </message>
+</context>
 </TS>

@@ -36,4 +36,15 @@
         <translation>Выйти из Talkvane?</translation>
     </message>
 </context>
+<context>
+    <name>PlayPcmAudio</name>
+    <message>
+        <source>Error: (文件打开失败!   )</source>
+        <translation>Ошибка: (не удалось открыть файл)</translation>
+    </message>
+    <message>
+        <source>Error: (输出设备不支持该格式，不能播放音频。)</source>
+        <translation>Ошибка: (устройство вывода не поддерживает этот формат, звук не может быть воспроизведён.)</translation>
+    </message>
+</context>
 </TS>

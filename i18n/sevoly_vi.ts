@@ -36,4 +36,15 @@
         <translation>Bạn có chắc muốn thoát Talkvane?</translation>
     </message>
 </context>
+<context>
+    <name>PlayPcmAudio</name>
+    <message>
+        <source>Error: (文件打开失败!   )</source>
+        <translation>Lỗi: (không mở được tệp)</translation>
+    </message>
+    <message>
+        <source>Error: (输出设备不支持该格式，不能播放音频。)</source>
+        <translation>Lỗi: (thiết bị đầu ra không hỗ trợ định dạng này, không thể phát âm thanh.)</translation>
+    </message>
+</context>
 </TS>

@@ -36,4 +36,15 @@
         <translation>确定退出此程序吗?</translation>
     </message>
 </context>
+<context>
+    <name>PlayPcmAudio</name>
+    <message>
+        <source>Error: (文件打开失败!   )</source>
+        <translation>Error: (文件打开失败!   )</translation>
+    </message>
+    <message>
+        <source>Error: (输出设备不支持该格式，不能播放音频。)</source>
+        <translation>Error: (输出设备不支持该格式，不能播放音频。)</translation>
+    </message>
+</context>
 </TS>

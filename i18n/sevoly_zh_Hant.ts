@@ -36,4 +36,15 @@
         <translation>確定退出此程式嗎?</translation>
     </message>
 </context>
+<context>
+    <name>PlayPcmAudio</name>
+    <message>
+        <source>Error: (文件打开失败!   )</source>
+        <translation>Error: (檔案開啟失敗!   )</translation>
+    </message>
+    <message>
+        <source>Error: (输出设备不支持该格式，不能播放音频。)</source>
+        <translation>Error: (輸出裝置不支援該格式，無法播放音訊。)</translation>
+    </message>
+</context>
 </TS>
