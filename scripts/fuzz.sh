@@ -12,7 +12,7 @@ if ! command -v clang++ >/dev/null; then
   sudo_cmd=(); [[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
   "${sudo_cmd[@]}" apt-get install -y --no-install-recommends clang libclang-rt-dev
 fi
-build="$root/build-fuzz"
+build="${TALKVANE_FUZZ_BUILD_DIR:-$root/build-fuzz}"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DTALKVANE_FUZZ=ON
 ninja -C "$build" "$target"

@@ -11,7 +11,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static sbc::Decoder decoder;  // one across inputs, as in a long recording
+    sbc::Decoder decoder;  // fresh per input, so a crash reproduces from its input alone
     // An exact-size copy, so AddressSanitizer flags any read past the end.
     const std::vector<uint8_t> input(data, data + size);
     int16_t out[sbc::Decoder::kMaxSamples];

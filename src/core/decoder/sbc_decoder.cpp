@@ -42,7 +42,6 @@ constexpr double kProto8[41] = {
     1.23264548E-01,  1.33264415E-01,  1.40753505E-01,  1.45389847E-01,
     1.46955068E-01};
 
-
 struct Tables
 {
     // Matrixing, column-major: cosM[i * 2M + k] = cos((i + 0.5)(k + M/2) pi / M),
