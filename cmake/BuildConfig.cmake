@@ -4,6 +4,19 @@
 
 # Endpoints Talkvane talks to (whole URLs, scheme included).
 set(TALKVANE_URL_MANAGEMENT "" CACHE STRING "Base URL of the maker's management server")
+set(TALKVANE_URL_DICTATION "wss://iat-api.xfyun.cn/v2/iat" CACHE STRING
+    "Streaming dictation service, domestic")
+set(TALKVANE_URL_DICTATION_MINORITY "wss://iat-niche-api.xfyun.cn/v2/iat" CACHE STRING
+    "Streaming dictation service, domestic minority languages")
+set(TALKVANE_URL_DICTATION_INTL "wss://iat-api-sg.xf-yun.com/v2/iat" CACHE STRING
+    "Streaming dictation service, international")
+
+# Built-in dictation credentials; the delivered ones replace them at run time.
+set(TALKVANE_DICTATION_APP_ID "" CACHE STRING "Dictation app id, domestic")
+set(TALKVANE_DICTATION_API_KEY "" CACHE STRING "Dictation API key, domestic")
+set(TALKVANE_DICTATION_API_SECRET "" CACHE STRING "Dictation API secret, domestic")
+set(TALKVANE_DICTATION_INT_API_KEY "" CACHE STRING "Dictation API key, international")
+set(TALKVANE_DICTATION_INT_API_SECRET "" CACHE STRING "Dictation API secret, international")
 
 # Public sites opened in the user's browser (bare host names, no scheme).
 set(TALKVANE_HOST_SEARCH_BAIDU "www.baidu.com" CACHE STRING "Chinese web search host")

@@ -47,4 +47,46 @@
         <translation>Error: (the output device does not support this format; the audio cannot be played.)</translation>
     </message>
 </context>
+<context>
+    <name>TraDialogue</name>
+    <message>
+        <source>语音翻译</source>
+        <translation>Voice Translation</translation>
+    </message>
+    <message>
+        <source>正在识别语音</source>
+        <translation>Listening…</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Playback</translation>
+    </message>
+    <message>
+        <source>图片识别-文字翻译</source>
+        <translation>Image Text - Translation</translation>
+    </message>
+    <message>
+        <source>图片识别-文字识别</source>
+        <translation>Image Text - Recognition</translation>
+    </message>
+    <message>
+        <source>划词识别-文字翻译</source>
+        <translation>Selected Text - Translation</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>Copied</translation>
+    </message>
+</context>
+<context>
+    <name>XFYunWebApiDomestic</name>
+    <message>
+        <source>您好像没有说话或者按键时间过短</source>
+        <translation>You don't seem to have spoken, or the button was pressed too briefly</translation>
+    </message>
+</context>
 </TS>

@@ -47,4 +47,46 @@
         <translation>Error: (el dispositivo de salida no admite este formato; no se puede reproducir el audio.)</translation>
     </message>
 </context>
+<context>
+    <name>TraDialogue</name>
+    <message>
+        <source>语音翻译</source>
+        <translation>Traducción por voz</translation>
+    </message>
+    <message>
+        <source>正在识别语音</source>
+        <translation>Reconociendo voz…</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>图片识别-文字翻译</source>
+        <translation>Texto de imagen - Traducción</translation>
+    </message>
+    <message>
+        <source>图片识别-文字识别</source>
+        <translation>Texto de imagen - Reconocimiento</translation>
+    </message>
+    <message>
+        <source>划词识别-文字翻译</source>
+        <translation>Texto seleccionado - Traducción</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>Copiado</translation>
+    </message>
+</context>
+<context>
+    <name>XFYunWebApiDomestic</name>
+    <message>
+        <source>您好像没有说话或者按键时间过短</source>
+        <translation>Parece que no has hablado o que pulsaste el botón muy poco tiempo</translation>
+    </message>
+</context>
 </TS>

@@ -47,4 +47,46 @@
         <translation>Kesalahan: (perangkat keluaran tidak mendukung format ini; audio tidak dapat diputar.)</translation>
     </message>
 </context>
+<context>
+    <name>TraDialogue</name>
+    <message>
+        <source>语音翻译</source>
+        <translation>Terjemahan Suara</translation>
+    </message>
+    <message>
+        <source>正在识别语音</source>
+        <translation>Mengenali suara…</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Salin</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Putar ulang</translation>
+    </message>
+    <message>
+        <source>图片识别-文字翻译</source>
+        <translation>Teks Gambar - Terjemahan</translation>
+    </message>
+    <message>
+        <source>图片识别-文字识别</source>
+        <translation>Teks Gambar - Pengenalan</translation>
+    </message>
+    <message>
+        <source>划词识别-文字翻译</source>
+        <translation>Teks Terpilih - Terjemahan</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>Tersalin</translation>
+    </message>
+</context>
+<context>
+    <name>XFYunWebApiDomestic</name>
+    <message>
+        <source>您好像没有说话或者按键时间过短</source>
+        <translation>Sepertinya Anda tidak berbicara atau menekan tombol terlalu singkat</translation>
+    </message>
+</context>
 </TS>

@@ -47,4 +47,46 @@
         <translation>エラー: (出力デバイスがこの形式に対応していないため、音声を再生できません。)</translation>
     </message>
 </context>
+<context>
+    <name>TraDialogue</name>
+    <message>
+        <source>语音翻译</source>
+        <translation>音声翻訳</translation>
+    </message>
+    <message>
+        <source>正在识别语音</source>
+        <translation>音声を認識しています…</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>图片识别-文字翻译</source>
+        <translation>画像の文字 - 翻訳</translation>
+    </message>
+    <message>
+        <source>图片识别-文字识别</source>
+        <translation>画像の文字 - 認識</translation>
+    </message>
+    <message>
+        <source>划词识别-文字翻译</source>
+        <translation>選択テキスト - 翻訳</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>コピーしました</translation>
+    </message>
+</context>
+<context>
+    <name>XFYunWebApiDomestic</name>
+    <message>
+        <source>您好像没有说话或者按键时间过短</source>
+        <translation>話していないか、ボタンを押す時間が短すぎたようです</translation>
+    </message>
+</context>
 </TS>

@@ -47,4 +47,46 @@
         <translation>Ошибка: (устройство вывода не поддерживает этот формат, звук не может быть воспроизведён.)</translation>
     </message>
 </context>
+<context>
+    <name>TraDialogue</name>
+    <message>
+        <source>语音翻译</source>
+        <translation>Голосовой перевод</translation>
+    </message>
+    <message>
+        <source>正在识别语音</source>
+        <translation>Распознавание речи…</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Воспроизвести</translation>
+    </message>
+    <message>
+        <source>图片识别-文字翻译</source>
+        <translation>Текст с изображения — перевод</translation>
+    </message>
+    <message>
+        <source>图片识别-文字识别</source>
+        <translation>Текст с изображения — распознавание</translation>
+    </message>
+    <message>
+        <source>划词识别-文字翻译</source>
+        <translation>Выделенный текст — перевод</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>Скопировано</translation>
+    </message>
+</context>
+<context>
+    <name>XFYunWebApiDomestic</name>
+    <message>
+        <source>您好像没有说话或者按键时间过短</source>
+        <translation>Похоже, вы ничего не сказали или нажали кнопку слишком коротко</translation>
+    </message>
+</context>
 </TS>

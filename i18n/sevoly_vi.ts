@@ -47,4 +47,46 @@
         <translation>Lỗi: (thiết bị đầu ra không hỗ trợ định dạng này, không thể phát âm thanh.)</translation>
     </message>
 </context>
+<context>
+    <name>TraDialogue</name>
+    <message>
+        <source>语音翻译</source>
+        <translation>Dịch giọng nói</translation>
+    </message>
+    <message>
+        <source>正在识别语音</source>
+        <translation>Đang nhận dạng giọng nói…</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Sao chép</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Phát lại</translation>
+    </message>
+    <message>
+        <source>图片识别-文字翻译</source>
+        <translation>Văn bản trong ảnh - Dịch</translation>
+    </message>
+    <message>
+        <source>图片识别-文字识别</source>
+        <translation>Văn bản trong ảnh - Nhận dạng</translation>
+    </message>
+    <message>
+        <source>划词识别-文字翻译</source>
+        <translation>Văn bản đã chọn - Dịch</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>Đã sao chép</translation>
+    </message>
+</context>
+<context>
+    <name>XFYunWebApiDomestic</name>
+    <message>
+        <source>您好像没有说话或者按键时间过短</source>
+        <translation>Có vẻ bạn chưa nói hoặc nhấn nút quá nhanh</translation>
+    </message>
+</context>
 </TS>

@@ -47,4 +47,46 @@
         <translation>Error: (输出设备不支持该格式，不能播放音频。)</translation>
     </message>
 </context>
+<context>
+    <name>TraDialogue</name>
+    <message>
+        <source>语音翻译</source>
+        <translation>语音翻译</translation>
+    </message>
+    <message>
+        <source>正在识别语音</source>
+        <translation>正在识别语音</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>回放</translation>
+    </message>
+    <message>
+        <source>图片识别-文字翻译</source>
+        <translation>图片识别-文字翻译</translation>
+    </message>
+    <message>
+        <source>图片识别-文字识别</source>
+        <translation>图片识别-文字识别</translation>
+    </message>
+    <message>
+        <source>划词识别-文字翻译</source>
+        <translation>划词识别-文字翻译</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>已复制</translation>
+    </message>
+</context>
+<context>
+    <name>XFYunWebApiDomestic</name>
+    <message>
+        <source>您好像没有说话或者按键时间过短</source>
+        <translation>您好像没有说话或者按键时间过短</translation>
+    </message>
+</context>
 </TS>

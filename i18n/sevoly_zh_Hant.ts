@@ -47,4 +47,46 @@
         <translation>Error: (輸出裝置不支援該格式，無法播放音訊。)</translation>
     </message>
 </context>
+<context>
+    <name>TraDialogue</name>
+    <message>
+        <source>语音翻译</source>
+        <translation>語音翻譯</translation>
+    </message>
+    <message>
+        <source>正在识别语音</source>
+        <translation>正在辨識語音</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>回放</translation>
+    </message>
+    <message>
+        <source>图片识别-文字翻译</source>
+        <translation>圖片識別-文字翻譯</translation>
+    </message>
+    <message>
+        <source>图片识别-文字识别</source>
+        <translation>圖片識別-文字識別</translation>
+    </message>
+    <message>
+        <source>划词识别-文字翻译</source>
+        <translation>劃詞識別-文字翻譯</translation>
+    </message>
+    <message>
+        <source>已复制</source>
+        <translation>已複製</translation>
+    </message>
+</context>
+<context>
+    <name>XFYunWebApiDomestic</name>
+    <message>
+        <source>您好像没有说话或者按键时间过短</source>
+        <translation>您好像沒有說話或者按鍵時間過短</translation>
+    </message>
+</context>
 </TS>

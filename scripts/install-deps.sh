@@ -11,10 +11,11 @@ build_pkgs=(
   cmake ninja-build g++ pkg-config
   qtbase5-dev qttools5-dev qttools5-dev-tools
   libcurl4-openssl-dev
-  libx11-dev libxi-dev libudev-dev
+  libx11-dev libxi-dev libxtst-dev libudev-dev
   libhidapi-dev
   libsbc-dev
   qtmultimedia5-dev
+  libqt5websockets5-dev
   fontconfig
   # Sound at run time: Qt's audio outputs and GStreamer media player service,
   # GStreamer's playbin/appsrc/decoders, and its wav parser and sound sinks.
@@ -22,7 +23,6 @@ build_pkgs=(
 )
 test_pkgs=(
   xvfb xauth
-  libxtst-dev
   sox
 )
 

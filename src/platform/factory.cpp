@@ -1,18 +1,23 @@
 // The backends of this platform behind the interfaces' factory functions.
-// Called on the GUI thread: the backends read their events there.
+// Called on the GUI thread: the backends read their events there. The key
+// injector is the exception: the typing worker asks for it.
 
 #include "platform/device_monitor.h"
 #include "platform/hotkey_service.h"
+#include "platform/key_injector.h"
 #include "platform/keyboard_listener.h"
 #include "platform/recording/recording_backends.h"
 
 #ifdef TALKVANE_PLATFORM_X11
 #include "platform/x11/hotkeys_x11.h"
+#include "platform/x11/key_injector_x11.h"
 #include "platform/x11/keyboard_listener_x11.h"
 #endif
 #ifdef TALKVANE_PLATFORM_UDEV
 #include "platform/linux/device_monitor_udev.h"
 #endif
+
+#include <mutex>
 
 namespace platform {
 
@@ -36,6 +41,20 @@ std::shared_ptr<KeyboardListener> keyboardListener()
 #ifdef TALKVANE_PLATFORM_X11
     if (!instance && x11::X11KeyboardListener::available())
         instance = std::make_shared<x11::X11KeyboardListener>();
+#endif
+    return instance;
+}
+
+std::shared_ptr<KeyInjector> keyInjector()
+{
+    if (auto recording = recording::installedKeyInjector())
+        return recording;
+    static std::mutex mutex;
+    static std::shared_ptr<KeyInjector> instance;
+    std::lock_guard<std::mutex> lock(mutex);
+#ifdef TALKVANE_PLATFORM_X11
+    if (!instance)
+        instance = x11::X11KeyInjector::create();
 #endif
     return instance;
 }

@@ -17,6 +17,9 @@ struct EndpointInfo {
 
 constexpr EndpointInfo kEndpoints[] = {
     {Endpoint::Management, "MANAGEMENT", TALKVANE_DEFAULT_URL_MANAGEMENT},
+    {Endpoint::Dictation, "DICTATION", TALKVANE_DEFAULT_URL_DICTATION},
+    {Endpoint::DictationMinority, "DICTATION_MINORITY", TALKVANE_DEFAULT_URL_DICTATION_MINORITY},
+    {Endpoint::DictationIntl, "DICTATION_INTL", TALKVANE_DEFAULT_URL_DICTATION_INTL},
 };
 
 const EndpointInfo &info(Endpoint endpoint)
@@ -44,6 +47,16 @@ QString url(Endpoint endpoint)
 }
 
 }  // namespace Endpoints
+
+namespace BuiltInCredentials {
+
+QString dictationAppId() { return QStringLiteral(TALKVANE_DICTATION_APP_ID); }
+QString dictationApiKey() { return QStringLiteral(TALKVANE_DICTATION_API_KEY); }
+QString dictationApiSecret() { return QStringLiteral(TALKVANE_DICTATION_API_SECRET); }
+QString dictationIntApiKey() { return QStringLiteral(TALKVANE_DICTATION_INT_API_KEY); }
+QString dictationIntApiSecret() { return QStringLiteral(TALKVANE_DICTATION_INT_API_SECRET); }
+
+}  // namespace BuiltInCredentials
 
 namespace PublicHosts {
 

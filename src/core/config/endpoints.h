@@ -9,6 +9,9 @@ namespace Endpoints {
 
 enum class Endpoint {
     Management,  // the maker's management server (keys, pages, updates)
+    Dictation,          // streaming dictation, domestic
+    DictationMinority,  // streaming dictation, domestic minority languages
+    DictationIntl,      // streaming dictation, international
 };
 
 // The URL to use now: the override when set, else the built-in default
@@ -19,6 +22,18 @@ QString url(Endpoint endpoint);
 QString overrideVariable(Endpoint endpoint);
 
 }  // namespace Endpoints
+
+// Credentials compiled in from the build configuration (empty unless the
+// build was given them); the delivered credentials replace them at run time.
+namespace BuiltInCredentials {
+
+QString dictationAppId();
+QString dictationApiKey();
+QString dictationApiSecret();
+QString dictationIntApiKey();
+QString dictationIntApiSecret();
+
+}  // namespace BuiltInCredentials
 
 // Public sites the user's browser opens; bare host names without a scheme.
 namespace PublicHosts {

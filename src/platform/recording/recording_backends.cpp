@@ -11,6 +11,7 @@ struct Installed
     std::shared_ptr<RecordingHotKeyService> hotKeys;
     std::shared_ptr<RecordingKeyboardListener> listener;
     std::shared_ptr<RecordingDeviceMonitor> devices;
+    std::shared_ptr<RecordingKeyInjector> keys;
 };
 
 Installed &installed()
@@ -117,10 +118,58 @@ bool RecordingDeviceMonitor::change(const std::string &path, bool arrived)
     return true;
 }
 
+bool RecordingKeyInjector::press(unsigned virtualKey)
+{
+    return sendBatch({{virtualKey, true}});
+}
+
+bool RecordingKeyInjector::release(unsigned virtualKey)
+{
+    return sendBatch({{virtualKey, false}});
+}
+
+bool RecordingKeyInjector::sendBatch(const std::vector<std::pair<unsigned, bool>> &events)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_acceptLimit >= 0 && size_t(m_acceptLimit) < events.size())
+        return false;
+    if (m_acceptLimit >= 0)
+        m_acceptLimit -= int(events.size());
+    const auto now = std::chrono::steady_clock::now();
+    for (const auto &[virtualKey, down] : events)
+        m_events.push_back({virtualKey, down, now});
+    return true;
+}
+
+bool RecordingKeyInjector::waitForModifiersReleased(int)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    ++m_modifierWaits;
+    return true;
+}
+
+void RecordingKeyInjector::setAcceptLimit(int events)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_acceptLimit = events;
+}
+
+std::vector<RecordingKeyInjector::Event> RecordingKeyInjector::events() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_events;
+}
+
+int RecordingKeyInjector::modifierWaits() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_modifierWaits;
+}
+
 void install()
 {
     installed() = {std::make_shared<RecordingHotKeyService>(), std::make_shared<RecordingKeyboardListener>(),
-                   std::make_shared<RecordingDeviceMonitor>()};
+                   std::make_shared<RecordingDeviceMonitor>(), std::make_shared<RecordingKeyInjector>()};
 }
 
 void uninstall()
@@ -141,6 +190,11 @@ std::shared_ptr<RecordingKeyboardListener> installedKeyboardListener()
 std::shared_ptr<RecordingDeviceMonitor> installedDeviceMonitor()
 {
     return installed().devices;
+}
+
+std::shared_ptr<RecordingKeyInjector> installedKeyInjector()
+{
+    return installed().keys;
 }
 
 }  // namespace platform::recording

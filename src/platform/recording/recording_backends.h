@@ -2,10 +2,13 @@
 
 #include "platform/device_monitor.h"
 #include "platform/hotkey_service.h"
+#include "platform/key_injector.h"
 #include "platform/keyboard_listener.h"
 
+#include <chrono>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <set>
 #include <string>
 #include <utility>
@@ -86,6 +89,35 @@ private:
     bool m_startFails = false;
 };
 
+// Remembers every key event with the time it was sent. Thread-safe: the
+// typing worker sends while the test reads.
+class RecordingKeyInjector final : public KeyInjector
+{
+public:
+    struct Event
+    {
+        unsigned virtualKey;
+        bool down;
+        std::chrono::steady_clock::time_point at;
+    };
+
+    bool press(unsigned virtualKey) override;
+    bool release(unsigned virtualKey) override;
+    bool sendBatch(const std::vector<std::pair<unsigned, bool>> &events) override;
+    bool waitForModifiersReleased(int timeoutMs) override;
+
+    // The system takes this many more events, then refuses all of them.
+    void setAcceptLimit(int events);
+    std::vector<Event> events() const;
+    int modifierWaits() const;
+
+private:
+    mutable std::mutex m_mutex;
+    std::vector<Event> m_events;
+    int m_acceptLimit = -1;
+    int m_modifierWaits = 0;
+};
+
 // Fresh recording backends, returned by the factory until uninstall().
 void install();
 void uninstall();
@@ -94,5 +126,6 @@ void uninstall();
 std::shared_ptr<RecordingHotKeyService> installedHotKeyService();
 std::shared_ptr<RecordingKeyboardListener> installedKeyboardListener();
 std::shared_ptr<RecordingDeviceMonitor> installedDeviceMonitor();
+std::shared_ptr<RecordingKeyInjector> installedKeyInjector();
 
 }  // namespace platform::recording

@@ -1,0 +1,253 @@
+#include "platform/x11/key_injector_x11.h"
+
+#include "platform/x11/x11_keymap.h"
+
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <chrono>
+#include <map>
+#include <mutex>
+#include <thread>
+
+namespace platform::x11 {
+
+namespace {
+
+// Keysyms for keys the layout may lack. Keymap only knows keys that are
+// there; to put a missing one on a spare keycode we need its keysym.
+KeySym keysymForVirtualKey(unsigned virtualKey)
+{
+    if (virtualKey >= 0x30 && virtualKey <= 0x39)
+        return XK_0 + (virtualKey - 0x30);
+    if (virtualKey >= 0x41 && virtualKey <= 0x5A)
+        return XK_a + (virtualKey - 0x41);
+    if (virtualKey >= 0x60 && virtualKey <= 0x69)
+        return XK_KP_0 + (virtualKey - 0x60);
+    if (virtualKey >= 0x70 && virtualKey <= 0x87)
+        return XK_F1 + (virtualKey - 0x70);
+    switch (virtualKey) {
+    case 0x08: return XK_BackSpace;
+    case 0x09: return XK_Tab;
+    case 0x0D: return XK_Return;
+    case 0x1B: return XK_Escape;
+    case 0x20: return XK_space;
+    case 0x21: return XK_Prior;
+    case 0x22: return XK_Next;
+    case 0x23: return XK_End;
+    case 0x24: return XK_Home;
+    case 0x25: return XK_Left;
+    case 0x26: return XK_Up;
+    case 0x27: return XK_Right;
+    case 0x28: return XK_Down;
+    case 0x2D: return XK_Insert;
+    case 0x2E: return XK_Delete;
+    case 0xBA: return XK_semicolon;
+    case 0xBB: return XK_equal;
+    case 0xBC: return XK_comma;
+    case 0xBD: return XK_minus;
+    case 0xBE: return XK_period;
+    case 0xBF: return XK_slash;
+    case 0xC0: return XK_grave;
+    case 0xDB: return XK_bracketleft;
+    case 0xDC: return XK_backslash;
+    case 0xDD: return XK_bracketright;
+    case 0xDE: return XK_apostrophe;
+    default: return NoSymbol;
+    }
+}
+
+// Modifiers that change what a key does; Caps Lock and Num Lock are locks.
+constexpr unsigned kHeldModifiers = ShiftMask | ControlMask | Mod1Mask | Mod4Mask | Mod5Mask;
+
+constexpr int kBorrowedKeyLingerMs = 100;
+
+}  // namespace
+
+struct X11KeyInjector::Private
+{
+    std::mutex mutex;
+    Display *display = nullptr;
+    Keymap keymap;
+    bool keymapLoaded = false;
+    // Keys put on a spare keycode, from press to release.
+    std::map<unsigned, unsigned> borrowed;  // virtual key -> keycode
+
+    // Picks up layout changes: the server tells every client about them.
+    void refreshKeymap()
+    {
+        XSync(display, False);
+        bool changed = !keymapLoaded;
+        while (XPending(display)) {
+            XEvent event;
+            XNextEvent(display, &event);
+            if (event.type == MappingNotify)
+                XRefreshKeyboardMapping(&event.xmapping);
+            changed = true;
+        }
+        if (changed) {
+            keymap.load(display);
+            keymapLoaded = true;
+        }
+    }
+
+    // A keycode without any keysym, highest first: low ones are likelier real keys.
+    unsigned spareKeycode()
+    {
+        int minKeycode = 0, maxKeycode = 0;
+        XDisplayKeycodes(display, &minKeycode, &maxKeycode);
+        int perKeycode = 0;
+        KeySym *keysyms = XGetKeyboardMapping(display, KeyCode(minKeycode), maxKeycode - minKeycode + 1,
+                                              &perKeycode);
+        if (!keysyms)
+            return 0;
+        unsigned spare = 0;
+        for (int keycode = maxKeycode; keycode >= minKeycode && !spare; --keycode) {
+            bool empty = true;
+            for (int i = 0; i < perKeycode && empty; ++i)
+                empty = keysyms[(keycode - minKeycode) * perKeycode + i] == NoSymbol;
+            bool inUse = false;
+            for (const auto &entry : borrowed)
+                inUse = inUse || entry.second == unsigned(keycode);
+            // Keys we know by name are real even when empty, the mouse's F19 among them.
+            if (empty && !inUse && !keymap.virtualKey(unsigned(keycode)))
+                spare = unsigned(keycode);
+        }
+        XFree(keysyms);
+        return spare;
+    }
+
+    unsigned keycodeForPress(unsigned virtualKey)
+    {
+        const auto it = borrowed.find(virtualKey);
+        if (it != borrowed.end())
+            return it->second;
+        if (unsigned keycode = keymap.keycode(virtualKey))
+            return keycode;
+        KeySym keysym = keysymForVirtualKey(virtualKey);
+        if (keysym == NoSymbol)
+            return 0;
+        const unsigned spare = spareKeycode();
+        if (!spare)
+            return 0;
+        KeySym lower = NoSymbol, upper = NoSymbol;
+        XConvertCase(keysym, &lower, &upper);
+        KeySym levels[2] = {lower, upper};
+        XChangeKeyboardMapping(display, int(spare), 2, levels, 1);
+        // Clients see the new mapping before the key event, both come in order.
+        XSync(display, False);
+        borrowed[virtualKey] = spare;
+        return spare;
+    }
+
+    void giveBack(unsigned virtualKey)
+    {
+        const auto it = borrowed.find(virtualKey);
+        if (it == borrowed.end())
+            return;
+        KeySym none = NoSymbol;
+        XChangeKeyboardMapping(display, int(it->second), 1, &none, 1);
+        XSync(display, False);
+        borrowed.erase(it);
+    }
+
+    bool send(unsigned virtualKey, bool down)
+    {
+        unsigned keycode = 0;
+        if (down) {
+            keycode = keycodeForPress(virtualKey);
+        } else {
+            const auto it = borrowed.find(virtualKey);
+            keycode = it != borrowed.end() ? it->second : keymap.keycode(virtualKey);
+        }
+        if (!keycode)
+            return false;
+        const bool sent = XTestFakeKeyEvent(display, keycode, down ? True : False, CurrentTime);
+        if (!down && borrowed.count(virtualKey)) {
+            // Clients fetch the layout when told it changed, which may be after
+            // we changed it back; give them time to see the borrowed key.
+            XSync(display, False);
+            std::this_thread::sleep_for(std::chrono::milliseconds(kBorrowedKeyLingerMs));
+            giveBack(virtualKey);
+        }
+        return sent;
+    }
+};
+
+X11KeyInjector::X11KeyInjector(std::unique_ptr<Private> d)
+    : d(std::move(d))
+{
+}
+
+std::unique_ptr<X11KeyInjector> X11KeyInjector::create()
+{
+    Display *display = XOpenDisplay(nullptr);
+    if (!display)
+        return nullptr;
+    int event = 0, error = 0, major = 0, minor = 0;
+    if (!XTestQueryExtension(display, &event, &error, &major, &minor)) {
+        XCloseDisplay(display);
+        return nullptr;
+    }
+    // Our injected keys must not wait behind another client's server grab.
+    XTestGrabControl(display, True);
+    auto d = std::make_unique<Private>();
+    d->display = display;
+    return std::unique_ptr<X11KeyInjector>(new X11KeyInjector(std::move(d)));
+}
+
+X11KeyInjector::~X11KeyInjector()
+{
+    std::lock_guard<std::mutex> lock(d->mutex);
+    // Nothing stays down or borrowed after us.
+    while (!d->borrowed.empty()) {
+        const unsigned virtualKey = d->borrowed.begin()->first;
+        XTestFakeKeyEvent(d->display, d->borrowed.begin()->second, False, CurrentTime);
+        d->giveBack(virtualKey);
+    }
+    XCloseDisplay(d->display);
+}
+
+bool X11KeyInjector::press(unsigned virtualKey)
+{
+    return sendBatch({{virtualKey, true}});
+}
+
+bool X11KeyInjector::release(unsigned virtualKey)
+{
+    return sendBatch({{virtualKey, false}});
+}
+
+bool X11KeyInjector::sendBatch(const std::vector<std::pair<unsigned, bool>> &events)
+{
+    std::lock_guard<std::mutex> lock(d->mutex);
+    d->refreshKeymap();
+    bool ok = true;
+    for (const auto &[virtualKey, down] : events)
+        ok = d->send(virtualKey, down) && ok;
+    XSync(d->display, False);
+    return ok;
+}
+
+bool X11KeyInjector::waitForModifiersReleased(int timeoutMs)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        XkbStateRec state{};
+        {
+            std::lock_guard<std::mutex> lock(d->mutex);
+            if (XkbGetState(d->display, XkbUseCoreKbd, &state) != Success)
+                return true;
+        }
+        if (!(state.base_mods & kHeldModifiers))
+            return true;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+}  // namespace platform::x11

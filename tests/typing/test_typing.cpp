@@ -1,0 +1,315 @@
+// Typing into the focused window: the queue's order and pacing against the
+// recording injector, the same tasks for real through XTest into a window of
+// this process under xvfb-run, and the correction diff.
+
+#include "core/key/typingtaskqueue.h"
+#include "core/speech/mmtypinghelper.h"
+#include "platform/keys.h"
+#include "platform/recording/recording_backends.h"
+#include "platform/x11/key_injector_x11.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+#include <vector>
+
+Q_DECLARE_METATYPE(QList<Task>)
+
+using Clock = std::chrono::steady_clock;
+using Event = platform::recording::RecordingKeyInjector::Event;
+
+namespace {
+
+Task typeText(const QString &text) { return {1, text, 0, 0}; }
+Task erase(int n) { return {2, QString(), n, 0}; }
+const Task kFinish{3, QString(), 0, 0};
+
+long long msBetween(Clock::time_point from, Clock::time_point to)
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(to - from).count();
+}
+
+// Upper case down: B Backspace, C Ctrl, V the V key.
+QString keys(const std::vector<Event> &events)
+{
+    QString out;
+    for (const Event &e : events) {
+        const QChar c = e.virtualKey == platform::vk::Backspace ? 'B'
+            : e.virtualKey == platform::vk::Control             ? 'C'
+            : e.virtualKey == platform::vk::KeyV                ? 'V'
+                                                                : '?';
+        out += e.down ? c : c.toLower();
+    }
+    return out;
+}
+
+// Finish markers as the worker emits them, and when.
+struct FinishWatch
+{
+    std::atomic<int> count{0};
+    std::atomic<Clock::rep> at{0};
+    QMetaObject::Connection connection = QObject::connect(
+        TypingTaskQueue::instance(), &TypingTaskQueue::onFinish, [this] {
+            at = Clock::now().time_since_epoch().count();
+            ++count;
+        });
+    ~FinishWatch() { QObject::disconnect(connection); }
+};
+
+void enqueue(const QList<Task> &tasks)
+{
+    for (const Task &task : tasks)
+        TypingTaskQueue::instance()->addTask(task);
+}
+
+}  // namespace
+
+class TestTyping : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup() { platform::recording::uninstall(); }
+
+    void pacing_data();
+    void pacing();
+    void enqueueWhilePasting();
+    void typesIntoTheFocusedWindow_data();
+    void typesIntoTheFocusedWindow();
+    void x11Injector();
+    void diff_data();
+    void diff();
+
+private:
+    Display *m_keyboard = nullptr;
+};
+
+void TestTyping::initTestCase()
+{
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    m_keyboard = XOpenDisplay(nullptr);
+    QVERIFY2(m_keyboard, "no X display: run under xvfb-run");
+}
+
+void TestTyping::pacing_data()
+{
+    QTest::addColumn<QList<Task>>("tasks");
+    QTest::addColumn<QString>("expectedKeys");
+    QTest::addColumn<int>("minMs");  // from the first task to the finish marker
+    QTest::addColumn<int>("modifierWaits");
+
+    QTest::newRow("delete 3, paste, finish")
+        << QList<Task>{erase(3), typeText("abc"), kFinish} << "BbBbBbCVvc" << 2 * 15 + 80 + 50 + 80 + 50 << 2;
+    QTest::newRow("nothing to delete") << QList<Task>{erase(0), kFinish} << "" << 80 + 50 << 0;
+    QTest::newRow("empty text") << QList<Task>{typeText(""), kFinish} << "" << 50 << 0;
+    QTest::newRow("unknown type") << QList<Task>{{7, "x", 2, 1}, kFinish} << "" << 50 << 0;
+}
+
+void TestTyping::pacing()
+{
+    QFETCH(QList<Task>, tasks);
+    QFETCH(QString, expectedKeys);
+    QFETCH(int, minMs);
+    QFETCH(int, modifierWaits);
+
+    platform::recording::install();
+    auto injector = platform::recording::installedKeyInjector();
+    QGuiApplication::clipboard()->setText("before");
+    FinishWatch finished;
+    const auto start = Clock::now();
+    enqueue(tasks);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count.load(), 1, 3000);
+
+    const auto events = injector->events();
+    QCOMPARE(keys(events), expectedKeys);
+    QVERIFY(msBetween(start, Clock::time_point(Clock::duration(finished.at.load()))) >= minMs);
+    QCOMPARE(injector->modifierWaits(), modifierWaits);
+    for (size_t i = 1; i < events.size(); ++i) {
+        const QString pair = keys({events[i - 1], events[i]});
+        const long long gap = msBetween(events[i - 1].at, events[i].at);
+        QVERIFY2(pair != "bB" || gap >= 15, "Backspace strokes closer than 15 ms");
+        QVERIFY2(pair != "Vv" || gap >= 80, "V released before 80 ms");
+        QVERIFY2(pair != "bC" || gap >= 80 + 50, "paste before the pauses after a deletion");
+    }
+    // The last piece stays on the clipboard.
+    QCOMPARE(QGuiApplication::clipboard()->text(), expectedKeys.contains('V') ? "abc" : "before");
+
+    // A refused stroke ends the deletion.
+    injector->setAcceptLimit(5);
+    QCOMPARE(TypingTaskQueue::SimulateBackspace(4), 2);
+}
+
+void TestTyping::enqueueWhilePasting()
+{
+    platform::recording::install();
+    auto injector = platform::recording::installedKeyInjector();
+    FinishWatch finished;
+    enqueue({typeText("first")});
+    QTRY_VERIFY_WITH_TIMEOUT(keys(injector->events()).contains('V'), 2000);
+    // The worker holds V for 80 ms now; adding must not wait for it.
+    const auto before = Clock::now();
+    enqueue({erase(2), typeText("second"), kFinish});
+    QVERIFY(msBetween(before, Clock::now()) < 40);
+
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count.load(), 1, 3000);
+    QCOMPARE(keys(injector->events()), QStringLiteral("CVvcBbBbCVvc"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("second"));
+}
+
+void TestTyping::typesIntoTheFocusedWindow_data()
+{
+    QTest::addColumn<bool>("multiLine");
+    QTest::addColumn<QString>("initial");
+    QTest::addColumn<QList<Task>>("tasks");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("delete 3, paste abc")
+        << false << "hello" << QList<Task>{erase(3), typeText("abc"), kFinish} << "heabc";
+    const QString chinese = QStringLiteral("今天天气很好，我们去公园散步吧。");
+    QTest::newRow("Chinese pasted whole") << true << "" << QList<Task>{typeText(chinese), kFinish} << chinese;
+    // A revised recognition result, corrected in place as the control center does.
+    const EditSteps steps = decodeEditDescription(
+        mmTypingHelper::instance()->compareTextWithString1("hello word", "hello world"));
+    QTest::newRow("correction from the diff") << false << "hello word"
+        << QList<Task>{erase(steps.deleteCount), typeText(steps.text), kFinish} << "hello world";
+}
+
+void TestTyping::typesIntoTheFocusedWindow()
+{
+    QFETCH(bool, multiLine);
+    QFETCH(QString, initial);
+    QFETCH(QList<Task>, tasks);
+    QFETCH(QString, expected);
+
+    QLineEdit line(initial);
+    QTextEdit text(initial);
+    text.moveCursor(QTextCursor::End);
+    QWidget *field = multiLine ? static_cast<QWidget *>(&text) : &line;
+    field->show();
+    field->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(field));
+    QTRY_VERIFY(field->hasFocus());
+
+    FinishWatch finished;
+    enqueue(tasks);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count.load(), 1, 5000);
+    QTRY_COMPARE(multiLine ? text.toPlainText() : line.text(), expected);
+    QCOMPARE(QGuiApplication::clipboard()->text(), tasks[tasks.size() - 2].text);
+}
+
+void TestTyping::x11Injector()
+{
+    auto injector = platform::x11::X11KeyInjector::create();
+    QVERIFY(injector);
+    auto mapping = [this] {
+        int min = 0, max = 0, per = 0;
+        XDisplayKeycodes(m_keyboard, &min, &max);
+        KeySym *syms = XGetKeyboardMapping(m_keyboard, KeyCode(min), max - min + 1, &per);
+        std::vector<KeySym> all(syms, syms + per * (max - min + 1));
+        XFree(syms);
+        return all;
+    };
+
+    // Take q out of the layout, and put it back whatever happens.
+    const KeyCode q = XKeysymToKeycode(m_keyboard, XK_q);
+    int per = 0;
+    KeySym *saved = XGetKeyboardMapping(m_keyboard, q, 1, &per);
+    const std::vector<KeySym> savedQ(saved, saved + per), none(per, NoSymbol);
+    XFree(saved);
+    auto setQ = [this, q](const std::vector<KeySym> &syms) {
+        XChangeKeyboardMapping(m_keyboard, q, int(syms.size()), const_cast<KeySym *>(syms.data()), 1);
+        XSync(m_keyboard, False);
+    };
+    std::shared_ptr<void> restore(nullptr, [&](void *) { setQ(savedQ); });
+    setQ(none);
+    const std::vector<KeySym> withoutQ = mapping();
+
+    QLineEdit line;
+    line.show();
+    line.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&line));
+    // From another thread, as the typing worker does: the window has to read
+    // the borrowed mapping while the key is on it.
+    std::atomic<int> sent{0};
+    std::thread typist([&] {
+        sent = injector->press('Q') + injector->release('Q')
+            + injector->sendBatch({{'O', true}, {'O', false}, {'Q', true}, {'Q', false}});
+    });
+    const bool typed = QTest::qWaitFor([&] { return line.text() == QStringLiteral("qoq"); });
+    typist.join();
+    QVERIFY2(typed, qPrintable(line.text()));
+    QCOMPARE(sent.load(), 3);
+    QVERIFY(mapping() == withoutQ);
+    QVERIFY(!injector->press(0xFF));  // no such virtual key
+
+    // Keys wait for the user to let go of a modifier.
+    QVERIFY(injector->waitForModifiersReleased(0));
+    const KeyCode ctrl = XKeysymToKeycode(m_keyboard, XK_Control_L);
+    XTestFakeKeyEvent(m_keyboard, ctrl, True, CurrentTime);
+    XSync(m_keyboard, False);
+    auto start = Clock::now();
+    const bool releasedWhileHeld = injector->waitForModifiersReleased(200);
+    const long long waitedWhileHeld = msBetween(start, Clock::now());
+    std::thread user([this, ctrl] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        XTestFakeKeyEvent(m_keyboard, ctrl, False, CurrentTime);
+        XSync(m_keyboard, False);
+    });
+    start = Clock::now();
+    const bool released = injector->waitForModifiersReleased(2000);
+    const long long waited = msBetween(start, Clock::now());
+    user.join();
+    QVERIFY(!releasedWhileHeld && waitedWhileHeld >= 200);
+    QVERIFY(released);
+    QVERIFY2(waited >= 90 && waited < 1000, qPrintable(QString::number(waited)));
+}
+
+void TestTyping::diff_data()
+{
+    QTest::addColumn<QString>("oldText");
+    QTest::addColumn<QString>("newText");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<int>("deleteCount");
+    QTest::addColumn<QString>("typed");
+
+    const QString today = QStringLiteral("今天天气"), fine = QStringLiteral("很好");
+    QTest::newRow("Chinese extended") << today << today + fine << "add::" + fine << 0 << fine;
+    QTest::newRow("Chinese shortened") << today + fine << today << "del::" + fine << 2 << "";
+    QTest::newRow("one word revised") << "hello word" << "hello world" << "d&&ld" << 1 << "ld";
+    QTest::newRow("from nothing") << "" << "abc" << "add::abc" << 0 << "abc";
+    QTest::newRow("to nothing") << "abc" << "" << "del::abc" << 3 << "";
+    QTest::newRow("equal") << "abc" << "abc" << "" << 0 << "";
+    QTest::newRow("differ at the start") << "今天" << "明天好" << "今天&&明天好" << 2 << "明天好";
+    QTest::newRow("&& after the difference") << "a&&b" << "a&&c" << "b&&c" << 1 << "c";
+    // Ambiguous then: the first and the last piece are taken.
+    QTest::newRow("&& on both sides") << "x&&1" << "y&&2" << "x&&1&&y&&2" << 1 << "2";
+}
+
+void TestTyping::diff()
+{
+    QFETCH(QString, oldText);
+    QFETCH(QString, newText);
+    QFETCH(QString, description);
+    QFETCH(int, deleteCount);
+    QFETCH(QString, typed);
+
+    const QString got = mmTypingHelper::instance()->compareTextWithString1(oldText, newText);
+    QCOMPARE(got, description);
+    const EditSteps steps = decodeEditDescription(got);
+    QCOMPARE(steps.deleteCount, deleteCount);
+    QCOMPARE(steps.text, typed);
+}
+
+QTEST_MAIN(TestTyping)
+#include "test_typing.moc"
