@@ -1,6 +1,9 @@
 #include "mainwindow.h"
 
+#include "business/funcontrolcenter.h"
 #include "core/device/mousedevice.h"
+#include "core/setting/inifileinf.h"
+#include "debug.h"
 #include "global_listen/globalmouse.h"
 #include "platform/device_monitor.h"
 #include "utils/app_paths.h"
@@ -40,6 +43,11 @@ MainWindow::MainWindow(QWidget *parent) : FramelessWindow(parent)
     setObjectName(QStringLiteral("FramelessWnd"));
     setWindowTitle(QStringLiteral("Talkvane"));
     m_trayIcon = new QSystemTrayIcon(this);
+    // Constructing the diagnostics page connects the mouse's buttons to the
+    // control center; the typing mode comes from the settings.
+    m_debug = new Debug;
+    FunControlCenter::getInstance()->setSecDynamicTyping(
+        IniFileInf::get_keydefine(QStringLiteral("input_model")).contains(QLatin1String("dynamics")));
     initializeDevice();
     registerDevice();
     setupUi();
@@ -113,6 +121,7 @@ void MainWindow::setupUi()
     layout->addWidget(buildHeader());
     m_pages = new QStackedWidget;
     m_pages->setObjectName(QStringLiteral("stackedPages"));
+    m_pages->addWidget(m_debug);
     layout->addWidget(m_pages, 1);
     setCentralWidget(central);
 
@@ -204,6 +213,7 @@ void MainWindow::quit()
 {
     if (m_exitPromptOpen)
         return;
+    FunControlCenter::getInstance()->setCaptureState(1);
     m_exitPromptOpen = true;
     const auto answer = QMessageBox::question(this, tr("提示"), tr("确定退出此程序吗?"),
                                               QMessageBox::Yes | QMessageBox::No);
@@ -213,5 +223,6 @@ void MainWindow::quit()
         QApplication::quit();
         return;
     }
+    FunControlCenter::getInstance()->setCaptureState(0);
     m_exitPromptOpen = false;
 }

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class Debug;
 class MouseDevice;
 class QMenu;
 class QStackedWidget;
@@ -38,6 +39,7 @@ private:
     QWidget *buildHeader();
     void openLogFolder();
 
+    Debug *m_debug = nullptr;
     MouseDevice *m_device = nullptr;
     QString m_lastSerial = QStringLiteral("unknown");
     QSystemTrayIcon *m_trayIcon = nullptr;

@@ -57,3 +57,15 @@ EditSteps decodeEditDescription(const QString &description)
     }
     return steps;
 }
+
+EditSteps editSteps(const QString &oldText, const QString &newText)
+{
+    const int n = qMin(oldText.length(), newText.length());
+    int common = 0;
+    while (common < n && oldText.at(common) == newText.at(common))
+        ++common;
+    EditSteps steps;
+    steps.deleteCount = oldText.length() - common;
+    steps.text = newText.mid(common);
+    return steps;
+}

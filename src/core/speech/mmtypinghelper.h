@@ -35,6 +35,10 @@ struct EditSteps
     QString text;
 };
 
+// The same edit computed directly, without the text description: texts that
+// contain "&&" or start with "add::" cannot be misread this way.
+EditSteps editSteps(const QString &oldText, const QString &newText);
+
 // Reads a description as the control center does. With "&&" anywhere, the
 // piece before the first one is deleted and the piece after the last one typed.
 EditSteps decodeEditDescription(const QString &description);

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "business/sence_type.h"
+#include "core/speech/pxasrresulttype.h"
+
+#include <QKeySequence>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class MouseDevice;
+class TraDialogue;
+class XFYunWebApiDomestic;
+
+// Decides what a button press means: runs the scenes, starts and ends the
+// recognition sessions and routes every result to where it belongs (typed
+// into the focused window, shown in the result window, handed on).
+class FunControlCenter : public QObject
+{
+    Q_OBJECT
+public:
+    static std::shared_ptr<FunControlCenter> getInstance(QObject *parent = nullptr);
+    ~FunControlCenter() override;
+
+    // Scenes.
+    void startVoice();
+    void startVoiceTra();
+    void startVoiceAss();
+    void startVoiceAi();
+    void stopVoice();
+    void startScreenOcr();
+
+    // Buttons (called by the dispatch of the diagnostics page).
+    void translateKeyShortClick();
+    void voiceKeyShortClick();
+    void aKeyShortClick();
+    void translateKeyLongPress();
+    void voiceKeyLongPress();
+    void aKeyLongPress();
+    void translateKeyRelease();
+    void voiceKeyRelease();
+    void aKeyRelease();
+    void longClickStart(const QString &action);
+    void longClickEnd(const QString &action);
+    void commonShortClick(const QString &action);
+    void keyEnter();
+    void keyDel();
+    void keyDesktop();
+    void shortcut(const QKeySequence &sequence);
+
+    // Results.
+    void processingRecognitionResults(bool success, QString text, PXASRResultType type);
+    void typingTextResult(const QString &text, PXASRResultType type);
+    void pasteWithText(const QString &text, PXASRResultType type);
+
+    void setSecDynamicTyping(bool on);
+    bool dynamicTyping() const { return m_dynamicTyping; }
+    void setCaptureState(int state) { m_captureState = state; }
+    int captureState() const { return m_captureState; }
+    bool segmentRecording() const { return m_segmentRecording; }
+    SENCE_TYPE sence() const { return mSence; }
+    XFYunWebApiDomestic *dictation() const { return m_xfyun; }
+    static bool voiceInputToggled();
+
+signals:
+    void speechWindowText(QString textResult);
+    void speechWindowTraText(QString textResult);
+    void voiceAssCallback(QString textResult);
+    void voiceAICallback(QString textResult);
+    void finishTask(SENCE_TYPE curSence = SENCE_OCR);
+    void LongPressAiGpt(int idx);
+
+private:
+    explicit FunControlCenter(QObject *parent);
+    void beginScene(SENCE_TYPE scene, const QString &title);
+    void chooseRecogniser(const QString &code, int ptt);
+    void finishLater();
+    void tapKey(unsigned virtualKey);
+    bool isGroupA() const;
+    bool isModelB() const;
+
+    SENCE_TYPE mSence = SENCE_VOICE;
+    QString m_typedText;
+    MouseDevice *m_device = nullptr;
+    XFYunWebApiDomestic *m_xfyun = nullptr;
+    std::shared_ptr<TraDialogue> m_window;
+    int m_letter = 0;
+    bool m_dynamicTyping = true;
+    int m_captureState = 0;
+    bool m_segmentRecording = false;
+};

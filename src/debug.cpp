@@ -1,0 +1,157 @@
+#include "debug.h"
+
+#include "business/funcontrolcenter.h"
+#include "core/device/mousedevice.h"
+
+#include <QDebug>
+#include <QLabel>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+bool g_longPressLatch = false;
+}
+
+Debug::Debug(QWidget *parent) : QWidget(parent)
+{
+    m_device = qobject_cast<MouseDevice *>(
+        createDevice(QStringLiteral("0x5850"), QStringLiteral("0x5653")));
+    m_center = FunControlCenter::getInstance();
+
+    auto *column = new QVBoxLayout(this);
+    auto *hint = new QLabel(tr("切换模式需要手动重新连接设备"));
+    m_status = new QLabel;
+    auto *caption = new QLabel(tr("按键测试"));
+    m_keyLabel = new QLabel(tr("按键信息"));
+    column->addWidget(hint);
+    column->addWidget(m_status);
+    column->addWidget(caption);
+    column->addWidget(m_keyLabel);
+    column->addStretch(1);
+
+    m_notice = new QLabel(this);
+    m_notice->setAlignment(Qt::AlignCenter);
+    m_notice->setStyleSheet(QStringLiteral(
+        "background-color: rgba(0, 0, 0, 160); color: white; border-radius: 6px; padding: 10px;"));
+    m_notice->hide();
+
+    connect(m_device, &MouseDevice::onConnectState, this, [this](LinkState state) {
+        if (state == Disconnected)
+            m_status->setText(tr("设备关闭了"));
+        else if (state == Scanning)
+            m_status->setText(tr("设备连接中"));
+        else
+            m_status->clear();
+    });
+    wireButtons();
+}
+
+bool Debug::longPressActive()
+{
+    return g_longPressLatch;
+}
+
+QString Debug::keyLabelText() const
+{
+    return m_keyLabel->text();
+}
+
+QString Debug::noticeText() const
+{
+    return m_notice->isVisible() ? m_notice->text() : QString();
+}
+
+QString Debug::keyName(int key)
+{
+    switch (key) {
+    case 129: return tr("翻译键");
+    case 130: return tr("语音键");
+    default: return tr("搜索键");
+    }
+}
+
+bool Debug::linkReady() const
+{
+    const int model = m_device->linkModel;
+    return (m_device->linkState == ReceiverLinked && (model == 4 || model == 5))
+        || (m_device->linkState == BluetoothLinked && (model == 2 || model == 3));
+}
+
+void Debug::showNotice(const QString &text)
+{
+    m_notice->setText(text);
+    m_notice->adjustSize();
+    m_notice->move((width() - m_notice->width()) / 2, (height() - m_notice->height()) / 2);
+    m_notice->show();
+    m_notice->raise();
+    QTimer::singleShot(2000, m_notice, &QWidget::hide);
+}
+
+void Debug::wireButtons()
+{
+    auto onPress = [this](int key) { return [this, key](int n) { longPressStart(key, n); }; };
+    auto onRelease = [this](int key) { return [this, key](int n) { longPressEnd(key, n); }; };
+    auto onClick = [this](int key) { return [this, key](int n) { shortClick(key, n); }; };
+    connect(m_device, &MouseDevice::signalsKeyOne129, this, onPress(129));
+    connect(m_device, &MouseDevice::signalsKeyOne130, this, onPress(130));
+    connect(m_device, &MouseDevice::signalsKeyOne131, this, onPress(131));
+    connect(m_device, &MouseDevice::signalsKeyOne132, this, onPress(132));
+    connect(m_device, &MouseDevice::signalsKeyOne129Over, this, onRelease(129));
+    connect(m_device, &MouseDevice::signalsKeyOne130Over, this, onRelease(130));
+    connect(m_device, &MouseDevice::signalsKeyOne131Over, this, onRelease(131));
+    connect(m_device, &MouseDevice::signalsKeyOne132Over, this, onRelease(132));
+    connect(m_device, &MouseDevice::signalsKeyOne129ShortOver, this, onClick(129));
+    connect(m_device, &MouseDevice::signalsKeyOne130ShortOver, this, onClick(130));
+    connect(m_device, &MouseDevice::signalsKeyOne131ShortOver, this, onClick(131));
+}
+
+void Debug::longPressStart(int key, int count)
+{
+    qDebug() << "long press" << key << "linkModel" << m_device->linkModel << "linkState"
+             << m_device->linkState;
+    if (!linkReady()) {
+        showNotice(tr("设备还未通信，不能使用语音"));
+        return;
+    }
+    if (!g_longPressLatch) {
+        const QString text = tr("按下了") + keyName(key) + tr("；次数：") + QString::number(count);
+        qDebug() << text;
+        m_keyLabel->setText(text);
+        switch (key) {
+        case 129: m_center->translateKeyLongPress(); break;
+        case 130: m_center->voiceKeyLongPress(); break;
+        case 131: m_center->aKeyLongPress(); break;
+        default: m_center->startVoiceAss(); break;
+        }
+        m_device->setSaveWavSegments(m_center->segmentRecording());
+        m_device->startRecord();
+    }
+    g_longPressLatch = true;
+}
+
+void Debug::longPressEnd(int key, int count)
+{
+    if (m_device->linkState != ReceiverLinked && m_device->linkState != BluetoothLinked)
+        return;
+    m_keyLabel->setText(tr("抬起了") + keyName(key) + tr("；次数：") + QString::number(count));
+    m_device->stopRecord();
+    switch (key) {
+    case 129: m_center->translateKeyRelease(); break;
+    case 130: m_center->voiceKeyRelease(); break;
+    case 131: m_center->aKeyRelease(); break;
+    default: m_center->stopVoice(); break;
+    }
+    g_longPressLatch = false;
+}
+
+void Debug::shortClick(int key, int count)
+{
+    const QString text = tr("按下了") + keyName(key) + tr("；次数：") + QString::number(count);
+    qDebug() << text;
+    m_keyLabel->setText(text);
+    switch (key) {
+    case 129: m_center->translateKeyShortClick(); break;
+    case 130: m_center->voiceKeyShortClick(); break;
+    default: m_center->aKeyShortClick(); break;
+    }
+}

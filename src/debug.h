@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+class FunControlCenter;
+class MouseDevice;
+class QLabel;
+
+// The diagnostics page. Creating it connects the mouse's buttons to the
+// control center: long presses run voice scenes while held, short clicks
+// run their one-shot actions.
+class Debug : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Debug(QWidget *parent = nullptr);
+
+    QString keyLabelText() const;
+    QString noticeText() const;
+    static bool longPressActive();
+
+private:
+    void wireButtons();
+    bool linkReady() const;
+    void longPressStart(int key, int count);
+    void longPressEnd(int key, int count);
+    void shortClick(int key, int count);
+    void showNotice(const QString &text);
+    static QString keyName(int key);
+
+    MouseDevice *m_device = nullptr;
+    std::shared_ptr<FunControlCenter> m_center;
+    QLabel *m_status = nullptr;
+    QLabel *m_keyLabel = nullptr;
+    QLabel *m_notice = nullptr;
+};
