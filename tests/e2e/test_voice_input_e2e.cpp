@@ -1,0 +1,179 @@
+// Voice input end to end, nothing inside the product mocked: the simulated
+// receiver is linked, the voice button's key events arrive by keycode at the
+// hot key, the device records, audio is decoded and streamed to the local
+// dictation service, and its results are typed into another application's
+// focused text field.
+
+#include "business/funcontrolcenter.h"
+#include "core/device/mousedevice.h"
+#include "core/setting/inifileinf.h"
+#include "core/speech/xfyunwebapidomestic.h"
+#include "debug.h"
+#include "fakes/dictation_server.h"
+#include "sim/hidsim.h"
+#include "widget/iconfont/iconfont.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Last: Xlib's macros clash with Qt's names.
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+
+namespace {
+
+constexpr int kVoiceButtonKeycode = 197;  // F19, as the receiver sends it
+
+using Reply = DictationServer::Reply;
+
+QJsonObject apd(int status, int sn, const QString &text, bool last = false)
+{
+    return DictationServer::result(status, sn, text, last, QStringLiteral("apd"));
+}
+
+QJsonObject rpl(int sn, const QString &text, int from, int to)
+{
+    return DictationServer::result(1, sn, text, false, QStringLiteral("rpl"), {from, to});
+}
+
+QString readText(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+}  // namespace
+
+class VoiceInputE2E : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void spokenWordsLandInTheFocusedField_data();
+    void spokenWordsLandInTheFocusedField();
+
+private:
+    void holdVoiceButton(int ms);
+
+    DictationServer m_server;
+    Display *m_display = nullptr;
+    Debug *m_page = nullptr;
+    QTemporaryDir m_dir;
+};
+
+void VoiceInputE2E::initTestCase()
+{
+    m_display = XOpenDisplay(nullptr);
+    QVERIFY2(m_display, "needs an X display (run under xvfb-run)");
+    QVERIFY(IconFont::instance().initFontAwesome());
+
+    QVERIFY(m_server.listen());
+    m_server.setCredentials(QStringLiteral("e2eapp"), QStringLiteral("e2ekey"),
+                            QStringLiteral("e2esecret"));
+    DictationServer::trustTestCa();
+    qputenv("TALKVANE_URL_DICTATION", m_server.url().toUtf8());
+
+    IniFileInf::set_keydefine(QStringLiteral("vkl"), QStringLiteral("voiceInput"));
+    IniFileInf::set_keydefine(QStringLiteral("listenlangstr"), QStringLiteral("zh_cn"));
+    IniFileInf::set_keydefine(QStringLiteral("country"), QStringLiteral("cn"));
+    IniFileInf::set_keydefine(QStringLiteral("ptt"), QStringLiteral("1"));
+
+    // What the main window does at start-up: the diagnostics page wires the
+    // buttons, then the mouse is connected and keyboard listening runs.
+    m_page = new Debug;
+    auto center = FunControlCenter::getInstance();
+    center->dictation()->setAppId(QStringLiteral("e2eapp"));
+    center->dictation()->setApiKey(QStringLiteral("e2ekey"));
+    center->dictation()->setApiSecret(QStringLiteral("e2esecret"));
+
+    hidsim_reset();
+    MouseDevice *mouse = MouseDevice::instance().get();
+    mouse->connect();
+    QTRY_COMPARE_WITH_TIMEOUT(mouse->linkModel, 4, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(mouse->model, QStringLiteral("PX08"), 5000);
+}
+
+void VoiceInputE2E::cleanupTestCase()
+{
+    delete m_page;
+    if (m_display)
+        XCloseDisplay(m_display);
+}
+
+void VoiceInputE2E::holdVoiceButton(int ms)
+{
+    // A held key repeats: press and release pairs by keycode, 40 ms apart.
+    QElapsedTimer held;
+    held.start();
+    while (held.elapsed() < ms) {
+        XTestFakeKeyEvent(m_display, kVoiceButtonKeycode, True, CurrentTime);
+        XTestFakeKeyEvent(m_display, kVoiceButtonKeycode, False, CurrentTime);
+        XFlush(m_display);
+        QTest::qWait(40);
+    }
+}
+
+void VoiceInputE2E::spokenWordsLandInTheFocusedField_data()
+{
+    QTest::addColumn<QString>("inputModel");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("lastPiece");
+    // Revised while speaking: "很好" is corrected to "真好" with two Backspaces.
+    QTest::newRow("dynamics") << "dynamics" << "今天天气真好。" << "。";
+    QTest::newRow("whole") << "whole" << "" << "";
+}
+
+void VoiceInputE2E::spokenWordsLandInTheFocusedField()
+{
+    QFETCH(QString, inputModel);
+    QFETCH(QString, expected);
+    QFETCH(QString, lastPiece);
+
+    const int session = m_server.sessionCount();
+    m_server.setReplies(session, {{3, apd(0, 1, "今天")},
+                                  {5, rpl(2, "今天天气", 1, 1)},
+                                  {7, rpl(3, "今天天气很好", 1, 2)},
+                                  {9, rpl(4, "今天天气真好", 1, 3)},
+                                  {-1, apd(2, 5, "。", true)}});
+    auto center = FunControlCenter::getInstance();
+    center->setSecDynamicTyping(inputModel.contains(QLatin1String("dynamics")));
+    QStringList finished;
+    QObject scope;
+    connect(center->dictation(), &XFYunWebApiDomestic::mAudioResultBlock, &scope,
+            [&](bool, const QString &text, PXASRResultType type) {
+                if (type == PXASRResultType::Finish)
+                    finished << text;
+            });
+
+    const QString fieldFile = m_dir.filePath(inputModel + QStringLiteral(".txt"));
+    QProcess field;
+    field.start(QStringLiteral(TEXT_FIELD_CLIENT), {fieldFile});
+    QVERIFY(field.waitForReadyRead(10000));
+    QCOMPARE(field.readAllStandardOutput().trimmed(), QByteArray("ready"));
+
+    holdVoiceButton(1500);
+    QTRY_VERIFY_WITH_TIMEOUT(hidsim_is_recording() == false, 5000);  // released after a second
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 10000);
+    if (expected.isEmpty())  // the whole sentence, pasted once at the end
+        expected = lastPiece = finished.first();
+    QVERIFY(!expected.isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(readText(fieldFile), expected, 10000);
+
+    QVERIFY(m_server.sessions().at(session).authorized);
+    QVERIFY(m_server.sessions().at(session).frames.size() > 9);
+    QCOMPARE(QApplication::clipboard()->text(), lastPiece);
+
+    QTest::qWait(300);  // nothing more arrives
+    QCOMPARE(readText(fieldFile), expected);
+    field.kill();
+    field.waitForFinished();
+}
+
+QTEST_MAIN(VoiceInputE2E)
+#include "test_voice_input_e2e.moc"
