@@ -2,6 +2,88 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
 <context>
+    <name>Debug</name>
+    <message>
+        <source>切换模式需要手动重新连接设备</source>
+        <translation>Switching modes requires reconnecting the device manually</translation>
+    </message>
+    <message>
+        <source>按键测试</source>
+        <translation>Button test</translation>
+    </message>
+    <message>
+        <source>按键信息</source>
+        <translation>Button info</translation>
+    </message>
+    <message>
+        <source>设备关闭了</source>
+        <translation>Device closed</translation>
+    </message>
+    <message>
+        <source>设备连接中</source>
+        <translation>Connecting to the device</translation>
+    </message>
+    <message>
+        <source>翻译键</source>
+        <translation>translate button</translation>
+    </message>
+    <message>
+        <source>语音键</source>
+        <translation>voice button</translation>
+    </message>
+    <message>
+        <source>搜索键</source>
+        <translation>search button</translation>
+    </message>
+    <message>
+        <source>设备还未通信，不能使用语音</source>
+        <translation>The mouse is not connected yet; voice cannot be used</translation>
+    </message>
+    <message>
+        <source>按下了</source>
+        <translation>Pressed the </translation>
+    </message>
+    <message>
+        <source>；次数：</source>
+        <translation>; count: </translation>
+    </message>
+    <message>
+        <source>抬起了</source>
+        <translation>Released the </translation>
+    </message>
+</context>
+<context>
+    <name>FunControlCenter</name>
+    <message>
+        <source>当前识别语言暂不可用</source>
+        <translation>Recognition is not available for the current language yet</translation>
+    </message>
+    <message>
+        <source>语音输入</source>
+        <translation>Voice Input</translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation>Voice Translation</translation>
+    </message>
+    <message>
+        <source>语音翻译暂不可用</source>
+        <translation>Voice translation is not available yet</translation>
+    </message>
+    <message>
+        <source>语音搜索</source>
+        <translation>Voice Search</translation>
+    </message>
+    <message>
+        <source>AI语音助手</source>
+        <translation>AI Voice Assistant</translation>
+    </message>
+    <message>
+        <source>识别文字为空</source>
+        <translation>Nothing was recognised</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>鼠标设置</source>

@@ -2,6 +2,88 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="zh_CN">
 <context>
+    <name>Debug</name>
+    <message>
+        <source>切换模式需要手动重新连接设备</source>
+        <translation>Para cambiar de modo hay que volver a conectar el dispositivo</translation>
+    </message>
+    <message>
+        <source>按键测试</source>
+        <translation>Prueba de botones</translation>
+    </message>
+    <message>
+        <source>按键信息</source>
+        <translation>Información del botón</translation>
+    </message>
+    <message>
+        <source>设备关闭了</source>
+        <translation>Dispositivo cerrado</translation>
+    </message>
+    <message>
+        <source>设备连接中</source>
+        <translation>Conectando con el dispositivo</translation>
+    </message>
+    <message>
+        <source>翻译键</source>
+        <translation>botón de traducción</translation>
+    </message>
+    <message>
+        <source>语音键</source>
+        <translation>botón de voz</translation>
+    </message>
+    <message>
+        <source>搜索键</source>
+        <translation>botón de búsqueda</translation>
+    </message>
+    <message>
+        <source>设备还未通信，不能使用语音</source>
+        <translation>El ratón aún no está conectado; no se puede usar la voz</translation>
+    </message>
+    <message>
+        <source>按下了</source>
+        <translation>Pulsado el </translation>
+    </message>
+    <message>
+        <source>；次数：</source>
+        <translation>; veces: </translation>
+    </message>
+    <message>
+        <source>抬起了</source>
+        <translation>Soltado el </translation>
+    </message>
+</context>
+<context>
+    <name>FunControlCenter</name>
+    <message>
+        <source>当前识别语言暂不可用</source>
+        <translation>El reconocimiento aún no está disponible para este idioma</translation>
+    </message>
+    <message>
+        <source>语音输入</source>
+        <translation>Entrada por voz</translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation>Traducción por voz</translation>
+    </message>
+    <message>
+        <source>语音翻译暂不可用</source>
+        <translation>La traducción por voz aún no está disponible</translation>
+    </message>
+    <message>
+        <source>语音搜索</source>
+        <translation>Búsqueda por voz</translation>
+    </message>
+    <message>
+        <source>AI语音助手</source>
+        <translation>Asistente de voz con IA</translation>
+    </message>
+    <message>
+        <source>识别文字为空</source>
+        <translation>No se reconoció ningún texto</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>鼠标设置</source>

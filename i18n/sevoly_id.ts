@@ -2,6 +2,88 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="id" sourcelanguage="zh_CN">
 <context>
+    <name>Debug</name>
+    <message>
+        <source>切换模式需要手动重新连接设备</source>
+        <translation>Mengganti mode memerlukan menyambungkan ulang perangkat secara manual</translation>
+    </message>
+    <message>
+        <source>按键测试</source>
+        <translation>Tes tombol</translation>
+    </message>
+    <message>
+        <source>按键信息</source>
+        <translation>Info tombol</translation>
+    </message>
+    <message>
+        <source>设备关闭了</source>
+        <translation>Perangkat ditutup</translation>
+    </message>
+    <message>
+        <source>设备连接中</source>
+        <translation>Menyambungkan perangkat</translation>
+    </message>
+    <message>
+        <source>翻译键</source>
+        <translation>tombol terjemahan</translation>
+    </message>
+    <message>
+        <source>语音键</source>
+        <translation>tombol suara</translation>
+    </message>
+    <message>
+        <source>搜索键</source>
+        <translation>tombol pencarian</translation>
+    </message>
+    <message>
+        <source>设备还未通信，不能使用语音</source>
+        <translation>Mouse belum terhubung; suara belum dapat digunakan</translation>
+    </message>
+    <message>
+        <source>按下了</source>
+        <translation>Menekan </translation>
+    </message>
+    <message>
+        <source>；次数：</source>
+        <translation>; jumlah: </translation>
+    </message>
+    <message>
+        <source>抬起了</source>
+        <translation>Melepas </translation>
+    </message>
+</context>
+<context>
+    <name>FunControlCenter</name>
+    <message>
+        <source>当前识别语言暂不可用</source>
+        <translation>Pengenalan belum tersedia untuk bahasa ini</translation>
+    </message>
+    <message>
+        <source>语音输入</source>
+        <translation>Input Suara</translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation>Terjemahan Suara</translation>
+    </message>
+    <message>
+        <source>语音翻译暂不可用</source>
+        <translation>Terjemahan suara belum tersedia</translation>
+    </message>
+    <message>
+        <source>语音搜索</source>
+        <translation>Pencarian Suara</translation>
+    </message>
+    <message>
+        <source>AI语音助手</source>
+        <translation>Asisten Suara AI</translation>
+    </message>
+    <message>
+        <source>识别文字为空</source>
+        <translation>Tidak ada teks yang dikenali</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>鼠标设置</source>

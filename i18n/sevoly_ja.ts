@@ -2,6 +2,88 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="zh_CN">
 <context>
+    <name>Debug</name>
+    <message>
+        <source>切换模式需要手动重新连接设备</source>
+        <translation>モードを切り替えたら、デバイスを手動で再接続してください</translation>
+    </message>
+    <message>
+        <source>按键测试</source>
+        <translation>ボタンテスト</translation>
+    </message>
+    <message>
+        <source>按键信息</source>
+        <translation>ボタン情報</translation>
+    </message>
+    <message>
+        <source>设备关闭了</source>
+        <translation>デバイスが閉じられました</translation>
+    </message>
+    <message>
+        <source>设备连接中</source>
+        <translation>デバイスに接続中</translation>
+    </message>
+    <message>
+        <source>翻译键</source>
+        <translation>翻訳ボタン</translation>
+    </message>
+    <message>
+        <source>语音键</source>
+        <translation>音声ボタン</translation>
+    </message>
+    <message>
+        <source>搜索键</source>
+        <translation>検索ボタン</translation>
+    </message>
+    <message>
+        <source>设备还未通信，不能使用语音</source>
+        <translation>マウスがまだ接続されていないため、音声は使えません</translation>
+    </message>
+    <message>
+        <source>按下了</source>
+        <translation>押しました：</translation>
+    </message>
+    <message>
+        <source>；次数：</source>
+        <translation>；回数：</translation>
+    </message>
+    <message>
+        <source>抬起了</source>
+        <translation>離しました：</translation>
+    </message>
+</context>
+<context>
+    <name>FunControlCenter</name>
+    <message>
+        <source>当前识别语言暂不可用</source>
+        <translation>現在の言語の認識はまだ利用できません</translation>
+    </message>
+    <message>
+        <source>语音输入</source>
+        <translation>音声入力</translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation>音声翻訳</translation>
+    </message>
+    <message>
+        <source>语音翻译暂不可用</source>
+        <translation>音声翻訳はまだ利用できません</translation>
+    </message>
+    <message>
+        <source>语音搜索</source>
+        <translation>音声検索</translation>
+    </message>
+    <message>
+        <source>AI语音助手</source>
+        <translation>AI音声アシスタント</translation>
+    </message>
+    <message>
+        <source>识别文字为空</source>
+        <translation>認識された文字がありません</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>鼠标设置</source>

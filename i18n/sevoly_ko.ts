@@ -2,6 +2,88 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="zh_CN">
 <context>
+    <name>Debug</name>
+    <message>
+        <source>切换模式需要手动重新连接设备</source>
+        <translation>모드를 전환하려면 장치를 수동으로 다시 연결해야 합니다</translation>
+    </message>
+    <message>
+        <source>按键测试</source>
+        <translation>버튼 테스트</translation>
+    </message>
+    <message>
+        <source>按键信息</source>
+        <translation>버튼 정보</translation>
+    </message>
+    <message>
+        <source>设备关闭了</source>
+        <translation>장치가 닫혔습니다</translation>
+    </message>
+    <message>
+        <source>设备连接中</source>
+        <translation>장치 연결 중</translation>
+    </message>
+    <message>
+        <source>翻译键</source>
+        <translation>번역 버튼</translation>
+    </message>
+    <message>
+        <source>语音键</source>
+        <translation>음성 버튼</translation>
+    </message>
+    <message>
+        <source>搜索键</source>
+        <translation>검색 버튼</translation>
+    </message>
+    <message>
+        <source>设备还未通信，不能使用语音</source>
+        <translation>마우스가 아직 연결되지 않아 음성을 사용할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>按下了</source>
+        <translation>누름: </translation>
+    </message>
+    <message>
+        <source>；次数：</source>
+        <translation>; 횟수: </translation>
+    </message>
+    <message>
+        <source>抬起了</source>
+        <translation>뗌: </translation>
+    </message>
+</context>
+<context>
+    <name>FunControlCenter</name>
+    <message>
+        <source>当前识别语言暂不可用</source>
+        <translation>현재 언어의 인식은 아직 사용할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>语音输入</source>
+        <translation>음성 입력</translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation>음성 번역</translation>
+    </message>
+    <message>
+        <source>语音翻译暂不可用</source>
+        <translation>음성 번역은 아직 사용할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>语音搜索</source>
+        <translation>음성 검색</translation>
+    </message>
+    <message>
+        <source>AI语音助手</source>
+        <translation>AI 음성 비서</translation>
+    </message>
+    <message>
+        <source>识别文字为空</source>
+        <translation>인식된 텍스트가 없습니다</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>鼠标设置</source>

@@ -2,6 +2,88 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="zh_CN">
 <context>
+    <name>Debug</name>
+    <message>
+        <source>切换模式需要手动重新连接设备</source>
+        <translation>После смены режима подключите устройство заново вручную</translation>
+    </message>
+    <message>
+        <source>按键测试</source>
+        <translation>Проверка кнопок</translation>
+    </message>
+    <message>
+        <source>按键信息</source>
+        <translation>Сведения о кнопке</translation>
+    </message>
+    <message>
+        <source>设备关闭了</source>
+        <translation>Устройство закрыто</translation>
+    </message>
+    <message>
+        <source>设备连接中</source>
+        <translation>Подключение к устройству</translation>
+    </message>
+    <message>
+        <source>翻译键</source>
+        <translation>кнопку перевода</translation>
+    </message>
+    <message>
+        <source>语音键</source>
+        <translation>голосовую кнопку</translation>
+    </message>
+    <message>
+        <source>搜索键</source>
+        <translation>кнопку поиска</translation>
+    </message>
+    <message>
+        <source>设备还未通信，不能使用语音</source>
+        <translation>Мышь ещё не подключена, голосовой ввод недоступен</translation>
+    </message>
+    <message>
+        <source>按下了</source>
+        <translation>Нажата </translation>
+    </message>
+    <message>
+        <source>；次数：</source>
+        <translation>; раз: </translation>
+    </message>
+    <message>
+        <source>抬起了</source>
+        <translation>Отпущена </translation>
+    </message>
+</context>
+<context>
+    <name>FunControlCenter</name>
+    <message>
+        <source>当前识别语言暂不可用</source>
+        <translation>Распознавание для этого языка пока недоступно</translation>
+    </message>
+    <message>
+        <source>语音输入</source>
+        <translation>Голосовой ввод</translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation>Голосовой перевод</translation>
+    </message>
+    <message>
+        <source>语音翻译暂不可用</source>
+        <translation>Голосовой перевод пока недоступен</translation>
+    </message>
+    <message>
+        <source>语音搜索</source>
+        <translation>Голосовой поиск</translation>
+    </message>
+    <message>
+        <source>AI语音助手</source>
+        <translation>Голосовой ИИ-ассистент</translation>
+    </message>
+    <message>
+        <source>识别文字为空</source>
+        <translation>Текст не распознан</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>鼠标设置</source>

@@ -2,6 +2,88 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="vi_VN" sourcelanguage="zh_CN">
 <context>
+    <name>Debug</name>
+    <message>
+        <source>切换模式需要手动重新连接设备</source>
+        <translation>Chuyển chế độ cần kết nối lại thiết bị thủ công</translation>
+    </message>
+    <message>
+        <source>按键测试</source>
+        <translation>Kiểm tra nút</translation>
+    </message>
+    <message>
+        <source>按键信息</source>
+        <translation>Thông tin nút</translation>
+    </message>
+    <message>
+        <source>设备关闭了</source>
+        <translation>Thiết bị đã đóng</translation>
+    </message>
+    <message>
+        <source>设备连接中</source>
+        <translation>Đang kết nối thiết bị</translation>
+    </message>
+    <message>
+        <source>翻译键</source>
+        <translation>nút dịch</translation>
+    </message>
+    <message>
+        <source>语音键</source>
+        <translation>nút giọng nói</translation>
+    </message>
+    <message>
+        <source>搜索键</source>
+        <translation>nút tìm kiếm</translation>
+    </message>
+    <message>
+        <source>设备还未通信，不能使用语音</source>
+        <translation>Chuột chưa kết nối, chưa thể dùng giọng nói</translation>
+    </message>
+    <message>
+        <source>按下了</source>
+        <translation>Đã nhấn </translation>
+    </message>
+    <message>
+        <source>；次数：</source>
+        <translation>; số lần: </translation>
+    </message>
+    <message>
+        <source>抬起了</source>
+        <translation>Đã thả </translation>
+    </message>
+</context>
+<context>
+    <name>FunControlCenter</name>
+    <message>
+        <source>当前识别语言暂不可用</source>
+        <translation>Chưa hỗ trợ nhận dạng cho ngôn ngữ hiện tại</translation>
+    </message>
+    <message>
+        <source>语音输入</source>
+        <translation>Nhập bằng giọng nói</translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation>Dịch giọng nói</translation>
+    </message>
+    <message>
+        <source>语音翻译暂不可用</source>
+        <translation>Dịch giọng nói chưa khả dụng</translation>
+    </message>
+    <message>
+        <source>语音搜索</source>
+        <translation>Tìm kiếm bằng giọng nói</translation>
+    </message>
+    <message>
+        <source>AI语音助手</source>
+        <translation>Trợ lý giọng nói AI</translation>
+    </message>
+    <message>
+        <source>识别文字为空</source>
+        <translation>Không nhận dạng được chữ nào</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>鼠标设置</source>

@@ -2,6 +2,88 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
 <context>
+    <name>Debug</name>
+    <message>
+        <source>切换模式需要手动重新连接设备</source>
+        <translation>切换模式需要手动重新连接设备</translation>
+    </message>
+    <message>
+        <source>按键测试</source>
+        <translation>按键测试</translation>
+    </message>
+    <message>
+        <source>按键信息</source>
+        <translation>按键信息</translation>
+    </message>
+    <message>
+        <source>设备关闭了</source>
+        <translation>设备关闭了</translation>
+    </message>
+    <message>
+        <source>设备连接中</source>
+        <translation>设备连接中</translation>
+    </message>
+    <message>
+        <source>翻译键</source>
+        <translation>翻译键</translation>
+    </message>
+    <message>
+        <source>语音键</source>
+        <translation>语音键</translation>
+    </message>
+    <message>
+        <source>搜索键</source>
+        <translation>搜索键</translation>
+    </message>
+    <message>
+        <source>设备还未通信，不能使用语音</source>
+        <translation>设备还未通信，不能使用语音</translation>
+    </message>
+    <message>
+        <source>按下了</source>
+        <translation>按下了</translation>
+    </message>
+    <message>
+        <source>；次数：</source>
+        <translation>；次数：</translation>
+    </message>
+    <message>
+        <source>抬起了</source>
+        <translation>抬起了</translation>
+    </message>
+</context>
+<context>
+    <name>FunControlCenter</name>
+    <message>
+        <source>当前识别语言暂不可用</source>
+        <translation>当前识别语言暂不可用</translation>
+    </message>
+    <message>
+        <source>语音输入</source>
+        <translation>语音输入</translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation>语音翻译</translation>
+    </message>
+    <message>
+        <source>语音翻译暂不可用</source>
+        <translation>语音翻译暂不可用</translation>
+    </message>
+    <message>
+        <source>语音搜索</source>
+        <translation>语音搜索</translation>
+    </message>
+    <message>
+        <source>AI语音助手</source>
+        <translation>AI语音助手</translation>
+    </message>
+    <message>
+        <source>识别文字为空</source>
+        <translation>识别文字为空</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>鼠标设置</source>

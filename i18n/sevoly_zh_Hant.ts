@@ -2,6 +2,88 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_HK" sourcelanguage="zh_CN">
 <context>
+    <name>Debug</name>
+    <message>
+        <source>切换模式需要手动重新连接设备</source>
+        <translation>切換模式需要手動重新連接裝置</translation>
+    </message>
+    <message>
+        <source>按键测试</source>
+        <translation>按鍵測試</translation>
+    </message>
+    <message>
+        <source>按键信息</source>
+        <translation>按鍵資訊</translation>
+    </message>
+    <message>
+        <source>设备关闭了</source>
+        <translation>裝置已關閉</translation>
+    </message>
+    <message>
+        <source>设备连接中</source>
+        <translation>裝置連接中</translation>
+    </message>
+    <message>
+        <source>翻译键</source>
+        <translation>翻譯鍵</translation>
+    </message>
+    <message>
+        <source>语音键</source>
+        <translation>語音鍵</translation>
+    </message>
+    <message>
+        <source>搜索键</source>
+        <translation>搜尋鍵</translation>
+    </message>
+    <message>
+        <source>设备还未通信，不能使用语音</source>
+        <translation>裝置還未通訊，不能使用語音</translation>
+    </message>
+    <message>
+        <source>按下了</source>
+        <translation>按下了</translation>
+    </message>
+    <message>
+        <source>；次数：</source>
+        <translation>；次數：</translation>
+    </message>
+    <message>
+        <source>抬起了</source>
+        <translation>抬起了</translation>
+    </message>
+</context>
+<context>
+    <name>FunControlCenter</name>
+    <message>
+        <source>当前识别语言暂不可用</source>
+        <translation>目前辨識語言暫不可用</translation>
+    </message>
+    <message>
+        <source>语音输入</source>
+        <translation>語音輸入</translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation>語音翻譯</translation>
+    </message>
+    <message>
+        <source>语音翻译暂不可用</source>
+        <translation>語音翻譯暫不可用</translation>
+    </message>
+    <message>
+        <source>语音搜索</source>
+        <translation>語音搜尋</translation>
+    </message>
+    <message>
+        <source>AI语音助手</source>
+        <translation>AI語音助手</translation>
+    </message>
+    <message>
+        <source>识别文字为空</source>
+        <translation>辨識文字為空</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>鼠标设置</source>
