@@ -1,0 +1,290 @@
+// Button dispatch and result routing of the control center: simulated receiver linked,
+// dictation stand-in answering, typing worker sending to the recording injector.
+
+#include "business/funcontrolcenter.h"
+#include "core/device/mousedevice.h"
+#include "core/key/typingtaskqueue.h"
+#include "core/setting/inifileinf.h"
+#include "core/speech/xfyunwebapidomestic.h"
+#include "debug.h"
+#include "fakes/dictation_server.h"
+#include "platform/keys.h"
+#include "platform/recording/recording_backends.h"
+#include "sim/hidsim.h"
+#include "widget/iconfont/iconfont.h"
+#include "widget/tradialogue.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+using Events = std::vector<platform::recording::RecordingKeyInjector::Event>;
+
+// "11+ 43+ 43- 11-": virtual key in hex, + down, - up.
+QString keyText(const Events &events, size_t from)
+{
+    QStringList out;
+    for (size_t i = from; i < events.size(); ++i)
+        out << QStringLiteral("%1%2").arg(events[i].virtualKey, 2, 16, QLatin1Char('0'))
+                   .arg(events[i].down ? '+' : '-').toUpper();
+    return out.join(' ');
+}
+
+// What the focused window saw: "paste <clipboard text>", "del" per Backspace, "key <hex>".
+QString edits(const Events &events, size_t from, const QStringList &clipboard)
+{
+    QStringList out;
+    int pasted = 0;
+    bool ctrl = false;
+    for (size_t i = from; i < events.size(); ++i) {
+        const unsigned key = events[i].virtualKey;
+        if (key == platform::vk::Control)
+            ctrl = events[i].down;
+        else if (events[i].down && key == platform::vk::KeyV && ctrl)
+            out << "paste " + clipboard.value(pasted++, "?");
+        else if (events[i].down)
+            out << (key == platform::vk::Backspace ? QStringLiteral("del")
+                                                   : QStringLiteral("key %1").arg(key, 0, 16));
+    }
+    return out.join(QLatin1Char('|'));
+}
+
+}  // namespace
+
+class ControlCenterTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void cleanupTestCase() { delete m_page; }
+    void voiceScenes_data();
+    void voiceScenes();
+    void shortClickKeys_data();
+    void shortClickKeys();
+    void recognitionResultsInVoiceInput_data();
+    void recognitionResultsInVoiceInput();
+
+private:
+    // kind: "" a long press starts, "Over" it ends, "ShortOver" a short click.
+    void key(int button, const char *kind, int count)
+    {
+        QVERIFY(QMetaObject::invokeMethod(
+            m_mouse, "signalsKeyOne" + QByteArray::number(button) + kind, Q_ARG(int, count)));
+    }
+    void setDevice(int model, const QString &name)
+    {
+        hidsim_set_link_model(model);
+        hidsim_set_name(name.toUtf8().constData());
+        m_mouse->getInfo();
+        QTRY_VERIFY_WITH_TIMEOUT(m_mouse->linkModel == model && m_mouse->productName == name, 3000);
+    }
+
+    DictationServer m_server;
+    Debug *m_page = nullptr;
+    MouseDevice *m_mouse = nullptr;
+    std::shared_ptr<FunControlCenter> m_center;
+    std::shared_ptr<platform::recording::RecordingKeyInjector> m_keys;
+};
+
+void ControlCenterTest::initTestCase()
+{
+    platform::recording::install();
+    m_keys = platform::recording::installedKeyInjector();
+    QVERIFY(IconFont::instance().initFontAwesome());
+    QVERIFY(m_server.listen());
+    m_server.setCredentials("ccapp", "cckey", "ccsecret");
+    DictationServer::trustTestCa();
+    qputenv("TALKVANE_URL_DICTATION", m_server.url().toUtf8());
+    IniFileInf::saveAllConfig({{"listenlangstr", "zh_cn"}, {"country", "cn"}, {"ptt", "1"},
+                               {"vkl", "voiceInput"}, {"vks", "voiceInput"}, {"aal", "aiGpt"},
+                               {"tkl", "voiceInput"}, {"tks", "enter"}});
+    m_page = new Debug;
+    m_page->show();  // its notice is only seen on a shown page
+    m_center = FunControlCenter::getInstance();
+    m_center->dictation()->setAppId("ccapp");
+    m_center->dictation()->setApiKey("cckey");
+    m_center->dictation()->setApiSecret("ccsecret");
+    hidsim_reset();
+    m_mouse = MouseDevice::instance().get();
+    m_mouse->connect();
+    QTRY_VERIFY_WITH_TIMEOUT(m_mouse->linkState == ReceiverLinked && m_mouse->linkModel == 4, 5000);
+}
+
+void ControlCenterTest::cleanup()
+{
+    if (Debug::longPressActive())
+        key(130, "Over", 0);
+    IniFileInf::set_keydefine("vks", "voiceInput");
+    if (FunControlCenter::voiceInputToggled())
+        key(130, "ShortOver", 0);
+    setDevice(4, "DLVPX08");
+}
+
+void ControlCenterTest::voiceScenes_data()
+{
+    // held: long press and release; otherwise two short clicks ("vks" = voiceInput).
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<int>("linkModel");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("held");
+    QTest::newRow("voice key held") << "DLVPX08" << 4 << 130 << true;
+    QTest::newRow("voice key held, Bluetooth link model") << "DLVPX08" << 2 << 130 << true;
+    QTest::newRow("voice key held, link model 5") << "DLVPX08" << 5 << 130 << true;
+    QTest::newRow("voice key clicked twice") << "DLVPX08" << 4 << 130 << false;
+    QTest::newRow("translate key held") << "DLVPX08" << 4 << 129 << true;
+    QTest::newRow("group A translate key held") << "WQQ313" << 4 << 129 << true;
+    QTest::newRow("voice assistant key held") << "DLVPX08" << 4 << 132 << true;
+}
+
+void ControlCenterTest::voiceScenes()
+{
+    QFETCH(QString, product);
+    QFETCH(int, linkModel);
+    QFETCH(int, button);
+    QFETCH(bool, held);
+    const bool groupA = product == QLatin1String("WQQ313");
+    const SENCE_TYPE scene = groupA ? SENCE_VOICE_AI : button == 132 ? SENCE_VOICE_ASS : SENCE_VOICE;
+    const QString pressed = QStringLiteral("按下了%1；次数：1")
+                                .arg(button == 129 ? "翻译键" : button == 130 ? "语音键" : "搜索键");
+    setDevice(linkModel, product);
+    QSignalSpy aiPage(m_center.get(), &FunControlCenter::LongPressAiGpt);
+    if (button == 129) {  // its short click ("tks" = enter) opens the AI page on group A
+        const size_t before = m_keys->events().size();
+        key(129, "ShortOver", 1);
+        QCOMPARE(keyText(m_keys->events(), before), groupA ? QString() : QString("0D+ 0D-"));
+        QCOMPARE(aiPage.count(), groupA ? 1 : 0);
+        QCOMPARE(aiPage.value(0).value(0, 6).toInt(), 6);
+    }
+    const int session = m_server.sessionCount();
+    key(button, held ? "" : "ShortOver", 1);
+    if (linkModel == 2) {  // the receiver's link carries no voice: a notice, nothing else
+        QCOMPARE(m_page->noticeText(), QStringLiteral("设备还未通信，不能使用语音"));
+        QVERIFY(!Debug::longPressActive());
+        QTest::qWait(300);
+        QCOMPARE(m_server.sessionCount(), session);
+        QVERIFY(!hidsim_is_recording());
+        return;
+    }
+    QCOMPARE(m_center->sence(), scene);
+    const auto window = TraDialogue::instance();
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->sourceText(), QStringLiteral("正在识别语音"));
+    QCOMPARE(Debug::longPressActive(), held);
+    QCOMPARE(FunControlCenter::voiceInputToggled(), !held);
+    QCOMPARE(m_page->keyLabelText(), pressed);
+    QTRY_VERIFY_WITH_TIMEOUT(hidsim_is_recording(), 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_server.sessionCount(), session + 1, 5000);
+    auto dictation = [&] { return m_server.sessions().value(session); };
+    QVERIFY2(dictation().authorized, qPrintable(dictation().authError));
+    QTRY_VERIFY_WITH_TIMEOUT(dictation().frames.size() >= 3, 5000);  // the audio arrives
+    if (held) {  // another button's long press ("aal" = aiGpt) changes nothing
+        key(131, "", 2);
+        QVERIFY(Debug::longPressActive());
+        QCOMPARE(m_center->sence(), scene);
+        QTest::qWait(200);
+        QVERIFY(hidsim_is_recording());
+        QVERIFY(!dictation().closed);
+    }
+    key(button, held ? "Over" : "ShortOver", 3);
+    QVERIFY(!Debug::longPressActive());
+    QVERIFY(!FunControlCenter::voiceInputToggled());
+    QTRY_VERIFY_WITH_TIMEOUT(!hidsim_is_recording(), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(dictation().closed, 5000);
+    QCOMPARE(dictation().frames.first().status, 0);
+    QCOMPARE(dictation().frames.last().status, 2);
+    QCOMPARE(m_server.sessionCount(), session + 1);
+    QCOMPARE(aiPage.count(), groupA ? 1 : 0);
+}
+
+void ControlCenterTest::shortClickKeys_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("oneCall");
+    QTest::newRow("vks Ctrl+Shift+S") << 130 << "Ctrl+Shift+S" << "11+ 10+ 53+ 53- 10- 11-" << true;
+    QTest::newRow("Ctrl Alt Shift")
+        << 130 << "Shift+Alt+Ctrl+Home" << "11+ 12+ 10+ 24+ 24- 10- 12- 11-" << true;
+    QTest::newRow("aas Ctrl+A, B: last key") << 131 << "Ctrl+A, B" << "11+ 42+ 42- 11-" << true;
+    QTest::newRow("tks enter") << 129 << "enter" << "0D+ 0D-" << true;
+    QTest::newRow("vks copy") << 130 << "copy" << "11+ 43+ 43- 11-" << false;
+    QTest::newRow("vks backspace") << 130 << "backspace" << "08+ 08-" << false;
+    QTest::newRow("aas pageDown") << 131 << "pageDown" << "22+ 22-" << false;
+    QTest::newRow("vks noOp") << 130 << "noOp" << "" << false;
+}
+
+void ControlCenterTest::shortClickKeys()
+{
+    QFETCH(int, button);
+    QFETCH(QString, action);
+    QFETCH(QString, expected);
+    QFETCH(bool, oneCall);
+    IniFileInf::set_keydefine(button == 129 ? "tks" : button == 130 ? "vks" : "aas", action);
+    const size_t before = m_keys->events().size();
+    key(button, "ShortOver", 7);
+    const Events events = m_keys->events();
+    QCOMPARE(keyText(events, before), expected);
+    for (size_t i = before + 1; oneCall && i < events.size(); ++i)
+        QVERIFY2(events[i].at == events[before].at, "sent in more than one call");
+}
+
+void ControlCenterTest::recognitionResultsInVoiceInput_data()
+{
+    // mode: "paste" (no dynamic typing), "dynamic", "toggled" (dynamic, by the "voiceInput"
+    // short click). Results, '|'-separated: "C:" Continue, "K:" Confirm, "F:" Finish + text.
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("results");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("finishTasks");
+    QTest::newRow("pasted once at Finish") << "paste"
+        << "C:今天|C:今天天气|K:今天天气真好|F:今天天气真好。" << "paste 今天天气真好。" << 0;
+    QTest::newRow("extension types the tail")
+        << "dynamic" << "C:今天|C:今天天气|F:今天天气" << "paste 今天|paste 天气" << 1;
+    QTest::newRow("last two rewritten") << "dynamic" << "C:今天天气很好|C:今天天气真好"
+                                        << "paste 今天天气很好|del|del|paste 真好" << 0;
+    QTest::newRow("unchanged") << "dynamic" << "C:你好|C:你好" << "paste 你好" << 0;
+    QTest::newRow("&& added") << "dynamic" << "C:x|C:x&&y" << "paste x|paste &&y" << 0;
+    QTest::newRow("&& in a new tail") << "dynamic" << "C:ab|C:a&&" << "paste ab|del|paste &&" << 0;
+    QTest::newRow("Finish while toggled on") << "toggled" << "C:你好|F:你好" << "paste 你好" << 0;
+}
+
+void ControlCenterTest::recognitionResultsInVoiceInput()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, results);
+    QFETCH(QString, expected);
+    QFETCH(int, finishTasks);
+    QObject scope;  // ends both connections with the row
+    QStringList clipboard;
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, &scope,
+            [&] { clipboard << QGuiApplication::clipboard()->text(); });
+    int finishes = 0;
+    connect(TypingTaskQueue::instance(), &TypingTaskQueue::onFinish, &scope, [&] { ++finishes; },
+            Qt::QueuedConnection);
+    const bool dynamic = mode != QLatin1String("paste");
+    const bool toggle = mode == QLatin1String("toggled");
+    m_center->setSecDynamicTyping(dynamic);
+    toggle ? key(130, "ShortOver", 1) : m_center->startVoice();
+    QCOMPARE(FunControlCenter::voiceInputToggled(), toggle);
+    QCOMPARE(m_center->sence(), SENCE_VOICE);
+    const size_t before = m_keys->events().size();
+    for (const QString &r : results.split('|')) {
+        const auto type = r.startsWith('C') ? PXASRResultType::Continue
+            : r.startsWith('K') ? PXASRResultType::Confirm : PXASRResultType::Finish;
+        m_center->processingRecognitionResults(true, r.mid(2), type);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(edits(m_keys->events(), before, clipboard), expected, 3000);
+    QTest::qWait(dynamic ? 300 : 600);  // and nothing more follows
+    QCOMPARE(edits(m_keys->events(), before, clipboard), expected);
+    QCOMPARE(finishes, finishTasks);
+    if (!dynamic)
+        QCOMPARE(QGuiApplication::clipboard()->text(), expected.mid(6));
+}
+
+QTEST_MAIN(ControlCenterTest)
+#include "test_control_center.moc"
