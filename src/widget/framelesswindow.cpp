@@ -1,6 +1,7 @@
 #include "framelesswindow.h"
 
 #include "utils/screen_utils.h"
+#include "widget/window_dragger.h"
 
 #include <QMouseEvent>
 #include <QWindow>
@@ -17,7 +18,8 @@ FramelessWindow::FramelessWindow(QWidget *parent) : QMainWindow(parent)
 void FramelessWindow::addDragArea(QWidget *widget)
 {
     m_dragAreas.append(widget);
-    widget->installEventFilter(this);
+    new WindowDragger(widget, true);
+    widget->installEventFilter(this);  // double-click toggles maximised
 }
 
 Qt::Edges FramelessWindow::edgesAt(const QPoint &pos) const
@@ -46,30 +48,10 @@ bool FramelessWindow::eventFilter(QObject *watched, QEvent *event)
             && windowHandle()->startSystemResize(edges))
             return true;
     }
-    if (m_dragAreas.contains(qobject_cast<QWidget *>(watched))) {
-        auto *me = static_cast<QMouseEvent *>(event);
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            if (me->button() == Qt::LeftButton) {
-                if (windowHandle() && windowHandle()->startSystemMove())
-                    return true;
-                m_dragging = true;
-                m_dragOffset = me->globalPos() - frameGeometry().topLeft();
-            }
-            break;
-        case QEvent::MouseMove:
-            if (m_dragging && !isMaximized())
-                move(me->globalPos() - m_dragOffset);
-            break;
-        case QEvent::MouseButtonRelease:
-            m_dragging = false;
-            break;
-        case QEvent::MouseButtonDblClick:
-            isMaximized() ? showNormal() : showMaximized();
-            return true;
-        default:
-            break;
-        }
+    if (event->type() == QEvent::MouseButtonDblClick
+        && m_dragAreas.contains(qobject_cast<QWidget *>(watched))) {
+        isMaximized() ? showNormal() : showMaximized();
+        return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -21,6 +21,4 @@ private:
 
     int m_borderWidth = 4;
     QList<QWidget *> m_dragAreas;
-    QPoint m_dragOffset;
-    bool m_dragging = false;
 };

@@ -1,6 +1,7 @@
 #include "tradialogue.h"
 
 #include "widget/iconfont/iconfont.h"
+#include "widget/window_dragger.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -11,7 +12,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLinearGradient>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -79,16 +79,16 @@ TraDialogue::TraDialogue(QWidget *parent) : QWidget(parent)
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
-    m_dragArea = new QWidget;
-    auto *shadow = new QGraphicsDropShadowEffect(m_dragArea);
+    auto *body = new QWidget;
+    auto *shadow = new QGraphicsDropShadowEffect(body);
     shadow->setColor(QColor(0, 0, 0, 64));
     shadow->setOffset(0, 2);
     shadow->setBlurRadius(14);
-    m_dragArea->setGraphicsEffect(shadow);
-    m_dragArea->installEventFilter(this);
-    outer->addWidget(m_dragArea);
+    body->setGraphicsEffect(shadow);
+    new WindowDragger(body, false);  // a tool tip is not the window manager's to move
+    outer->addWidget(body);
 
-    auto *column = new QVBoxLayout(m_dragArea);
+    auto *column = new QVBoxLayout(body);
     auto *header = new QHBoxLayout;
     m_mic = new QLabel;
     m_mic->setFixedSize(30, 30);
@@ -333,31 +333,6 @@ void TraDialogue::copyText()
                                                                      : m_target->toPlainText());
     m_copy->setText(tr("已复制"));
     QTimer::singleShot(1000, this, [this] { m_copy->setText(tr("复制")); });
-}
-
-bool TraDialogue::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_dragArea) {
-        auto *me = static_cast<QMouseEvent *>(event);
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            if (me->button() == Qt::LeftButton) {
-                m_dragging = true;
-                m_dragOffset = me->globalPos() - frameGeometry().topLeft();
-            }
-            break;
-        case QEvent::MouseMove:
-            if (m_dragging)
-                move(me->globalPos() - m_dragOffset);
-            break;
-        case QEvent::MouseButtonRelease:
-            m_dragging = false;
-            break;
-        default:
-            break;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 QString TraDialogue::titleText() const { return m_title->text(); }

@@ -2,7 +2,6 @@
 
 #include "business/sence_type.h"
 
-#include <QPoint>
 #include <QStringList>
 #include <QWidget>
 
@@ -57,7 +56,6 @@ public slots:
     void retranslateUi();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -82,7 +80,4 @@ private:
     QStringList m_languageCodes;
     SENCE_TYPE m_scene = SENCE_VOICE;
     QTimer *m_hideTimer = nullptr;
-    QWidget *m_dragArea = nullptr;
-    QPoint m_dragOffset;
-    bool m_dragging = false;
 };
