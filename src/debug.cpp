@@ -10,6 +10,8 @@
 
 namespace {
 bool g_longPressLatch = false;
+// Whether the press being served started the mouse's recording.
+bool g_recording = false;
 }
 
 Debug::Debug(QWidget *parent) : QWidget(parent)
@@ -123,8 +125,12 @@ void Debug::longPressStart(int key, int count)
         case 131: m_center->aKeyLongPress(); break;
         default: m_center->startVoiceAss(); break;
         }
-        m_device->setSaveWavSegments(m_center->segmentRecording());
-        m_device->startRecord();
+        // A scene that could not start has said why; there is nothing to record for.
+        g_recording = m_center->listening();
+        if (g_recording) {
+            m_device->setSaveWavSegments(m_center->segmentRecording());
+            m_device->startRecord();
+        }
     }
     g_longPressLatch = true;
 }
@@ -134,7 +140,9 @@ void Debug::longPressEnd(int key, int count)
     if (m_device->linkState != ReceiverLinked && m_device->linkState != BluetoothLinked)
         return;
     m_keyLabel->setText(tr("抬起了") + keyName(key) + tr("；次数：") + QString::number(count));
-    m_device->stopRecord();
+    if (g_recording)
+        m_device->stopRecord();
+    g_recording = false;
     switch (key) {
     case 129: m_center->translateKeyRelease(); break;
     case 130: m_center->voiceKeyRelease(); break;

@@ -14,6 +14,7 @@
 
 #include <QDebug>
 #include <QDesktopServices>
+#include <QMetaMethod>
 #include <QTimer>
 #include <QUrl>
 
@@ -21,6 +22,8 @@ namespace {
 
 bool g_voiceInputToggle = false;
 constexpr int kFinishDelayMs = 500;
+constexpr int kModifierWaitMs = 300;
+constexpr int kModifierPollMs = 10;
 
 QString setting(const char *key)
 {
@@ -94,6 +97,10 @@ void FunControlCenter::setSecDynamicTyping(bool on)
 
 void FunControlCenter::beginScene(SENCE_TYPE scene, const QString &title)
 {
+    // A dictation still draining delivers its words under the scene it
+    // belongs to before the new one takes over.
+    m_xfyun->cancelAsr();
+    m_listening = false;
     m_window->showRecognizing(title);
     m_window->startAnimation();
     const QString code = setting("listenlangstr");
@@ -103,17 +110,33 @@ void FunControlCenter::beginScene(SENCE_TYPE scene, const QString &title)
     qDebug() << "scene" << scene << "language" << code << "recogniser default";
 }
 
+void FunControlCenter::sceneUnavailable(const QString &title, const QString &notice)
+{
+    qWarning() << "not available in this build:" << notice;
+    m_listening = false;
+    m_window->showRecognizing(title);
+    m_window->stopAnimation();
+    emit speechWindowText(notice);
+    // The card goes away by itself, as after any finished voice scene.
+    emit finishTask(SENCE_VOICE);
+}
+
+bool FunControlCenter::hasListener(const QMetaMethod &signal) const
+{
+    return isSignalConnected(signal);
+}
+
 void FunControlCenter::chooseRecogniser(const QString &code, int ptt)
 {
     if (usesTencent(code)) {
         // That recogniser is not part of this build: say so rather than
         // listening with a service that does not know the language.
-        qWarning() << "no recogniser for" << code;
-        emit speechWindowText(tr("当前识别语言暂不可用"));
+        sceneUnavailable(m_window->titleText(), tr("当前识别语言暂不可用"));
         return;
     }
     m_xfyun->setPtt(ptt);
     m_xfyun->beginAsr(code, {}, false);
+    m_listening = true;
 }
 
 void FunControlCenter::startVoice()
@@ -130,13 +153,15 @@ void FunControlCenter::startVoice()
 void FunControlCenter::startVoiceTra()
 {
     // Translation clients are not part of this build yet.
-    qWarning() << "voice translation is not available";
-    m_window->showRecognizing(tr("语音翻译"));
-    emit speechWindowText(tr("语音翻译暂不可用"));
+    sceneUnavailable(tr("语音翻译"), tr("语音翻译暂不可用"));
 }
 
 void FunControlCenter::startVoiceAss()
 {
+    if (!hasListener(QMetaMethod::fromSignal(&FunControlCenter::voiceAssCallback))) {
+        sceneUnavailable(tr("语音搜索"), tr("语音搜索暂不可用"));
+        return;
+    }
     beginScene(SENCE_VOICE_ASS, tr("语音搜索"));
     m_xfyun->setRegion(setting("country"));
     chooseRecogniser(setting("listenlangstr"), 0);
@@ -144,14 +169,29 @@ void FunControlCenter::startVoiceAss()
 
 void FunControlCenter::startVoiceAi()
 {
+    if (!hasListener(QMetaMethod::fromSignal(&FunControlCenter::voiceAICallback))) {
+        sceneUnavailable(tr("AI语音助手"), tr("AI助手暂不可用"));
+        return;
+    }
     beginScene(SENCE_VOICE_AI, tr("AI语音助手"));
     m_xfyun->setRegion(setting("country"));
     chooseRecogniser(setting("listenlangstr"), setting("ptt").toInt());
 }
 
+void FunControlCenter::openAiPage()
+{
+    if (hasListener(QMetaMethod::fromSignal(&FunControlCenter::LongPressAiGpt)))
+        emit LongPressAiGpt(6);
+    else
+        sceneUnavailable(tr("AI语音助手"), tr("AI助手暂不可用"));
+}
+
 void FunControlCenter::stopVoice()
 {
     m_window->stopAnimation();
+    if (!m_listening)
+        return;
+    m_listening = false;
     if (usesTencent(setting("listenlangstr")))
         return;
     m_xfyun->endAsr(false);
@@ -160,7 +200,7 @@ void FunControlCenter::stopVoice()
 void FunControlCenter::startScreenOcr()
 {
     // The capture tool is not part of this build yet.
-    qWarning() << "screen capture is not available";
+    sceneUnavailable(tr("截屏识别"), tr("截屏识别暂不可用"));
 }
 
 // ---- Results ----
@@ -176,20 +216,24 @@ void FunControlCenter::processingRecognitionResults(bool success, QString text,
         finishLater();
     }
     qDebug() << "FunControlCenter mSence: " << mSence << "; ";
+    const bool finished = type == PXASRResultType::Finish;
     switch (mSence) {
     case SENCE_VOICE:
         m_dynamicTyping ? typingTextResult(text, type) : pasteWithText(text, type);
         break;
     case SENCE_VOICE_ASS:
-        if (type == PXASRResultType::Finish) {
+        if (finished) {
             qDebug() << "ai ass text: " << text;
-            emit voiceAssCallback(text.trimmed());
+            // An interrupted dictation may end with nothing to search for.
+            if (!text.trimmed().isEmpty())
+                emit voiceAssCallback(text.trimmed());
             finishLater();
         }
         break;
     case SENCE_VOICE_AI:
-        if (type == PXASRResultType::Finish) {
-            emit voiceAICallback(text);
+        if (finished) {
+            if (!text.trimmed().isEmpty())
+                emit voiceAICallback(text);
             finishLater();
         }
         break;
@@ -198,30 +242,38 @@ void FunControlCenter::processingRecognitionResults(bool success, QString text,
     }
 }
 
+void FunControlCenter::typeUpTo(const QString &text)
+{
+    const EditSteps steps = editSteps(m_typedText, text);
+    if (steps.deleteCount == 0 && steps.text.isEmpty())
+        return;
+    qDebug() << "type del " << steps.deleteCount << " addString" << steps.text;
+    TypingTaskQueue *queue = TypingTaskQueue::instance();
+    if (steps.deleteCount > 0)
+        queue->addTask({2, QString(), steps.deleteCount, m_letter});
+    if (!steps.text.isEmpty())
+        queue->addTask({1, steps.text, 0, m_letter});
+    m_typedText = text;
+}
+
 void FunControlCenter::typingTextResult(const QString &text, PXASRResultType type)
 {
     qDebug() << "typingTextResult:" << text << int(type);
-    TypingTaskQueue *queue = TypingTaskQueue::instance();
+    // The field is kept equal to everything recognised so far: a correction
+    // may reach back over several results, which the single corrected
+    // sentence (Continue) or piece (Confirm) does not show.
     switch (type) {
-    case PXASRResultType::Continue: {
-        // Computed directly rather than through the text description, which
-        // misreads sentences containing "&&" or starting with "add::".
-        const EditSteps steps = editSteps(m_typedText, text);
-        qDebug() << "type del " << steps.deleteCount << " addString" << steps.text;
-        if (steps.deleteCount > 0)
-            queue->addTask({2, QString(), steps.deleteCount, m_letter});
-        if (!steps.text.isEmpty())
-            queue->addTask({1, steps.text, 0, m_letter});
-        m_typedText = text;
-        break;
-    }
-    case PXASRResultType::Confirm:
-        m_typedText = text;
-        queue->addTask({1, text, 0, m_letter});
+    case PXASRResultType::ShowText:
+        typeUpTo(text);
         break;
     case PXASRResultType::Finish:
+        // Empty when a broken dictation had recognised nothing: keep what is there.
+        if (!text.isEmpty())
+            typeUpTo(text);
+        // A dictation that goes on numbers its text from the start again.
+        m_typedText.clear();
         if (!g_voiceInputToggle)
-            queue->addTask({3, QString(), 0, m_letter});
+            TypingTaskQueue::instance()->addTask({3, QString(), 0, m_letter});
         break;
     default:
         break;
@@ -234,18 +286,35 @@ void FunControlCenter::pasteWithText(const QString &text, PXASRResultType type)
              << pxAsrResultTypeName(type);
     if (type != PXASRResultType::Finish)
         return;
+    if (text.isEmpty()) {
+        finishLater();
+        return;
+    }
     TypingTaskQueue::setClipboardText(text);
-    QTimer::singleShot(kFinishDelayMs, this, [this] {
-        if (const auto keys = platform::keyInjector())
-            keys->waitForModifiersReleased(300);
-        TypingTaskQueue::pressKey(platform::vk::Control);
-        TypingTaskQueue::pressKey(platform::vk::KeyV);
-        QTimer::singleShot(10, this, [] {
-            TypingTaskQueue::releaseKey(platform::vk::KeyV);
-            TypingTaskQueue::releaseKey(platform::vk::Control);
-        });
-        QTimer::singleShot(kFinishDelayMs, this, [this] { emit finishTask(mSence); });
+    QTimer::singleShot(kFinishDelayMs, this, [this] { pasteWhenModifiersReleased(0); });
+}
+
+void FunControlCenter::pasteWhenModifiersReleased(int waitedMs)
+{
+    // A held Alt turns Ctrl+V into something else. Polled, so the GUI thread
+    // never blocks on the keyboard.
+    const auto keys = platform::keyInjector();
+    if (keys && !keys->waitForModifiersReleased(0)) {
+        if (waitedMs < kModifierWaitMs) {
+            QTimer::singleShot(kModifierPollMs, this, [this, waitedMs] {
+                pasteWhenModifiersReleased(waitedMs + kModifierPollMs);
+            });
+            return;
+        }
+        qWarning() << "modifiers still held after" << waitedMs << "ms; pasting anyway";
+    }
+    TypingTaskQueue::pressKey(platform::vk::Control);
+    TypingTaskQueue::pressKey(platform::vk::KeyV);
+    QTimer::singleShot(10, this, [] {
+        TypingTaskQueue::releaseKey(platform::vk::KeyV);
+        TypingTaskQueue::releaseKey(platform::vk::Control);
     });
+    QTimer::singleShot(kFinishDelayMs, this, [this] { emit finishTask(mSence); });
 }
 
 // ---- Buttons ----
@@ -266,7 +335,7 @@ void FunControlCenter::translateKeyShortClick()
 {
     const QString action = setting("tks");
     if (isGroupA())
-        emit LongPressAiGpt(6);
+        openAiPage();
     else
         commonShortClick(action);
 }
@@ -366,7 +435,7 @@ void FunControlCenter::commonShortClick(const QString &action)
     } else if (action == QLatin1String("pageDown")) {
         tapKey(0x22);
     } else if (action == QLatin1String("aigpt")) {
-        emit LongPressAiGpt(6);
+        openAiPage();
     } else if (action == QLatin1String("backspace")) {
         tapKey(vk::Backspace);
     } else if (action == QLatin1String("aiocrkey")) {
@@ -383,11 +452,15 @@ void FunControlCenter::commonShortClick(const QString &action)
         if (g_voiceInputToggle) {
             stopVoice();
             m_device->stopRecord();
+            g_voiceInputToggle = false;
         } else {
-            m_device->startRecord();
             startVoice();
+            // Nothing to record for when the scene could not start.
+            if (m_listening) {
+                m_device->startRecord();
+                g_voiceInputToggle = true;
+            }
         }
-        g_voiceInputToggle = !g_voiceInputToggle;
     } else {
         shortcut(QKeySequence(action, QKeySequence::PortableText));
     }

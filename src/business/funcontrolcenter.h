@@ -10,6 +10,7 @@
 #include <memory>
 
 class MouseDevice;
+class QMetaMethod;
 class TraDialogue;
 class XFYunWebApiDomestic;
 
@@ -62,6 +63,9 @@ public:
     SENCE_TYPE sence() const { return mSence; }
     XFYunWebApiDomestic *dictation() const { return m_xfyun; }
     static bool voiceInputToggled();
+    // True while a voice scene listens: the button's recording is only worth
+    // starting then.
+    bool listening() const { return m_listening; }
 
 signals:
     void speechWindowText(QString textResult);
@@ -76,6 +80,11 @@ private:
     void beginScene(SENCE_TYPE scene, const QString &title);
     void chooseRecogniser(const QString &code, int ptt);
     void finishLater();
+    void sceneUnavailable(const QString &title, const QString &notice);
+    bool hasListener(const QMetaMethod &signal) const;
+    void openAiPage();
+    void typeUpTo(const QString &text);
+    void pasteWhenModifiersReleased(int waitedMs);
     void tapKey(unsigned virtualKey);
     bool isGroupA() const;
     bool isModelB() const;
@@ -89,4 +98,5 @@ private:
     bool m_dynamicTyping = true;
     int m_captureState = 0;
     bool m_segmentRecording = false;
+    bool m_listening = false;
 };

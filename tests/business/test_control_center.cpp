@@ -64,6 +64,8 @@ private slots:
     void cleanupTestCase() { delete m_page; }
     void voiceScenes_data();
     void voiceScenes();
+    void unbuiltFeaturesSayTheyAreUnavailable_data();
+    void unbuiltFeaturesSayTheyAreUnavailable();
     void shortClickKeys_data();
     void shortClickKeys();
     void recognitionResultsInVoiceInput_data();
@@ -117,6 +119,11 @@ void ControlCenterTest::initTestCase()
 
 void ControlCenterTest::cleanup()
 {
+    // A dictation left running ends before the next case, with its finish task.
+    if (m_center->dictation()->isActive()) {
+        m_center->dictation()->cancelAsr();
+        QTest::qWait(200);
+    }
     if (Debug::longPressActive())
         key(130, "Over", 0);
     IniFileInf::set_keydefine("vks", "voiceInput");
@@ -137,6 +144,7 @@ void ControlCenterTest::voiceScenes_data()
     QTest::newRow("voice key held, link model 5") << "DLVPX08" << 5 << 130 << true;
     QTest::newRow("voice key clicked twice") << "DLVPX08" << 4 << 130 << false;
     QTest::newRow("translate key held") << "DLVPX08" << 4 << 129 << true;
+    // The AI and search scenes run once something takes their text.
     QTest::newRow("group A translate key held") << "WQQ313" << 4 << 129 << true;
     QTest::newRow("voice assistant key held") << "DLVPX08" << 4 << 132 << true;
 }
@@ -153,6 +161,8 @@ void ControlCenterTest::voiceScenes()
                                 .arg(button == 129 ? "翻译键" : button == 130 ? "语音键" : "搜索键");
     setDevice(linkModel, product);
     QSignalSpy aiPage(m_center.get(), &FunControlCenter::LongPressAiGpt);
+    QSignalSpy searched(m_center.get(), &FunControlCenter::voiceAssCallback);
+    QSignalSpy asked(m_center.get(), &FunControlCenter::voiceAICallback);
     if (button == 129) {  // its short click ("tks" = enter) opens the AI page on group A
         const size_t before = m_keys->events().size();
         key(129, "ShortOver", 1);
@@ -201,6 +211,63 @@ void ControlCenterTest::voiceScenes()
     QCOMPARE(aiPage.count(), groupA ? 1 : 0);
 }
 
+void ControlCenterTest::unbuiltFeaturesSayTheyAreUnavailable_data()
+{
+    // setting, its value, the button, held; the notice.
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("held");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("voice translation") << "vkl" << "translationKey" << "DLVPX08" << 130 << true
+                                       << "语音翻译暂不可用";
+    QTest::newRow("dialect recogniser") << "listenlangstr" << "16k_id" << "DLVPX08" << 130
+                                        << true << "当前识别语言暂不可用";
+    QTest::newRow("voice search, nobody searches") << "vkl" << "voiceInput" << "DLVPX08" << 132
+                                                   << true << "语音搜索暂不可用";
+    QTest::newRow("AI scene, no AI window") << "vkl" << "voiceInput" << "WQQ313" << 129 << true
+                                            << "AI助手暂不可用";
+    QTest::newRow("AI page click") << "vks" << "aigpt" << "DLVPX08" << 130 << false
+                                   << "AI助手暂不可用";
+    QTest::newRow("screenshot click") << "vks" << "aiocrkey" << "DLVPX08" << 130 << false
+                                      << "截屏识别暂不可用";
+    QTest::newRow("dialect, voice input toggled") << "listenlangstr" << "16k_zh_dialect"
+                                                  << "DLVPX08" << 130 << false
+                                                  << "当前识别语言暂不可用";
+}
+
+void ControlCenterTest::unbuiltFeaturesSayTheyAreUnavailable()
+{
+    QFETCH(QString, setting);
+    QFETCH(QString, value);
+    QFETCH(QString, product);
+    QFETCH(int, button);
+    QFETCH(bool, held);
+    QFETCH(QString, notice);
+    const QString before = IniFileInf::get_keydefine(setting);
+    IniFileInf::set_keydefine(setting, value);
+    setDevice(4, product);
+    const int sessions = m_server.sessionCount();
+    const auto window = TraDialogue::instance();
+    window->hide();
+
+    key(button, held ? "" : "ShortOver", 1);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->sourceText(), notice);
+    QVERIFY(window->hideScheduled());
+    QVERIFY(!FunControlCenter::voiceInputToggled());
+    QTest::qWait(300);
+    QVERIFY(!hidsim_is_recording());
+    QCOMPARE(m_server.sessionCount(), sessions);
+    if (held)
+        key(button, "Over", 2);
+    QTest::qWait(100);
+    QCOMPARE(window->sourceText(), notice);  // the release adds nothing
+    QVERIFY(!hidsim_is_recording());
+    IniFileInf::set_keydefine(setting, before);
+}
+
 void ControlCenterTest::shortClickKeys_data()
 {
     QTest::addColumn<int>("button");
@@ -236,21 +303,36 @@ void ControlCenterTest::shortClickKeys()
 void ControlCenterTest::recognitionResultsInVoiceInput_data()
 {
     // mode: "paste" (no dynamic typing), "dynamic", "toggled" (dynamic, by the "voiceInput"
-    // short click). Results, '|'-separated: "C:" Continue, "K:" Confirm, "F:" Finish + text.
+    // short click). Results, '|'-separated: "C:" Continue, "K:" Confirm, "S:" ShowText,
+    // "E:" Error, "F:" Finish + text.
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QString>("results");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("finishTasks");
     QTest::newRow("pasted once at Finish") << "paste"
-        << "C:今天|C:今天天气|K:今天天气真好|F:今天天气真好。" << "paste 今天天气真好。" << 0;
+        << "C:今天|S:今天|C:今天天气|K:今天天气真好|F:今天天气真好。" << "paste 今天天气真好。" << 0;
+    QTest::newRow("broken dictation pastes what was recognised")
+        << "paste" << "S:今天|E:The remote host closed the connection|F:今天" << "paste 今天" << 0;
+    QTest::newRow("nothing recognised pastes nothing") << "paste" << "E:code 10165|F:" << "" << 0;
     QTest::newRow("extension types the tail")
-        << "dynamic" << "C:今天|C:今天天气|F:今天天气" << "paste 今天|paste 天气" << 1;
-    QTest::newRow("last two rewritten") << "dynamic" << "C:今天天气很好|C:今天天气真好"
+        << "dynamic" << "C:今天|S:今天|C:今天天气|S:今天天气|F:今天天气" << "paste 今天|paste 天气"
+        << 1;
+    QTest::newRow("last two rewritten") << "dynamic" << "S:今天天气很好|S:今天天气真好"
                                         << "paste 今天天气很好|del|del|paste 真好" << 0;
-    QTest::newRow("unchanged") << "dynamic" << "C:你好|C:你好" << "paste 你好" << 0;
-    QTest::newRow("&& added") << "dynamic" << "C:x|C:x&&y" << "paste x|paste &&y" << 0;
-    QTest::newRow("&& in a new tail") << "dynamic" << "C:ab|C:a&&" << "paste ab|del|paste &&" << 0;
-    QTest::newRow("Finish while toggled on") << "toggled" << "C:你好|F:你好" << "paste 你好" << 0;
+    // The corrected sentence alone would delete only its own length.
+    QTest::newRow("correction reaching back over pieces")
+        << "dynamic" << "K:我们|S:我们|K:今天|S:我们今天|C:我们明天|S:我们明天"
+        << "paste 我们|paste 今天|del|del|paste 明天" << 0;
+    QTest::newRow("unchanged") << "dynamic" << "S:你好|S:你好" << "paste 你好" << 0;
+    QTest::newRow("&& added") << "dynamic" << "S:x|S:x&&y" << "paste x|paste &&y" << 0;
+    QTest::newRow("&& in a new tail") << "dynamic" << "S:ab|S:a&&" << "paste ab|del|paste &&" << 0;
+    QTest::newRow("Finish types what the display had not shown")
+        << "dynamic" << "S:今天|F:今天天气" << "paste 今天|paste 天气" << 1;
+    QTest::newRow("empty Finish keeps the typed text")
+        << "dynamic" << "S:今天|E:code 10165|F:" << "paste 今天" << 1;
+    QTest::newRow("a second connection continues after the first")
+        << "dynamic" << "S:你好|F:你好。|S:再见|F:再见" << "paste 你好|paste 。|paste 再见" << 2;
+    QTest::newRow("Finish while toggled on") << "toggled" << "S:你好|F:你好" << "paste 你好" << 0;
 }
 
 void ControlCenterTest::recognitionResultsInVoiceInput()
@@ -266,6 +348,7 @@ void ControlCenterTest::recognitionResultsInVoiceInput()
     int finishes = 0;
     connect(TypingTaskQueue::instance(), &TypingTaskQueue::onFinish, &scope, [&] { ++finishes; },
             Qt::QueuedConnection);
+    QSignalSpy sceneFinished(m_center.get(), &FunControlCenter::finishTask);
     const bool dynamic = mode != QLatin1String("paste");
     const bool toggle = mode == QLatin1String("toggled");
     m_center->setSecDynamicTyping(dynamic);
@@ -275,15 +358,19 @@ void ControlCenterTest::recognitionResultsInVoiceInput()
     const size_t before = m_keys->events().size();
     for (const QString &r : results.split('|')) {
         const auto type = r.startsWith('C') ? PXASRResultType::Continue
-            : r.startsWith('K') ? PXASRResultType::Confirm : PXASRResultType::Finish;
+            : r.startsWith('K') ? PXASRResultType::Confirm
+            : r.startsWith('S') ? PXASRResultType::ShowText
+            : r.startsWith('E') ? PXASRResultType::Error : PXASRResultType::Finish;
         m_center->processingRecognitionResults(true, r.mid(2), type);
     }
     QTRY_COMPARE_WITH_TIMEOUT(edits(m_keys->events(), before, clipboard), expected, 3000);
     QTest::qWait(dynamic ? 300 : 600);  // and nothing more follows
     QCOMPARE(edits(m_keys->events(), before, clipboard), expected);
     QCOMPARE(finishes, finishTasks);
-    if (!dynamic)
+    if (!dynamic && !expected.isEmpty())
         QCOMPARE(QGuiApplication::clipboard()->text(), expected.mid(6));
+    if (!dynamic)  // the scene ends whether or not there was anything to paste
+        QTRY_VERIFY_WITH_TIMEOUT(sceneFinished.count() > 0, 2000);
 }
 
 QTEST_MAIN(ControlCenterTest)

@@ -181,6 +181,11 @@ QJsonObject DictationServer::error(int code, const QString &message)
     return QJsonObject{{"code", code}, {"message", message}, {"sid", "iat000000@stand-in"}};
 }
 
+QJsonObject DictationServer::drop()
+{
+    return QJsonObject{{"stand-in", "drop"}};
+}
+
 QSslCertificate DictationServer::caCertificate()
 {
     return pki().ca;
@@ -316,6 +321,11 @@ void DictationServer::send(int index, const QJsonObject &message)
     QWebSocket *socket = m_sockets.value(index);
     if (!socket || m_sessions[index].closed)
         return;
+    if (message == drop()) {
+        m_serverClosing.insert(index);
+        socket->abort();
+        return;
+    }
     socket->sendTextMessage(QString::fromUtf8(QJsonDocument(message).toJson(QJsonDocument::Compact)));
     const bool ends = message.value("code").toInt() != 0
                       || message.value("data").toObject().value("status").toInt() == 2;

@@ -68,6 +68,8 @@ public:
     static QJsonObject result(int status, int sn, const QString &text, bool last,
                               const QString &pgs = QString(), const QVector<int> &rg = {});
     static QJsonObject error(int code, const QString &message);
+    // Not a message: the connection is cut without a closing handshake.
+    static QJsonObject drop();
 
     // The test CA; trustTestCa() adds it to the process's default TLS
     // configuration so clients created afterwards accept the stand-in.

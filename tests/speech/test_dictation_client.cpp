@@ -114,12 +114,14 @@ private slots:
     void framesAndPacing_data();
     void framesAndPacing();
     void releasedBeforeConnected();
-    void refusedSignature();
-    void serviceError();
+    void abnormalEndsDeliverWhatWasRecognised_data();
+    void abnormalEndsDeliverWhatWasRecognised();
+    void everySessionStartsWithAFreshFrameStatus();
     void results_data();
     void results();
     void reauthenticatesWhenServiceEndsSession();
     void longDictationRenewsSessions();
+    void longDictationSignsEveryConnectionAndBacksOff();
 };
 
 void TestDictationClient::initTestCase()
@@ -327,47 +329,136 @@ void TestDictationClient::framesAndPacing()
 
 void TestDictationClient::releasedBeforeConnected()
 {
+    // Audio captured while connecting is what the user said: it is sent.
     Rig rig;
     QVERIFY(rig.start());
     rig.begin(QStringLiteral("zh_cn"));
     rig.feed(10 * 960, 320);
     rig.client.endAsr(true);
     QTRY_VERIFY(rig.closed(0));
-
-    QVERIFY(rig.session(0).authorized);
-    QCOMPARE(rig.frames(0), 0);
-    QVERIFY(rig.session(0).closedByClient);
-    QCOMPARE(rig.session(0).closeCode, int(QWebSocketProtocol::CloseCodeNormal));
+    QCOMPARE(rig.frames(0), 11);
+    QCOMPARE(audioOf(rig.session(0)), pcm(10 * 960));
+    QTRY_COMPARE(rig.texts(PXASRResultType::Finish), QStringList{QString()});
     QCOMPARE(rig.texts(PXASRResultType::Error), QStringList{kNothingSaid});
+
+    // Nothing captured: nothing is sent, and the dictation still ends.
+    Rig empty;
+    QVERIFY(empty.start());
+    empty.begin(QStringLiteral("zh_cn"));
+    empty.client.endAsr(true);
+    QTRY_VERIFY(empty.closed(0));
+    QCOMPARE(empty.frames(0), 0);
+    QVERIFY(empty.session(0).closedByClient);
+    QCOMPARE(empty.session(0).closeCode, int(QWebSocketProtocol::CloseCodeNormal));
+    QTRY_COMPARE(empty.texts(PXASRResultType::Finish), QStringList{QString()});
+    QCOMPARE(empty.texts(PXASRResultType::Error), QStringList{kNothingSaid});
     QTest::qWait(100);
+    QCOMPARE(empty.server.sessionCount(), 1);
+}
+
+void TestDictationClient::abnormalEndsDeliverWhatWasRecognised_data()
+{
+    QTest::addColumn<QVector<Reply>>("replies");
+    QTest::addColumn<QString>("badSecret");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("finish");
+
+    const QVector<Reply> spoken{{1, apd(0, 1, "今天")}, {2, rpl(2, "今天天气", 1, 1)}};
+    QTest::newRow("connection dropped")
+        << (spoken + QVector<Reply>{{3, DictationServer::drop()}}) << QString()
+        << "The remote host closed the connection" << "今天天气";
+    QTest::newRow("service error")
+        << (spoken + QVector<Reply>{{3, DictationServer::error(10165, "invalid handle")}})
+        << QString() << "code 10165" << "今天天气";
+    QTest::newRow("signature refused")
+        << QVector<Reply>{} << QStringLiteral("another-secret-another-secret-00") << QString()
+        << QString();
+}
+
+void TestDictationClient::abnormalEndsDeliverWhatWasRecognised()
+{
+    QFETCH(QVector<Reply>, replies);
+    QFETCH(QString, badSecret);
+    QFETCH(QString, error);
+    QFETCH(QString, finish);
+
+    Rig rig;
+    if (!badSecret.isEmpty())
+        rig.server.setCredentials(kAppId, kKey, badSecret);
+    QVERIFY(rig.start());
+    rig.server.setReplies(0, replies);
+    // The key stays held: audio keeps arriving after the session broke.
+    int offset = 0;
+    QTimer device;
+    connect(&device, &QTimer::timeout, [&] {
+        rig.feed(960, 960, offset);
+        offset += 960;
+    });
+    rig.begin(QStringLiteral("zh_cn"));
+    device.start(30);
+
+    QTRY_COMPARE(rig.texts(PXASRResultType::Finish).size(), 1);
+    QCOMPARE(rig.texts(PXASRResultType::Finish).first(), finish);
+    const QStringList errors = rig.texts(PXASRResultType::Error);
+    QCOMPARE(errors.size(), 1);
+    if (!error.isEmpty())
+        QCOMPARE(errors.first(), error);
+    QVERIFY(errors.first() != kNothingSaid);
+    QVERIFY(!rig.client.isActive());
+    const int sent = rig.frames(0);
+
+    // Releasing afterwards changes nothing: no second end, no more frames.
+    QTest::qWait(200);
+    device.stop();
+    rig.client.endAsr(true);
+    QTest::qWait(200);
+    QCOMPARE(rig.texts(PXASRResultType::Finish).size(), 1);
+    QCOMPARE(rig.texts(PXASRResultType::Error).size(), 1);
+    QCOMPARE(rig.frames(0), sent);
     QCOMPARE(rig.server.sessionCount(), 1);
 }
 
-void TestDictationClient::refusedSignature()
+void TestDictationClient::everySessionStartsWithAFreshFrameStatus()
 {
     Rig rig;
-    rig.server.setCredentials(kAppId, kKey, QStringLiteral("another-secret-another-secret-00"));
     QVERIFY(rig.start());
-    rig.begin(QStringLiteral("zh_cn"));
-    rig.feed(3 * 960, 960);
-    QTRY_VERIFY(rig.closed(0));
-    QVERIFY(!rig.session(0).authorized);
-    QCOMPARE(rig.session(0).authError, QStringLiteral("HMAC signature does not match"));
-    QTRY_VERIFY(!rig.texts(PXASRResultType::Error).isEmpty());
-    QCOMPARE(rig.texts(PXASRResultType::Finish), QStringList());
-}
+    rig.server.setReplies(0, {{2, DictationServer::drop()}});
+    rig.server.setReplies(1, {{-1, apd(2, 1, "好", true)}});
 
-void TestDictationClient::serviceError()
-{
-    Rig rig;
-    QVERIFY(rig.start());
-    rig.server.setReplies(0, {{1, DictationServer::error(10165, "invalid handle")}});
+    // The first session is still streaming when it breaks...
+    rig.begin(QStringLiteral("zh_cn"));
+    rig.feed(8 * 960, 960);
+    QTRY_COMPARE(rig.texts(PXASRResultType::Finish).size(), 1);
+
+    // ...the next one connects before its audio arrives.
+    rig.begin(QStringLiteral("zh_cn"));
+    QTRY_COMPARE(rig.server.sessionCount(), 2);
+    QTest::qWait(300);
+    QCOMPARE(rig.frames(1), 0);  // nothing sent without audio
+    rig.feed(4 * 960, 960);
+    QTRY_COMPARE(rig.frames(1), 4);
+    rig.client.endAsr(true);
+    QTRY_COMPARE(rig.texts(PXASRResultType::Finish).size(), 2);
+    QCOMPARE(rig.texts(PXASRResultType::Finish).last(), QStringLiteral("好"));
+
+    QVector<int> statuses;
+    for (const auto &f : rig.session(1).frames)
+        statuses << f.status;
+    QCOMPARE(statuses, (QVector<int>{0, 1, 1, 1, 2}));
+
+    // A re-press before the previous dictation drained ends it first, once.
+    rig.server.setReplies(2, {{1, apd(0, 1, "再")}});
     rig.begin(QStringLiteral("zh_cn"));
     rig.feed(3 * 960, 960);
-    QTRY_VERIFY(rig.closed(0));
-    QTRY_VERIFY(!rig.texts(PXASRResultType::Error).isEmpty());
-    QCOMPARE(rig.texts(PXASRResultType::Error).first(), QStringLiteral("code 10165"));
-    QCOMPARE(rig.texts(PXASRResultType::Finish), QStringList());
+    QTRY_COMPARE(rig.texts(PXASRResultType::Confirm).size(), 2);
+    rig.client.endAsr(true);
+    rig.begin(QStringLiteral("zh_cn"));
+    QCOMPARE(rig.texts(PXASRResultType::Finish).size(), 3);
+    QCOMPARE(rig.texts(PXASRResultType::Finish).last(), QStringLiteral("再"));
+    rig.feed(2 * 960, 960);
+    QTRY_COMPARE(rig.frames(3), 2);
+    QCOMPARE(rig.session(3).frames.at(0).status, 0);
+    QCOMPARE(rig.session(3).frames.at(1).status, 1);
 }
 
 void TestDictationClient::results_data()
@@ -381,10 +472,29 @@ void TestDictationClient::results_data()
         << "zh_cn"
         << QVector<Reply>{{1, apd(0, 1, "今天")}, {2, rpl(2, "天气", 1, 1)}, {-1, apd(2, 3, "。", true)}}
         << QStringList{"天气"} << "天气。";
-    QTest::newRow("rg 1,2 keeps confirmed text")
+    QTest::newRow("rg 1,2 replaces both")
         << "zh_cn"
         << QVector<Reply>{{1, apd(0, 1, "今天")}, {2, rpl(2, "天气", 1, 2)}, {-1, apd(2, 3, "。", true)}}
-        << QStringList{"天气"} << "今天天气。";
+        << QStringList{"天气"} << "天气。";
+    // A corrected sentence followed by several appended ones appears once.
+    QTest::newRow("appends after a correction")
+        << "zh_cn"
+        << QVector<Reply>{{1, apd(0, 1, "今天")},
+                          {2, rpl(2, "今天天气", 1, 1)},
+                          {3, apd(1, 3, "，")},
+                          {4, apd(1, 4, "我们")},
+                          {-1, apd(2, 5, "。", true)}}
+        << QStringList{"今天天气"} << "今天天气，我们。";
+    // Corrections reaching back over several results, as the service sends them.
+    QTest::newRow("corrections over a range")
+        << "zh_cn"
+        << QVector<Reply>{{1, apd(0, 1, "我们")},
+                          {2, rpl(2, "我们今天", 1, 1)},
+                          {3, apd(1, 3, "去")},
+                          {4, rpl(4, "去公园", 3, 3)},
+                          {5, rpl(5, "我们明天去公园", 2, 4)},
+                          {-1, apd(2, 6, "。", true)}}
+        << QStringList{"我们今天", "去公园", "我们明天去公园"} << "我们明天去公园。";
     QTest::newRow("sentence corrected twice")
         << "zh_cn"
         << QVector<Reply>{{1, apd(0, 1, "今天")},
@@ -486,8 +596,6 @@ void TestDictationClient::longDictationRenewsSessions()
     for (int i = 0; i < 3; ++i) {
         const auto &s = rig.session(i);
         QVERIFY2(s.authorized, qPrintable(s.authError));
-        // The session limit, not the key, ends a session: the same signed URL again.
-        QCOMPARE(s.url, rig.session(0).url);
         QCOMPARE(s.frames.size(), i < 2 ? limit + 2 : 5);
         QCOMPARE(s.frames.first().status, 0);
         QCOMPARE(s.frames.last().status, 2);
@@ -498,6 +606,46 @@ void TestDictationClient::longDictationRenewsSessions()
     QCOMPARE(rig.texts(PXASRResultType::Finish),
              (QStringList{"第1段", "第1段第2段", "第1段第2段第3段"}));
     QCOMPARE(rig.texts(PXASRResultType::Error), QStringList());
+}
+
+void TestDictationClient::longDictationSignsEveryConnectionAndBacksOff()
+{
+    // The service refuses a signed date older than its skew: a meeting that
+    // outlives it must sign each new session itself.
+    Rig rig;
+    rig.server.setMaxClockSkewSeconds(1);
+    QVERIFY(rig.start());
+    rig.client.setSessionFrameLimit(3);
+    int offset = 0;
+    QTimer device;
+    connect(&device, &QTimer::timeout, [&] {
+        rig.feed(960, 960, offset);
+        offset += 960;
+    });
+    rig.begin(QStringLiteral("en_us"), true);
+    device.start(60);
+    QTest::qWait(2600);
+    QTRY_VERIFY(rig.server.sessionCount() >= 4);
+    for (int i = 0; i < rig.server.sessionCount(); ++i)
+        QVERIFY2(rig.session(i).authorized, qPrintable(rig.session(i).authError));
+    QCOMPARE(rig.texts(PXASRResultType::Error), QStringList());
+
+    // Refused reconnections back off instead of hammering the service, and
+    // the user hears of it once.
+    rig.server.setCredentials(kAppId, kKey, QStringLiteral("another-secret-another-secret-00"));
+    const int before = rig.server.sessionCount();
+    QTest::qWait(2200);
+    const int refused = rig.server.sessionCount() - before;
+    QVERIFY2(refused >= 3 && refused <= 6, qPrintable(QString::number(refused)));
+    QCOMPARE(rig.texts(PXASRResultType::Error).size(), 1);
+    QVERIFY(rig.texts(PXASRResultType::Error).first() != kNothingSaid);
+
+    device.stop();
+    rig.client.endAsr(true);
+    QTRY_COMPARE(rig.texts(PXASRResultType::LongAudioEnd).size(), 1);
+    QTest::qWait(300);
+    QCOMPARE(rig.texts(PXASRResultType::LongAudioEnd).size(), 1);
+    QVERIFY(!rig.texts(PXASRResultType::Error).contains(kNothingSaid));
 }
 
 QTEST_GUILESS_MAIN(TestDictationClient)

@@ -24,7 +24,8 @@ QString firstChars(const QString &secret)
 XFYunWebApiDomestic::XFYunWebApiDomestic(QObject *parent)
     : QObject(parent),
       m_socket(new QWebSocket(QString(), QWebSocketProtocol::Version13, this)),
-      m_sendTimer(new QTimer(this))
+      m_sendTimer(new QTimer(this)),
+      m_reconnectTimer(new QTimer(this))
 {
     registerPxAsrResultType();
 
@@ -36,8 +37,10 @@ XFYunWebApiDomestic::XFYunWebApiDomestic(QObject *parent)
 
     // Pacing is what the service sees; a coarse timer would drift by several ms.
     m_sendTimer->setTimerType(Qt::PreciseTimer);
-    m_sendTimer->setInterval(kSendIntervalMs);
+    m_sendTimer->setSingleShot(true);
     connect(m_sendTimer, &QTimer::timeout, this, &XFYunWebApiDomestic::SendAudioMgs);
+    m_reconnectTimer->setSingleShot(true);
+    connect(m_reconnectTimer, &QTimer::timeout, this, &XFYunWebApiDomestic::requestWebSocket);
 
     connect(m_socket, &QWebSocket::connected, this, &XFYunWebApiDomestic::onConnected);
     connect(m_socket, &QWebSocket::disconnected, this, &XFYunWebApiDomestic::onDisconnected);
@@ -59,25 +62,53 @@ XFYunWebApiDomestic::~XFYunWebApiDomestic()
 void XFYunWebApiDomestic::beginAsr(const QString &language, ResultCallback callback,
                                    bool longAudio)
 {
+    cancelAsr();
     m_end = false;
     m_secondConnection = false;
     m_language = language;
-    m_fixResult.clear();
-    m_completeNoFix.clear();
+    m_transcript.clear();
+    m_earlierSessions.clear();
     m_callback = std::move(callback);
     m_longAudioUrl = longAudio ? QStringLiteral("url") : QString();
+    m_frames.clear();
+    m_pendingAudio.clear();
+    m_consecutiveFailures = 0;
+    m_failureReported = false;
+    m_active = true;
 
     qInfo() << "beginAsr: socket state" << m_socket->state() << "long audio" << longAudio;
-    m_reopening = true;
-    m_socket->close(kNormalClose, QString());
     requestWebSocket();
-    m_reopening = false;
 }
 
 void XFYunWebApiDomestic::endAsr(bool)
 {
-    qInfo() << "endAsr: queued frames" << m_frames.size();
+    qInfo() << "endAsr: queued frames" << m_frames.size() << "active" << m_active;
     m_end = true;
+    if (!m_active)
+        return;
+    // The tail shorter than a frame is speech too.
+    if (!m_pendingAudio.isEmpty()) {
+        m_frames.push_back(m_pendingAudio);
+        m_pendingAudio.clear();
+    }
+    if (m_reconnectTimer->isActive()) {
+        // Between two sessions of a long dictation: nothing more will come.
+        m_reconnectTimer->stop();
+        finishDictation();
+        return;
+    }
+    scheduleSend();
+}
+
+void XFYunWebApiDomestic::cancelAsr()
+{
+    if (!m_active)
+        return;
+    qInfo() << "cancelAsr: ending the running dictation";
+    m_connectionDone = true;
+    m_reconnectTimer->stop();
+    closeSocket();
+    finishDictation();
 }
 
 void XFYunWebApiDomestic::setAppId(const QString &value)
@@ -159,6 +190,8 @@ void XFYunWebApiDomestic::requestWebSocket()
         m_apiSecret = m_domesticApiSecret;
     }
 
+    // Every connection is signed afresh: the service refuses a date older
+    // than its allowed skew, so a stored URL goes stale within minutes.
     const QString endpoint = Endpoints::url(route.endpoint);
     const QUrl url = XfyunRequest::signedUrl(endpoint, m_apiKey, m_apiSecret,
                                              QDateTime::currentDateTimeUtc());
@@ -168,19 +201,34 @@ void XFYunWebApiDomestic::requestWebSocket()
         << "URL: " << endpoint << " date " << query.queryItemValue(QStringLiteral("date"))
         << " authorization " << firstChars(query.queryItemValue(QStringLiteral("authorization")))
         << "; lan: " << m_language << "; appid: " << m_appId << "; key: " << firstChars(m_apiKey);
+
+    // A new connection starts from a clean slate, whatever ended the last one.
+    m_sendTimer->stop();
+    m_sinceLastFrame.invalidate();
+    m_frameStatus = 0;
+    m_sentFrames = 0;
+    m_finalReceived = false;
+    m_failure.clear();
+    m_failureShown = false;
+    closeSocket();
+    m_connectionDone = false;
     m_socket->open(url);
 
     attachAudio();
 
     if (!m_longAudioUrl.isEmpty())
         m_longAudioUrl = url.toString(QUrl::FullyEncoded);
+}
 
-    m_sentFrames = 0;
-    m_pendingAudio.clear();
-    m_frames.clear();
-    m_sinceLastFrame.invalidate();
-    m_completeNoFix.clear();
-    m_complete.clear();
+void XFYunWebApiDomestic::closeSocket()
+{
+    if (m_socket->state() == QAbstractSocket::UnconnectedState)
+        return;
+    m_reopening = true;
+    m_socket->close(kNormalClose, QString());
+    if (m_socket->state() != QAbstractSocket::UnconnectedState)
+        m_socket->abort();
+    m_reopening = false;
 }
 
 void XFYunWebApiDomestic::sendPcmToXunfei(const QByteArray &audio)
@@ -191,21 +239,35 @@ void XFYunWebApiDomestic::sendPcmToXunfei(const QByteArray &audio)
     if (m_pendingAudio.size() >= kFrameBytes) {
         m_frames.push_back(m_pendingAudio);
         m_pendingAudio.clear();
-        // Catch up at once when the timer has fallen behind.
-        if (m_sinceLastFrame.isValid() && m_sinceLastFrame.elapsed() >= kSendIntervalMs)
-            SendAudioMgs();
     }
 
-    // Long dictation only starts frames from onConnected.
-    if (!m_frames.empty() && !m_sendTimer->isActive()
-        && m_socket->state() == QAbstractSocket::ConnectedState && m_longAudioUrl.isEmpty()
-        && m_frameStatus != 2) {
-        const QByteArray frame = m_frames.front();
-        m_frames.pop_front();
-        sendFrame(m_frameStatus, frame);
-        m_sendTimer->start();
+    scheduleSend();
+}
+
+void XFYunWebApiDomestic::scheduleSend()
+{
+    if (m_sendTimer->isActive() || m_socket->state() != QAbstractSocket::ConnectedState
+        || m_frameStatus == 2 || m_connectionDone)
+        return;
+    if (m_frames.empty() && !m_end)
+        return;
+    const qint64 wait = m_sinceLastFrame.isValid()
+                            ? kSendIntervalMs - m_sinceLastFrame.elapsed()
+                            : 0;
+    if (wait <= 0)
+        SendAudioMgs();
+    else
+        m_sendTimer->start(int(wait));
+}
+
+void XFYunWebApiDomestic::sendNextFrame()
+{
+    const QByteArray frame = m_frames.front();
+    m_frames.pop_front();
+    sendFrame(m_frameStatus, frame);
+    m_sinceLastFrame.start();
+    if (m_frameStatus == 0)
         m_frameStatus = 1;
-    }
 }
 
 void XFYunWebApiDomestic::sendFrame(int status, const QByteArray &audio)
@@ -261,60 +323,51 @@ void XFYunWebApiDomestic::sendJson(const QJsonObject &frame, const char *what, i
 
 void XFYunWebApiDomestic::SendAudioMgs()
 {
-    qDebug() << "send tick: sent" << m_sentFrames << "queued" << m_frames.size() << "end" << m_end;
-
-    // A fresh connection is still being opened: frames wait for onConnected.
-    if (m_socket->state() != QAbstractSocket::ConnectedState)
+    if (m_socket->state() != QAbstractSocket::ConnectedState || m_frameStatus == 2
+        || m_connectionDone)
         return;
 
     if (!m_longAudioUrl.isEmpty() && m_sentFrames >= m_sessionFrameLimit) {
         // The service limits a session's length; end it here and reconnect.
+        qDebug() << "session frame limit reached, queued" << m_frames.size();
         m_frameStatus = 2;
         sendLastFrameWithData(QByteArray());
-        m_sendTimer->stop();
         m_sinceLastFrame.invalidate();
         m_sentFrames = 0;
         return;
     }
 
     if (!m_frames.empty()) {
-        const QByteArray frame = m_frames.front();
-        m_frames.pop_front();
-        sendFrame(m_frameStatus, frame);
-        m_sinceLastFrame.restart();
-        ++m_sentFrames;
+        if (m_frameStatus != 0)
+            ++m_sentFrames;
+        sendNextFrame();
+        scheduleSend();
         return;
     }
 
-    if (m_end && m_frameStatus != 2) {
+    if (m_end) {
+        if (m_frameStatus == 0) {
+            // Nothing was ever sent on this connection: there is nothing to end.
+            qInfo() << "---还没开始就结束了---";
+            m_socket->close(kNormalClose);
+            return;
+        }
         m_frameStatus = 2;
         sendLastFrameWithData(QByteArray());
-        m_sendTimer->stop();
         m_sinceLastFrame.invalidate();
     }
 }
 
 void XFYunWebApiDomestic::onConnected()
 {
-    if (m_end && m_longAudioUrl.isEmpty()) {
-        qInfo() << "---还没开始就结束了---";
-        m_socket->close(kNormalClose);
-        return;
-    }
-
-    qInfo() << "dictation started: lan" << m_language << "queued" << m_frames.size();
+    qInfo() << "dictation started: lan" << m_language << "queued" << m_frames.size() << "end"
+            << m_end;
     m_frameStatus = 0;
     if (m_secondConnection)
         qInfo() << "------- 二次连接，不需要重新回调音频流 -------";
-
-    if (!m_frames.empty()) {
-        const QByteArray frame = m_frames.front();
-        m_frames.pop_front();
-        sendFirstFrameWithData(frame);
-        m_sendTimer->start();
-        m_sinceLastFrame.start();
-        m_frameStatus = 1;
-    }
+    // Audio captured while connecting is sent even when the key was already
+    // released: it is what the user said.
+    scheduleSend();
 }
 
 void XFYunWebApiDomestic::onDisconnected()
@@ -323,20 +376,91 @@ void XFYunWebApiDomestic::onDisconnected()
         qInfo() << "previous dictation connection closed";
         return;
     }
+    qInfo() << "WebSocket disconnected text：" << fullText() << "size: " << m_frames.size()
+            << "end: " << m_end << "longAudioUrl: " << !m_longAudioUrl.isEmpty()
+            << "close code" << m_socket->closeCode() << m_socket->closeReason();
+    connectionEnded();
+}
 
-    qInfo() << "WebSocket disconnected m_complete：" << m_complete << "m_completeNoFix "
-            << m_completeNoFix << "size: " << m_frames.size() << "end: " << m_end
-            << "longAudioUrl: " << !m_longAudioUrl.isEmpty();
-    if (m_complete.isEmpty() && m_completeNoFix.isEmpty())
-        result(nothingSaid(), PXASRResultType::Error);
+void XFYunWebApiDomestic::connectionEnded()
+{
+    if (m_connectionDone)
+        return;
+    m_connectionDone = true;
+    m_sendTimer->stop();
+    m_sinceLastFrame.invalidate();
 
-    if (!m_longAudioUrl.isEmpty() && !m_end) {
-        // Same signed URL: the session limit, not the key, ended the session.
-        m_socket->open(QUrl(m_longAudioUrl));
+    if (m_failure.isEmpty() && !m_finalReceived && !(m_end && fullText().isEmpty()))
+        m_failure = closedReason();
+    const bool failed = !m_failure.isEmpty();
+
+    // A long dictation goes on while the user has not stopped it, or while
+    // audio is still waiting to be sent and the service is answering.
+    if (!m_longAudioUrl.isEmpty() && (!m_end || (!m_frames.empty() && !failed))) {
+        reconnectLater();
         return;
     }
-    m_longAudioUrl.clear();
+    if (!m_finalReceived) {
+        if (!failed)
+            result(nothingSaid(), PXASRResultType::Error);
+        else if (!m_failureShown)
+            result(m_failure, PXASRResultType::Error);
+    }
+    finishDictation();
+}
+
+void XFYunWebApiDomestic::reconnectLater()
+{
+    // A session that ended on its limit reconnects at once; failures back off.
+    int delay = 0;
+    if (!m_failure.isEmpty()) {
+        ++m_consecutiveFailures;
+        delay = qMin(kMaxRetryMs, kFirstRetryMs << qMin(m_consecutiveFailures - 1, 6));
+        if (m_consecutiveFailures >= kFailuresBeforeNotice && !m_failureReported) {
+            m_failureReported = true;
+            result(m_failure, PXASRResultType::Error);
+        }
+    }
+    if (!m_finalReceived) {
+        // The pieces of an unfinished session are kept; the next one numbers anew.
+        m_earlierSessions += m_transcript.text();
+        m_transcript.clear();
+    }
+    qInfo() << "long dictation reconnects in" << delay << "ms, failures"
+            << m_consecutiveFailures << m_failure;
+    m_reconnectTimer->start(delay);
+}
+
+QString XFYunWebApiDomestic::closedReason() const
+{
+    const QString reason = m_socket->closeReason();
+    if (reason.isEmpty())
+        return tr("识别服务断开了连接");
+    return tr("识别服务断开了连接") + QStringLiteral(": ") + reason;
+}
+
+void XFYunWebApiDomestic::finishDictation()
+{
+    const bool wasActive = m_active;
+    m_active = false;
+    m_sendTimer->stop();
+    m_reconnectTimer->stop();
+    m_frames.clear();
+    m_pendingAudio.clear();
     detachAudio();
+    const bool longAudio = !m_longAudioUrl.isEmpty();
+    m_longAudioUrl.clear();
+    if (!wasActive)
+        return;
+    if (longAudio)
+        result(QString(), PXASRResultType::LongAudioEnd);
+    else
+        result(fullText(), PXASRResultType::Finish);
+}
+
+QString XFYunWebApiDomestic::fullText() const
+{
+    return m_earlierSessions + m_transcript.text();
 }
 
 void XFYunWebApiDomestic::onTextMessageReceived(const QString &message)
@@ -355,8 +479,29 @@ void XFYunWebApiDomestic::onBinaryMessageReceived(const QByteArray &message)
 
 void XFYunWebApiDomestic::onError(QAbstractSocket::SocketError error)
 {
+    if (m_reopening)
+        return;
     qWarning() << "---- didFailWithError: " << error << m_socket->errorString();
-    result(m_socket->errorString(), PXASRResultType::Error);
+    fail(m_socket->errorString());
+    // A connection that never opened emits no disconnected signal.
+    QTimer::singleShot(0, this, [this] {
+        if (m_socket->state() == QAbstractSocket::UnconnectedState)
+            connectionEnded();
+    });
+}
+
+void XFYunWebApiDomestic::fail(const QString &reason)
+{
+    if (m_connectionDone || !m_failure.isEmpty())
+        return;
+    m_failure = reason;
+    m_sendTimer->stop();
+    m_frameStatus = 2;  // nothing more goes into a failed session
+    // In a long dictation the next session may well succeed; the user hears
+    // of it only when failures repeat.
+    m_failureShown = m_longAudioUrl.isEmpty() || m_end;
+    if (m_failureShown)
+        result(reason, PXASRResultType::Error);
 }
 
 void XFYunWebApiDomestic::resultDictionary(const QJsonObject &object)
@@ -364,7 +509,7 @@ void XFYunWebApiDomestic::resultDictionary(const QJsonObject &object)
     const int code = object.value(QStringLiteral("code")).toInt();
     if (code != 0) {
         qWarning() << "---识别异常：" << object;
-        result(QStringLiteral("code ") + QString::number(code), PXASRResultType::Error);
+        fail(QStringLiteral("code ") + QString::number(code));
         return;
     }
 
@@ -389,7 +534,7 @@ void XFYunWebApiDomestic::resultDictionary(const QJsonObject &object)
 
     if (status == 2) {
         if (!m_longAudioUrl.isEmpty() && m_frames.empty() && m_end)
-            result(QString(), PXASRResultType::LongAudioEnd);
+            finishDictation();  // LongAudioEnd
         // After a re-authentication the socket already carries the next connection.
         if (!m_reauthenticated)
             m_socket->close(kNormalClose);
@@ -399,81 +544,86 @@ void XFYunWebApiDomestic::resultDictionary(const QJsonObject &object)
 void XFYunWebApiDomestic::dynamicCorrectionResultsWith(const QJsonObject &res, const QString &text,
                                                        bool isLast, int sn, int status)
 {
-    Q_UNUSED(sn)
+    Q_UNUSED(status)
     const QString pgs = res.value(QStringLiteral("pgs")).toString();
-
     if (pgs == QLatin1String("rpl")) {
         qDebug() << "动态修正 中间结果：" << text;
         const QJsonArray rg = res.value(QStringLiteral("rg")).toArray();
-        if (rg.size() >= 2 && rg.at(0).toInt() == 1 && rg.at(1).toInt() == 1)
-            m_complete.clear();  // the whole text so far is being replaced
-        m_fixResult = text;
+        m_transcript.replace(sn, rg.at(0).toInt(), rg.at(1).toInt(), text);
         result(text, PXASRResultType::Continue);
-        result(m_complete + text, PXASRResultType::ShowText);
+        result(fullText(), PXASRResultType::ShowText);
+    } else if (pgs == QLatin1String("apd")) {
+        qDebug() << "动态修正 确认结果：" << text << isLast;
+        m_transcript.append(sn, text);
+        result(text, PXASRResultType::Confirm);
+        result(fullText(), PXASRResultType::ShowText);
+    } else if (!isLast) {
         return;
     }
-
-    if (pgs != QLatin1String("apd"))
-        return;
-
-    qDebug() << "动态修正 确认结果：" << text << isLast;
-    result(text, PXASRResultType::Confirm);
-    if (m_complete.isEmpty() && m_fixResult.isEmpty())
-        m_complete = text;
-    result(m_complete, PXASRResultType::ShowText);
-
-    qDebug() << "complete: " << m_complete << " fixResult: " << m_fixResult << "status: " << status;
-    const bool alreadyFolded = m_complete.lastIndexOf(m_fixResult) != 0
-                               && !m_longAudioUrl.isEmpty() && status == 0;
-    if (!alreadyFolded)
-        m_complete += m_fixResult;
-
-    if (!isLast)
-        return;
-
-    m_complete += text;
-    qDebug() << "动态修正 完整结果：" << m_complete;
-    if (m_complete.isEmpty()) {
-        result(nothingSaid(), PXASRResultType::Error);
-    } else {
-        result(m_complete, PXASRResultType::ShowText);
-        result(m_complete, PXASRResultType::Finish);
-    }
-    qDebug() << "end: " << m_end;
-    // The service ended the session while the key is still held.
-    if (!m_end && m_longAudioUrl.isEmpty())
-        requestingIFlytekAuthenticationAgain();
+    if (isLast)
+        sessionFinished();
 }
 
 void XFYunWebApiDomestic::noDynamicCorrectionResultsWith(const QJsonObject &res,
                                                          const QString &text, bool isLast, int sn)
 {
     Q_UNUSED(res)
+    m_transcript.append(sn, text);
     result(text, PXASRResultType::Confirm);
-    m_completeNoFix += text;
-    result(m_completeNoFix, PXASRResultType::ShowText);
-    qDebug() << "无修正 确认结果：" << text << " sn:" << sn << "nofix: " << m_completeNoFix;
-    if (!isLast)
+    result(fullText(), PXASRResultType::ShowText);
+    qDebug() << "无修正 确认结果：" << text << " sn:" << sn << "nofix: " << fullText();
+    if (isLast)
+        sessionFinished();
+}
+
+void XFYunWebApiDomestic::sessionFinished()
+{
+    const QString text = fullText();
+    qDebug() << "完整结果：" << text << "end: " << m_end;
+    m_finalReceived = true;
+    m_consecutiveFailures = 0;
+    m_failureReported = false;
+
+    if (!m_longAudioUrl.isEmpty()) {
+        if (!text.isEmpty()) {
+            result(text, PXASRResultType::ShowText);
+            result(text, PXASRResultType::Finish);
+        } else if (m_end) {
+            result(nothingSaid(), PXASRResultType::Error);  // a silent stretch is no reason
+        }
+        // The next session numbers its results from 1 again.
+        m_earlierSessions = text;
+        m_transcript.clear();
         return;
-    if (!m_completeNoFix.isEmpty()) {
-        result(m_completeNoFix, PXASRResultType::ShowText);
-        result(m_completeNoFix, PXASRResultType::Finish);
+    }
+
+    if (!m_end) {
+        // The service ended the session while the key is still held.
+        if (!text.isEmpty()) {
+            result(text, PXASRResultType::ShowText);
+            result(text, PXASRResultType::Finish);
+        }
+        requestingIFlytekAuthenticationAgain();
+        return;
+    }
+
+    m_active = false;
+    finishDictation();
+    if (!text.isEmpty()) {
+        result(text, PXASRResultType::ShowText);
+        result(text, PXASRResultType::Finish);
     } else {
         result(nothingSaid(), PXASRResultType::Error);
+        result(QString(), PXASRResultType::Finish);
     }
-    qDebug() << "无修正 完整结果：" << text << "; is end " << m_end;
 }
 
 void XFYunWebApiDomestic::requestingIFlytekAuthenticationAgain()
 {
-    m_fixResult.clear();
-    m_complete.clear();
+    m_transcript.clear();
     qWarning() << "------- 重新请求讯飞鉴权 -------";
     m_secondConnection = true;
-    m_reopening = true;
-    m_socket->close(kNormalClose);
     requestWebSocket();
-    m_reopening = false;
     m_reauthenticated = true;
 }
 

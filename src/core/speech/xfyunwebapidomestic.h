@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/speech/dictation_transcript.h"
 #include "core/speech/pxasrresulttype.h"
 
 #include <QAbstractSocket>
@@ -19,6 +20,12 @@ class QWebSocket;
 // Streams the mouse's voice audio (16 kHz, 16-bit, mono PCM) to the streaming
 // dictation service over a secure WebSocket and turns its incremental results
 // into PXASRResultType events on mAudioResultBlock. Runs on the GUI thread.
+//
+// Every dictation ends with exactly one final event, however it ends: Finish
+// with everything recognised (LongAudioEnd for a long dictation). When it
+// ends abnormally (dropped connection, service error, refused signature) an
+// Error with the real reason comes first and Finish then carries what was
+// recognised up to that point, possibly nothing.
 class XFYunWebApiDomestic : public QObject
 {
     Q_OBJECT
@@ -28,12 +35,21 @@ public:
     static constexpr int kFrameBytes = 960;  // 30 ms of audio
     static constexpr int kSendIntervalMs = 25;
     static constexpr int kSessionFrameLimit = 2500;
+    // Long dictation: failed reconnections wait 250 ms, doubling up to 8 s;
+    // the user is told after this many in a row.
+    static constexpr int kFirstRetryMs = 250;
+    static constexpr int kMaxRetryMs = 8000;
+    static constexpr int kFailuresBeforeNotice = 3;
 
     explicit XFYunWebApiDomestic(QObject *parent = nullptr);
     ~XFYunWebApiDomestic() override;
 
     void beginAsr(const QString &language, ResultCallback callback, bool longAudio);
     void endAsr(bool unused = false);
+    // Ends a running dictation at once, delivering what it recognised so far
+    // as its final result; nothing happens when none runs.
+    void cancelAsr();
+    bool isActive() const { return m_active; }
 
     void setAppId(const QString &value);
     void setApiKey(const QString &value);
@@ -69,6 +85,8 @@ private slots:
 
 private:
     void requestWebSocket();
+    void scheduleSend();
+    void sendNextFrame();
     void sendFrame(int status, const QByteArray &audio);
     void sendFirstFrameWithData(const QByteArray &audio);
     void sendMiddleFrameWithData(const QByteArray &audio);
@@ -80,6 +98,14 @@ private:
     void noDynamicCorrectionResultsWith(const QJsonObject &result, const QString &text,
                                         bool isLast, int sn);
     void requestingIFlytekAuthenticationAgain();
+    void sessionFinished();
+    void fail(const QString &reason);
+    void connectionEnded();
+    void reconnectLater();
+    void finishDictation();
+    void closeSocket();
+    QString fullText() const;
+    QString closedReason() const;
     void attachAudio();
     void detachAudio();
     void result(const QString &message, PXASRResultType type);
@@ -94,9 +120,10 @@ private:
     QString m_domesticAppId, m_domesticApiSecret, m_domesticApiKey;
     QString m_intAppId, m_intApiSecret, m_intApiKey;
     QString m_region = QStringLiteral("cn");
-    QString m_complete;
-    QString m_fixResult;
-    QString m_completeNoFix;
+    // This connection's results, and in a long dictation the text of the
+    // sessions before it.
+    DictationTranscript m_transcript;
+    QString m_earlierSessions;
     bool m_secondConnection = false;
     int m_ptt = 1;
     QPointer<QObject> m_audioSource;
@@ -104,13 +131,26 @@ private:
     std::deque<QByteArray> m_frames;
     int m_sentFrames = 0;
     QString m_longAudioUrl;
+    // Single-shot, armed for the moment the next frame may go: 25 ms after
+    // the previous one. A frame that is due goes out at once instead of
+    // waiting for a free-running tick.
     QTimer *m_sendTimer;
+    QTimer *m_reconnectTimer;
     QByteArray m_pendingAudio;
     QElapsedTimer m_sinceLastFrame;
 
     int m_sessionFrameLimit = kSessionFrameLimit;
-    // Set while this client itself closes a finished connection to open the
-    // next one, so that close is not taken for the end of the dictation.
+    // A dictation runs from beginAsr to its final event.
+    bool m_active = false;
+    // Per connection: its final result arrived; why it failed; its end was handled.
+    bool m_finalReceived = false;
+    QString m_failure;
+    bool m_failureShown = false;
+    bool m_connectionDone = true;
+    int m_consecutiveFailures = 0;
+    bool m_failureReported = false;
+    // Set while this client itself closes a connection to open the next one,
+    // so that close is not taken for the end of the dictation.
     bool m_reopening = false;
     // Set when a result message started a fresh connection.
     bool m_reauthenticated = false;
