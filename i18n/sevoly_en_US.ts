@@ -82,6 +82,22 @@
         <source>识别文字为空</source>
         <translation>Nothing was recognised</translation>
     </message>
+    <message>
+        <source>语音搜索暂不可用</source>
+        <translation>Voice search is not available yet</translation>
+    </message>
+    <message>
+        <source>AI助手暂不可用</source>
+        <translation>The AI assistant is not available yet</translation>
+    </message>
+    <message>
+        <source>截屏识别</source>
+        <translation>Screenshot recognition</translation>
+    </message>
+    <message>
+        <source>截屏识别暂不可用</source>
+        <translation>Screenshot recognition is not available yet</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -169,6 +185,10 @@
     <message>
         <source>您好像没有说话或者按键时间过短</source>
         <translation>You don't seem to have spoken, or the button was pressed too briefly</translation>
+    </message>
+    <message>
+        <source>识别服务断开了连接</source>
+        <translation>The recognition service closed the connection</translation>
     </message>
 </context>
 </TS>

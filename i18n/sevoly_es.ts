@@ -82,6 +82,22 @@
         <source>识别文字为空</source>
         <translation>No se reconoció ningún texto</translation>
     </message>
+    <message>
+        <source>语音搜索暂不可用</source>
+        <translation>La búsqueda por voz aún no está disponible</translation>
+    </message>
+    <message>
+        <source>AI助手暂不可用</source>
+        <translation>El asistente de IA aún no está disponible</translation>
+    </message>
+    <message>
+        <source>截屏识别</source>
+        <translation>Reconocimiento de capturas</translation>
+    </message>
+    <message>
+        <source>截屏识别暂不可用</source>
+        <translation>El reconocimiento de capturas aún no está disponible</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -169,6 +185,10 @@
     <message>
         <source>您好像没有说话或者按键时间过短</source>
         <translation>Parece que no has hablado o que pulsaste el botón muy poco tiempo</translation>
+    </message>
+    <message>
+        <source>识别服务断开了连接</source>
+        <translation>El servicio de reconocimiento cerró la conexión</translation>
     </message>
 </context>
 </TS>

@@ -82,6 +82,22 @@
         <source>识别文字为空</source>
         <translation>Tidak ada teks yang dikenali</translation>
     </message>
+    <message>
+        <source>语音搜索暂不可用</source>
+        <translation>Pencarian suara belum tersedia</translation>
+    </message>
+    <message>
+        <source>AI助手暂不可用</source>
+        <translation>Asisten AI belum tersedia</translation>
+    </message>
+    <message>
+        <source>截屏识别</source>
+        <translation>Pengenalan tangkapan layar</translation>
+    </message>
+    <message>
+        <source>截屏识别暂不可用</source>
+        <translation>Pengenalan tangkapan layar belum tersedia</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -169,6 +185,10 @@
     <message>
         <source>您好像没有说话或者按键时间过短</source>
         <translation>Sepertinya Anda tidak berbicara atau menekan tombol terlalu singkat</translation>
+    </message>
+    <message>
+        <source>识别服务断开了连接</source>
+        <translation>Layanan pengenalan memutus koneksi</translation>
     </message>
 </context>
 </TS>

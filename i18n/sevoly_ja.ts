@@ -82,6 +82,22 @@
         <source>识别文字为空</source>
         <translation>認識された文字がありません</translation>
     </message>
+    <message>
+        <source>语音搜索暂不可用</source>
+        <translation>音声検索はまだ利用できません</translation>
+    </message>
+    <message>
+        <source>AI助手暂不可用</source>
+        <translation>AIアシスタントはまだ利用できません</translation>
+    </message>
+    <message>
+        <source>截屏识别</source>
+        <translation>スクリーンショット認識</translation>
+    </message>
+    <message>
+        <source>截屏识别暂不可用</source>
+        <translation>スクリーンショット認識はまだ利用できません</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -169,6 +185,10 @@
     <message>
         <source>您好像没有说话或者按键时间过短</source>
         <translation>話していないか、ボタンを押す時間が短すぎたようです</translation>
+    </message>
+    <message>
+        <source>识别服务断开了连接</source>
+        <translation>認識サービスとの接続が切断されました</translation>
     </message>
 </context>
 </TS>

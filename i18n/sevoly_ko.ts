@@ -82,6 +82,22 @@
         <source>识别文字为空</source>
         <translation>인식된 텍스트가 없습니다</translation>
     </message>
+    <message>
+        <source>语音搜索暂不可用</source>
+        <translation>음성 검색은 아직 사용할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>AI助手暂不可用</source>
+        <translation>AI 도우미는 아직 사용할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>截屏识别</source>
+        <translation>스크린샷 인식</translation>
+    </message>
+    <message>
+        <source>截屏识别暂不可用</source>
+        <translation>스크린샷 인식은 아직 사용할 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -169,6 +185,10 @@
     <message>
         <source>您好像没有说话或者按键时间过短</source>
         <translation>말하지 않았거나 버튼을 너무 짧게 누른 것 같습니다</translation>
+    </message>
+    <message>
+        <source>识别服务断开了连接</source>
+        <translation>인식 서비스 연결이 끊어졌습니다</translation>
     </message>
 </context>
 </TS>

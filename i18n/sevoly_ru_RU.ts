@@ -82,6 +82,22 @@
         <source>识别文字为空</source>
         <translation>Текст не распознан</translation>
     </message>
+    <message>
+        <source>语音搜索暂不可用</source>
+        <translation>Голосовой поиск пока недоступен</translation>
+    </message>
+    <message>
+        <source>AI助手暂不可用</source>
+        <translation>ИИ-помощник пока недоступен</translation>
+    </message>
+    <message>
+        <source>截屏识别</source>
+        <translation>Распознавание снимка экрана</translation>
+    </message>
+    <message>
+        <source>截屏识别暂不可用</source>
+        <translation>Распознавание снимков экрана пока недоступно</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -169,6 +185,10 @@
     <message>
         <source>您好像没有说话或者按键时间过短</source>
         <translation>Похоже, вы ничего не сказали или нажали кнопку слишком коротко</translation>
+    </message>
+    <message>
+        <source>识别服务断开了连接</source>
+        <translation>Служба распознавания разорвала соединение</translation>
     </message>
 </context>
 </TS>

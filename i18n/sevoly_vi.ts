@@ -82,6 +82,22 @@
         <source>识别文字为空</source>
         <translation>Không nhận dạng được chữ nào</translation>
     </message>
+    <message>
+        <source>语音搜索暂不可用</source>
+        <translation>Tìm kiếm bằng giọng nói chưa khả dụng</translation>
+    </message>
+    <message>
+        <source>AI助手暂不可用</source>
+        <translation>Trợ lý AI chưa khả dụng</translation>
+    </message>
+    <message>
+        <source>截屏识别</source>
+        <translation>Nhận dạng ảnh chụp màn hình</translation>
+    </message>
+    <message>
+        <source>截屏识别暂不可用</source>
+        <translation>Nhận dạng ảnh chụp màn hình chưa khả dụng</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -169,6 +185,10 @@
     <message>
         <source>您好像没有说话或者按键时间过短</source>
         <translation>Có vẻ bạn chưa nói hoặc nhấn nút quá nhanh</translation>
+    </message>
+    <message>
+        <source>识别服务断开了连接</source>
+        <translation>Dịch vụ nhận dạng đã ngắt kết nối</translation>
     </message>
 </context>
 </TS>

@@ -82,6 +82,22 @@
         <source>识别文字为空</source>
         <translation>识别文字为空</translation>
     </message>
+    <message>
+        <source>语音搜索暂不可用</source>
+        <translation>语音搜索暂不可用</translation>
+    </message>
+    <message>
+        <source>AI助手暂不可用</source>
+        <translation>AI助手暂不可用</translation>
+    </message>
+    <message>
+        <source>截屏识别</source>
+        <translation>截屏识别</translation>
+    </message>
+    <message>
+        <source>截屏识别暂不可用</source>
+        <translation>截屏识别暂不可用</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -169,6 +185,10 @@
     <message>
         <source>您好像没有说话或者按键时间过短</source>
         <translation>您好像没有说话或者按键时间过短</translation>
+    </message>
+    <message>
+        <source>识别服务断开了连接</source>
+        <translation>识别服务断开了连接</translation>
     </message>
 </context>
 </TS>
