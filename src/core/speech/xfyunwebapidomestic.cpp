@@ -510,6 +510,9 @@ void XFYunWebApiDomestic::resultDictionary(const QJsonObject &object)
     if (code != 0) {
         qWarning() << "---识别异常：" << object;
         fail(QStringLiteral("code ") + QString::number(code));
+        // The service hangs up after an error; not waiting for it ends the
+        // dictation even when it does not.
+        m_socket->close(kNormalClose);
         return;
     }
 
