@@ -91,8 +91,9 @@ void XFYunWebApiDomestic::endAsr(bool)
         m_frames.push_back(m_pendingAudio);
         m_pendingAudio.clear();
     }
-    if (m_reconnectTimer->isActive()) {
-        // Between two sessions of a long dictation: nothing more will come.
+    if (m_reconnectTimer->isActive() && (m_frames.empty() || m_consecutiveFailures > 0)) {
+        // Between two sessions of a long dictation, with nothing left to send
+        // or no service answering: nothing more will come.
         m_reconnectTimer->stop();
         finishDictation();
         return;
