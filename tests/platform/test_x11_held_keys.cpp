@@ -49,7 +49,6 @@ private slots:
     void init();
     void cleanup();
     void heldKeyRepeatsLikeTheHotKeyAtTheServersRate();
-    void twoHeldKeysRepeatUntilEachIsReleased();
     void stoppingTheListenerEndsTheRepeat();
     void keysTheServerDoesNotRepeatAreNotRepeated();
 
@@ -136,24 +135,6 @@ void TestX11HeldKeys::heldKeyRepeatsLikeTheHotKeyAtTheServersRate()
     qInfo() << "heard" << heard << "hot key" << hotKey;
     QVERIFY2(heard >= 6 && std::abs(heard - hotKey) <= 2,
              qPrintable(QStringLiteral("heard %1, hot key %2").arg(heard).arg(hotKey)));
-}
-
-void TestX11HeldKeys::twoHeldKeysRepeatUntilEachIsReleased()
-{
-    press(kF19Keycode, true);
-    QTest::qWait(50);
-    press(kF20Keycode, true);
-    QTest::qWait(300);
-    press(kF19Keycode, false);
-    QTRY_COMPARE(m_events.count(vk::F19, false), 1);
-    const int f19 = m_events.count(vk::F19, true), f20 = m_events.count(vk::F20, true);
-    QVERIFY2(f19 >= 4, qPrintable(QString::number(f19)));
-    QTest::qWait(200);
-    QCOMPARE(m_events.count(vk::F19, true), f19);
-    QVERIFY(m_events.count(vk::F20, true) >= f20 + 3);  // still going
-    QCOMPARE(m_events.count(vk::F20, false), 0);
-    press(kF20Keycode, false);
-    QTRY_COMPARE(m_events.count(vk::F20, false), 1);
 }
 
 void TestX11HeldKeys::stoppingTheListenerEndsTheRepeat()

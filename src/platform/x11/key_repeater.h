@@ -36,7 +36,6 @@ public:
 
     // Applies from each key's next repeat on.
     void setRate(Rate rate);
-    Rate rate() const { return m_rate; }
 
     void press(unsigned keycode);  // (re)starts the delay
     void release(unsigned keycode);
