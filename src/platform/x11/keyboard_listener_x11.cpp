@@ -12,7 +12,9 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XInput2.h>
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace platform::x11 {
 
