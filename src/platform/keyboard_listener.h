@@ -7,6 +7,9 @@ namespace platform {
 
 // Sees every key press and release of the session without taking it from
 // the application that has the focus. Events are reported on the GUI thread.
+// A held key is reported down again at the keyboard's repeat rate until it
+// is released, as a hot key would be, so callers that time held keys by
+// their repeats work the same on both paths.
 class KeyboardListener
 {
 public:

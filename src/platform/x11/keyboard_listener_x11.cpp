@@ -1,5 +1,6 @@
 #include "platform/x11/keyboard_listener_x11.h"
 
+#include "platform/x11/key_repeater.h"
 #include "platform/x11/x11_keymap.h"
 
 #include <QCoreApplication>
@@ -7,8 +8,13 @@
 #include <QSocketNotifier>
 #include <QThread>
 
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XInput2.h>
+
+#include <algorithm>
+#include <array>
+#include <iterator>
 
 namespace platform::x11 {
 
@@ -27,13 +33,63 @@ int xinput2Opcode(Display *display)
     return opcode;
 }
 
+constexpr unsigned kRepeatControls = XkbRepeatKeysMask | XkbPerKeyRepeatMask | XkbControlsEnabledMask;
+
+// Which keys the server auto-repeats, and how fast. Held keys are repeated
+// only where the server would repeat them for a hot key too.
+struct RepeatControls
+{
+    bool enabled = true;
+    std::array<unsigned char, XkbPerKeyBitArraySize> perKey;
+    KeyRepeater::Rate rate;
+
+    RepeatControls() { perKey.fill(0xFF); }
+
+    bool repeats(unsigned keycode) const
+    {
+        return enabled && keycode < 8 * perKey.size() && (perKey[keycode / 8] & (1u << (keycode % 8)));
+    }
+
+    // Keeps the defaults when the server has no XKB.
+    void read(Display *display)
+    {
+        XkbDescPtr desc = XkbAllocKeyboard();
+        if (!desc)
+            return;
+        desc->device_spec = XkbUseCoreKbd;
+        if (XkbGetControls(display, kRepeatControls, desc) == Success && desc->ctrls) {
+            const XkbControlsRec &c = *desc->ctrls;
+            enabled = (c.enabled_ctrls & XkbRepeatKeysMask) != 0;
+            std::copy(std::begin(c.per_key_repeat), std::end(c.per_key_repeat), perKey.begin());
+            rate.delay = std::chrono::milliseconds(c.repeat_delay);
+            rate.interval = std::chrono::milliseconds(c.repeat_interval);
+        }
+        XkbFreeKeyboard(desc, 0, True);
+    }
+};
+
+// The XKB event base, or -1. Asks for the repeat controls to be reported
+// when they change (xset r rate ..., a desktop's keyboard settings).
+int watchRepeatControls(Display *display)
+{
+    int opcode = 0, event = 0, error = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
+    if (!XkbQueryExtension(display, &opcode, &event, &error, &major, &minor))
+        return -1;
+    XkbSelectEventDetails(display, XkbUseCoreKbd, XkbControlsNotify, kRepeatControls,
+                          kRepeatControls);
+    return event;
+}
+
 }  // namespace
 
 struct X11KeyboardListener::Private
 {
     Display *display = nullptr;
     int opcode = -1;
+    int xkbEvent = -1;
     Keymap keymap;
+    RepeatControls repeat;
+    std::unique_ptr<KeyRepeater> repeater;  // made on the GUI thread, by start()
     QPointer<QSocketNotifier> notifier;
 };
 
@@ -82,7 +138,18 @@ bool X11KeyboardListener::start()
     mask.mask = bits;
     XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
     d->keymap.load(display);
+    d->xkbEvent = watchRepeatControls(display);
+    d->repeat = RepeatControls();
+    d->repeat.read(display);
     XSync(display, False);
+
+    if (!d->repeater) {
+        d->repeater = std::make_unique<KeyRepeater>([this](unsigned keycode) {
+            if (const unsigned virtualKey = d->keymap.virtualKey(keycode))
+                report(virtualKey, true);
+        });
+    }
+    d->repeater->setRate(d->repeat.rate);
 
     d->display = display;
     d->opcode = opcode;
@@ -100,9 +167,12 @@ void X11KeyboardListener::stop()
     // Deleting the notifier also drops a pending drain. Safe from within its
     // own signal: Qt guards the emission.
     delete d->notifier;
+    // Keys held now would otherwise go on repeating with nobody listening.
+    d->repeater->releaseAll();
     XCloseDisplay(d->display);
     d->display = nullptr;
     d->opcode = -1;
+    d->xkbEvent = -1;
 }
 
 bool X11KeyboardListener::isRunning() const
@@ -123,6 +193,13 @@ void X11KeyboardListener::readEvents()
             }
             continue;
         }
+        if (d->xkbEvent >= 0 && event.type == d->xkbEvent) {
+            if (reinterpret_cast<XkbEvent *>(&event)->any.xkb_type == XkbControlsNotify) {
+                d->repeat.read(display);
+                d->repeater->setRate(d->repeat.rate);
+            }
+            continue;
+        }
         if (event.type != GenericEvent || event.xcookie.extension != d->opcode
             || !XGetEventData(display, &event.xcookie))
             continue;
@@ -131,9 +208,17 @@ void X11KeyboardListener::readEvents()
         if (type == XI_RawKeyPress || type == XI_RawKeyRelease)
             keycode = unsigned(static_cast<XIRawEvent *>(event.xcookie.data)->detail);
         XFreeEventData(display, &event.xcookie);
-        // The listener may stop us; the loop condition notices.
-        if (const unsigned virtualKey = d->keymap.virtualKey(keycode))
-            report(virtualKey, type == XI_RawKeyPress);
+        const unsigned virtualKey = d->keymap.virtualKey(keycode);
+        if (!virtualKey)
+            continue;
+        const bool down = type == XI_RawKeyPress;
+        // The repeater first: the listener may stop us, which must also end
+        // the repeat. The loop condition notices a stop.
+        if (!down)
+            d->repeater->release(keycode);
+        else if (d->repeat.repeats(keycode))
+            d->repeater->press(keycode);
+        report(virtualKey, down);
     }
 }
 

@@ -8,6 +8,8 @@ namespace platform::x11 {
 
 // Raw XInput 2 key events of the master keyboards on a connection of our
 // own. Raw events are copies: the focused window still gets every key.
+// They carry no auto-repeat, so held keys are repeated here with the
+// server's XKB repeat delay, interval and per-key repeat settings.
 class X11KeyboardListener final : public KeyboardListener
 {
 public:
