@@ -17,49 +17,6 @@ namespace platform::x11 {
 
 namespace {
 
-// Keysyms for keys the layout may lack. Keymap only knows keys that are
-// there; to put a missing one on a spare keycode we need its keysym.
-KeySym keysymForVirtualKey(unsigned virtualKey)
-{
-    if (virtualKey >= 0x30 && virtualKey <= 0x39)
-        return XK_0 + (virtualKey - 0x30);
-    if (virtualKey >= 0x41 && virtualKey <= 0x5A)
-        return XK_a + (virtualKey - 0x41);
-    if (virtualKey >= 0x60 && virtualKey <= 0x69)
-        return XK_KP_0 + (virtualKey - 0x60);
-    if (virtualKey >= 0x70 && virtualKey <= 0x87)
-        return XK_F1 + (virtualKey - 0x70);
-    switch (virtualKey) {
-    case 0x08: return XK_BackSpace;
-    case 0x09: return XK_Tab;
-    case 0x0D: return XK_Return;
-    case 0x1B: return XK_Escape;
-    case 0x20: return XK_space;
-    case 0x21: return XK_Prior;
-    case 0x22: return XK_Next;
-    case 0x23: return XK_End;
-    case 0x24: return XK_Home;
-    case 0x25: return XK_Left;
-    case 0x26: return XK_Up;
-    case 0x27: return XK_Right;
-    case 0x28: return XK_Down;
-    case 0x2D: return XK_Insert;
-    case 0x2E: return XK_Delete;
-    case 0xBA: return XK_semicolon;
-    case 0xBB: return XK_equal;
-    case 0xBC: return XK_comma;
-    case 0xBD: return XK_minus;
-    case 0xBE: return XK_period;
-    case 0xBF: return XK_slash;
-    case 0xC0: return XK_grave;
-    case 0xDB: return XK_bracketleft;
-    case 0xDC: return XK_backslash;
-    case 0xDD: return XK_bracketright;
-    case 0xDE: return XK_apostrophe;
-    default: return NoSymbol;
-    }
-}
-
 // Modifiers that change what a key does; Caps Lock and Num Lock are locks.
 constexpr unsigned kHeldModifiers = ShiftMask | ControlMask | Mod1Mask | Mod4Mask | Mod5Mask;
 
@@ -127,7 +84,7 @@ struct X11KeyInjector::Private
             return it->second;
         if (unsigned keycode = keymap.keycode(virtualKey))
             return keycode;
-        KeySym keysym = keysymForVirtualKey(virtualKey);
+        const KeySym keysym = keysymFor(virtualKey);
         if (keysym == NoSymbol)
             return 0;
         const unsigned spare = spareKeycode();
