@@ -145,7 +145,19 @@ bool RecordingKeyInjector::waitForModifiersReleased(int)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     ++m_modifierWaits;
-    return true;
+    return !m_modifiersHeld;
+}
+
+bool RecordingKeyInjector::modifiersHeld()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_modifiersHeld;
+}
+
+void RecordingKeyInjector::setModifiersHeld(bool held)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_modifiersHeld = held;
 }
 
 void RecordingKeyInjector::setAcceptLimit(int events)

@@ -105,7 +105,10 @@ public:
     bool release(unsigned virtualKey) override;
     bool sendBatch(const std::vector<std::pair<unsigned, bool>> &events) override;
     bool waitForModifiersReleased(int timeoutMs) override;
+    bool modifiersHeld() override;
 
+    // The user holds a modifier, or lets go. Waits return at once, false while held.
+    void setModifiersHeld(bool held);
     // The system takes this many more events, then refuses all of them.
     void setAcceptLimit(int events);
     std::vector<Event> events() const;
@@ -116,6 +119,7 @@ private:
     std::vector<Event> m_events;
     int m_acceptLimit = -1;
     int m_modifierWaits = 0;
+    bool m_modifiersHeld = false;
 };
 
 // Fresh recording backends, returned by the factory until uninstall().

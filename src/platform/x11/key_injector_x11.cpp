@@ -2,7 +2,6 @@
 
 #include "platform/x11/x11_keymap.h"
 
-#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -28,6 +27,9 @@ struct X11KeyInjector::Private
 {
     std::mutex mutex;
     Display *display = nullptr;
+    // For reading the keyboard's state, under its own lock.
+    std::mutex stateMutex;
+    Display *stateDisplay = nullptr;
     Keymap keymap;
     bool keymapLoaded = false;
     // Keys put on a spare keycode, from press to release.
@@ -100,6 +102,29 @@ struct X11KeyInjector::Private
         return spare;
     }
 
+    // The keys that are down, checked against the keys that set the held
+    // modifiers now: the modifier map follows the layout.
+    bool modifiersHeld()
+    {
+        std::lock_guard<std::mutex> lock(stateMutex);
+        char keys[32] = {};
+        XQueryKeymap(stateDisplay, keys);
+        XModifierKeymap *map = XGetModifierMapping(stateDisplay);
+        if (!map)
+            return false;
+        bool held = false;
+        for (int modifier = 0; modifier < 8 && !held; ++modifier) {
+            if (!(kHeldModifiers & (1u << modifier)))
+                continue;
+            for (int i = 0; i < map->max_keypermod && !held; ++i) {
+                const unsigned keycode = map->modifiermap[modifier * map->max_keypermod + i];
+                held = keycode && (keys[keycode / 8] & (1 << (keycode % 8)));
+            }
+        }
+        XFreeModifiermap(map);
+        return held;
+    }
+
     void giveBack(unsigned virtualKey)
     {
         const auto it = borrowed.find(virtualKey);
@@ -145,7 +170,9 @@ std::unique_ptr<X11KeyInjector> X11KeyInjector::create()
     if (!display)
         return nullptr;
     int event = 0, error = 0, major = 0, minor = 0;
-    if (!XTestQueryExtension(display, &event, &error, &major, &minor)) {
+    Display *stateDisplay = nullptr;
+    if (!XTestQueryExtension(display, &event, &error, &major, &minor)
+        || !(stateDisplay = XOpenDisplay(nullptr))) {
         XCloseDisplay(display);
         return nullptr;
     }
@@ -153,6 +180,7 @@ std::unique_ptr<X11KeyInjector> X11KeyInjector::create()
     XTestGrabControl(display, True);
     auto d = std::make_unique<Private>();
     d->display = display;
+    d->stateDisplay = stateDisplay;
     return std::unique_ptr<X11KeyInjector>(new X11KeyInjector(std::move(d)));
 }
 
@@ -166,6 +194,7 @@ X11KeyInjector::~X11KeyInjector()
         d->giveBack(virtualKey);
     }
     XCloseDisplay(d->display);
+    XCloseDisplay(d->stateDisplay);
 }
 
 bool X11KeyInjector::press(unsigned virtualKey)
@@ -192,19 +221,17 @@ bool X11KeyInjector::sendBatch(const std::vector<std::pair<unsigned, bool>> &eve
 bool X11KeyInjector::waitForModifiersReleased(int timeoutMs)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    for (;;) {
-        XkbStateRec state{};
-        {
-            std::lock_guard<std::mutex> lock(d->mutex);
-            if (XkbGetState(d->display, XkbUseCoreKbd, &state) != Success)
-                return true;
-        }
-        if (!(state.base_mods & kHeldModifiers))
-            return true;
+    while (d->modifiersHeld()) {
         if (std::chrono::steady_clock::now() >= deadline)
             return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
+    return true;
+}
+
+bool X11KeyInjector::modifiersHeld()
+{
+    return d->modifiersHeld();
 }
 
 }  // namespace platform::x11
