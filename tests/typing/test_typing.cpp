@@ -6,11 +6,15 @@
 #include "core/speech/mmtypinghelper.h"
 #include "platform/keys.h"
 #include "platform/recording/recording_backends.h"
+#include "platform/x11/clipboard_watch_x11.h"
 #include "platform/x11/key_injector_x11.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -85,9 +89,12 @@ private slots:
     void pacing_data();
     void pacing();
     void enqueueWhilePasting();
+    void pieceNeverFetchedIsLoggedAndTypingGoesOn();
     void typesIntoTheFocusedWindow_data();
     void typesIntoTheFocusedWindow();
     void x11Injector();
+    void slowApplicationGetsEveryPieceInOrder();
+    void clipboardWatchWaitsForTextRequests();
     void diff_data();
     void diff();
 
@@ -125,6 +132,7 @@ void TestTyping::pacing()
 
     platform::recording::install();
     auto injector = platform::recording::installedKeyInjector();
+    auto watch = platform::recording::installedClipboardWatch();
     QGuiApplication::clipboard()->setText("before");
     FinishWatch finished;
     const auto start = Clock::now();
@@ -135,6 +143,10 @@ void TestTyping::pacing()
     QCOMPARE(keys(events), expectedKeys);
     QVERIFY(msBetween(start, Clock::time_point(Clock::duration(finished.at.load()))) >= minMs);
     QCOMPARE(injector->modifierWaits(), modifierWaits);
+    // Each pasted piece waits for the application to fetch it.
+    const int pastes = int(expectedKeys.count('V'));
+    QCOMPARE(watch->expects(), pastes);
+    QCOMPARE(watch->waits(), pastes);
     for (size_t i = 1; i < events.size(); ++i) {
         const QString pair = keys({events[i - 1], events[i]});
         const long long gap = msBetween(events[i - 1].at, events[i].at);
@@ -165,6 +177,20 @@ void TestTyping::enqueueWhilePasting()
     QTRY_COMPARE_WITH_TIMEOUT(finished.count.load(), 1, 3000);
     QCOMPARE(keys(injector->events()), QStringLiteral("CVvcBbBbCVvc"));
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("second"));
+}
+
+void TestTyping::pieceNeverFetchedIsLoggedAndTypingGoesOn()
+{
+    platform::recording::install();
+    auto injector = platform::recording::installedKeyInjector();
+    auto watch = platform::recording::installedClipboardWatch();
+    watch->setFetched(false);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("did not fetch the pasted text"));
+    FinishWatch finished;
+    enqueue({typeText("x"), erase(1), kFinish});
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count.load(), 1, 3000);
+    QCOMPARE(keys(injector->events()), QStringLiteral("CVvcBb"));
+    QCOMPARE(watch->waits(), 1);
 }
 
 void TestTyping::typesIntoTheFocusedWindow_data()
@@ -304,6 +330,81 @@ void TestTyping::x11Injector()
     QVERIFY(released);
     QVERIFY(!injector->modifiersHeld());
     QVERIFY2(waited >= 90 && waited < 1000, qPrintable(QString::number(waited)));
+}
+
+void TestTyping::slowApplicationGetsEveryPieceInOrder()
+{
+    // Another application that fetches the clipboard 200 ms after Ctrl+V:
+    // each piece has to stay on the clipboard until it has been fetched.
+    QTemporaryDir dir;
+    const QString fieldFile = dir.filePath(QStringLiteral("field.txt"));
+    QProcess field;
+    field.start(QStringLiteral(TEXT_FIELD_CLIENT), {fieldFile, QStringLiteral("--paste-delay-ms=200")});
+    QVERIFY(field.waitForReadyRead(10000));
+    QCOMPARE(field.readAllStandardOutput().trimmed(), QByteArray("ready"));
+    QVERIFY(!QGuiApplication::focusWindow());
+
+    FinishWatch finished;
+    const auto start = Clock::now();
+    enqueue({typeText("A"), typeText("B"), typeText("C"), kFinish});
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count.load(), 1, 5000);
+    const long long took = msBetween(start, Clock::now());
+    auto fieldText = [&] {
+        QFile f(fieldFile);
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    };
+    QTRY_COMPARE(fieldText(), QStringLiteral("ABC"));
+    // Waited for each fetch, but not for the time-out.
+    QVERIFY2(took >= 3 * 200 && took < 3000, qPrintable(QString::number(took)));
+    field.kill();
+    field.waitForFinished();
+}
+
+void TestTyping::clipboardWatchWaitsForTextRequests()
+{
+    auto watch = platform::x11::X11ClipboardWatch::create();
+    QVERIFY(watch);
+    // Another client asking for our clipboard, as a paste does.
+    const Window requestor = XCreateSimpleWindow(m_keyboard, DefaultRootWindow(m_keyboard), 0, 0, 1, 1, 0, 0, 0);
+    const Atom clipboard = XInternAtom(m_keyboard, "CLIPBOARD", False);
+    auto ask = [&](const char *target) {
+        XConvertSelection(m_keyboard, clipboard, XInternAtom(m_keyboard, target, False),
+                          XInternAtom(m_keyboard, "PASTE", False), requestor, CurrentTime);
+        XFlush(m_keyboard);
+        XEvent reply;
+        return QTest::qWaitFor([&] { return XCheckTypedWindowEvent(m_keyboard, requestor, SelectionNotify, &reply); });
+    };
+
+    watch->expectRequest();
+    QGuiApplication::clipboard()->setText(QStringLiteral("piece"));
+    QVERIFY(ask("TARGETS"));
+    QVERIFY2(!watch->waitForTextRequest(0), "TARGETS is no fetch");
+    QVERIFY(ask("UTF8_STRING"));
+    QVERIFY(watch->waitForTextRequest(0));
+    watch->expectRequest();
+    QVERIFY2(!watch->waitForTextRequest(0), "a request before the new piece counted");
+
+    // From the worker's side: blocks until the request, or the time-out.
+    std::atomic<bool> fetched{false};
+    std::atomic<long long> waited{-1};
+    std::thread worker([&] {
+        const auto start = Clock::now();
+        fetched = watch->waitForTextRequest(1000);
+        waited = msBetween(start, Clock::now());
+    });
+    QTest::qWait(150);
+    QVERIFY(ask("text/plain;charset=utf-8"));
+    QTRY_VERIFY(waited >= 0);
+    worker.join();
+    QVERIFY(fetched);
+    QVERIFY2(waited >= 140 && waited < 1000, qPrintable(QString::number(waited)));
+
+    watch->expectRequest();
+    const auto start = Clock::now();
+    QVERIFY(!watch->waitForTextRequest(200));
+    QVERIFY(msBetween(start, Clock::now()) >= 190);
+    XDestroyWindow(m_keyboard, requestor);
+    XSync(m_keyboard, True);
 }
 
 void TestTyping::diff_data()
