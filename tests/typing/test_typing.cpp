@@ -364,22 +364,36 @@ void TestTyping::clipboardWatchWaitsForTextRequests()
 {
     auto watch = platform::x11::X11ClipboardWatch::create();
     QVERIFY(watch);
-    // Another client asking for our clipboard, as a paste does.
-    const Window requestor = XCreateSimpleWindow(m_keyboard, DefaultRootWindow(m_keyboard), 0, 0, 1, 1, 0, 0, 0);
-    const Atom clipboard = XInternAtom(m_keyboard, "CLIPBOARD", False);
-    auto ask = [&](const char *target) {
-        XConvertSelection(m_keyboard, clipboard, XInternAtom(m_keyboard, target, False),
-                          XInternAtom(m_keyboard, "PASTE", False), requestor, CurrentTime);
-        XFlush(m_keyboard);
+    // Two other clients: the one with the keyboard focus pastes, a clipboard
+    // manager fetches everything.
+    Display *manager = XOpenDisplay(nullptr);
+    QVERIFY(manager);
+    std::shared_ptr<Display> closeManager(manager, XCloseDisplay);
+    auto makeWindow = [](Display *display) {
+        const Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 10, 10, 0, 0, 0);
+        XMapWindow(display, window);
+        XSync(display, False);
+        return window;
+    };
+    const Window target = makeWindow(m_keyboard), managerWindow = makeWindow(manager);
+    std::shared_ptr<void> destroy(nullptr, [&](void *) { XDestroyWindow(m_keyboard, target); XSync(m_keyboard, True); });
+    QTRY_VERIFY(XSetInputFocus(m_keyboard, target, RevertToPointerRoot, CurrentTime)
+                && (XSync(m_keyboard, False), true) && !QGuiApplication::focusWindow());
+    auto ask = [](Display *display, Window requestor, const char *target) {
+        XConvertSelection(display, XInternAtom(display, "CLIPBOARD", False), XInternAtom(display, target, False),
+                          XInternAtom(display, "PASTE", False), requestor, CurrentTime);
+        XFlush(display);
         XEvent reply;
-        return QTest::qWaitFor([&] { return XCheckTypedWindowEvent(m_keyboard, requestor, SelectionNotify, &reply); });
+        return QTest::qWaitFor([&] { return XCheckTypedWindowEvent(display, requestor, SelectionNotify, &reply); });
     };
 
     watch->expectRequest();
     QGuiApplication::clipboard()->setText(QStringLiteral("piece"));
-    QVERIFY(ask("TARGETS"));
+    QVERIFY(ask(manager, managerWindow, "UTF8_STRING"));
+    QVERIFY2(!watch->waitForTextRequest(0), "a clipboard manager is not the paste");
+    QVERIFY(ask(m_keyboard, target, "TARGETS"));
     QVERIFY2(!watch->waitForTextRequest(0), "TARGETS is no fetch");
-    QVERIFY(ask("UTF8_STRING"));
+    QVERIFY(ask(m_keyboard, target, "UTF8_STRING"));
     QVERIFY(watch->waitForTextRequest(0));
     watch->expectRequest();
     QVERIFY2(!watch->waitForTextRequest(0), "a request before the new piece counted");
@@ -393,7 +407,7 @@ void TestTyping::clipboardWatchWaitsForTextRequests()
         waited = msBetween(start, Clock::now());
     });
     QTest::qWait(150);
-    QVERIFY(ask("text/plain;charset=utf-8"));
+    QVERIFY(ask(m_keyboard, target, "text/plain;charset=utf-8"));
     QTRY_VERIFY(waited >= 0);
     worker.join();
     QVERIFY(fetched);
@@ -403,8 +417,6 @@ void TestTyping::clipboardWatchWaitsForTextRequests()
     const auto start = Clock::now();
     QVERIFY(!watch->waitForTextRequest(200));
     QVERIFY(msBetween(start, Clock::now()) >= 190);
-    XDestroyWindow(m_keyboard, requestor);
-    XSync(m_keyboard, True);
 }
 
 void TestTyping::diff_data()

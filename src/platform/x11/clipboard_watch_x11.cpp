@@ -5,52 +5,68 @@
 #include <QCoreApplication>
 #include <QVariant>
 
-#include <X11/Xlib.h>
+#include <xcb/xcb.h>
 #include <xcb/xproto.h>
 
 #include <chrono>
 #include <condition_variable>
-#include <cstring>
+#include <cstdlib>
 #include <mutex>
+#include <string>
 #include <unordered_map>
 
 namespace platform::x11 {
 
 namespace {
 
-bool isTextTarget(const char *name)
+bool isTextTarget(const std::string &name)
 {
     // MULTIPLE carries a list of targets; whoever sends it is fetching data.
     static const char *const kTextTargets[] = {"UTF8_STRING", "STRING", "TEXT", "COMPOUND_TEXT", "MULTIPLE"};
     for (const char *target : kTextTargets) {
-        if (std::strcmp(name, target) == 0)
+        if (name == target)
             return true;
     }
-    return std::strncmp(name, "text/", 5) == 0;
+    return name.compare(0, 5, "text/") == 0;
 }
 
 }  // namespace
 
 struct X11ClipboardWatch::Private : QAbstractNativeEventFilter
 {
-    // Only for atom names: atoms are the same on every connection.
-    Display *display = nullptr;
-    unsigned long clipboard = 0;
-    std::unordered_map<unsigned long, bool> textTargets;  // GUI thread only
+    // For atom names and the focus: atoms are the same on every connection.
+    xcb_connection_t *connection = nullptr;
+    xcb_atom_t clipboard = XCB_NONE;
+    // The high bits of a window id tell the client that created it.
+    uint32_t clientMask = 0;
+    // GUI thread only.
+    std::unordered_map<xcb_atom_t, bool> textTargets;
+    uint32_t focusClient = 0;  // 0: anyone's request counts
 
     std::mutex mutex;
     std::condition_variable requested;
     bool textRequested = false;
 
-    bool isText(unsigned long target)
+    // Clipboard managers fetch every new content at once; only the
+    // application with the keyboard focus is pasting.
+    bool fromFocusClient(xcb_window_t requestor) const
+    {
+        return !focusClient || (requestor & clientMask) == focusClient;
+    }
+
+    bool isText(xcb_atom_t target)
     {
         const auto it = textTargets.find(target);
         if (it != textTargets.end())
             return it->second;
-        char *name = XGetAtomName(display, target);
-        const bool text = name && isTextTarget(name);
-        if (name)
-            XFree(name);
+        xcb_get_atom_name_reply_t *reply
+            = xcb_get_atom_name_reply(connection, xcb_get_atom_name(connection, target), nullptr);
+        bool text = false;
+        if (reply) {
+            text = isTextTarget(std::string(xcb_get_atom_name_name(reply),
+                                            size_t(xcb_get_atom_name_name_length(reply))));
+            std::free(reply);
+        }
         textTargets.emplace(target, text);
         return text;
     }
@@ -64,7 +80,7 @@ struct X11ClipboardWatch::Private : QAbstractNativeEventFilter
         if ((event->response_type & 0x7F) != XCB_SELECTION_REQUEST)
             return false;
         const auto *request = static_cast<const xcb_selection_request_event_t *>(message);
-        if (request->selection != clipboard || !isText(request->target))
+        if (request->selection != clipboard || !fromFocusClient(request->requestor) || !isText(request->target))
             return false;
         {
             std::lock_guard<std::mutex> lock(mutex);
@@ -86,12 +102,20 @@ std::unique_ptr<X11ClipboardWatch> X11ClipboardWatch::create()
     // A property of QGuiApplication; the platform layer does not link Qt GUI.
     if (!app || app->property("platformName").toString() != QLatin1String("xcb"))
         return nullptr;
-    Display *display = XOpenDisplay(nullptr);
-    if (!display)
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    static const char kClipboard[] = "CLIPBOARD";
+    xcb_intern_atom_reply_t *atom = xcb_connection_has_error(connection) ? nullptr
+        : xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof kClipboard - 1, kClipboard), nullptr);
+    if (!atom) {
+        xcb_disconnect(connection);
         return nullptr;
+    }
     auto d = std::make_unique<Private>();
-    d->display = display;
-    d->clipboard = XInternAtom(display, "CLIPBOARD", False);
+    d->connection = connection;
+    d->clipboard = atom->atom;
+    std::free(atom);
+    // The server gives every client the same mask for its ids.
+    d->clientMask = ~xcb_get_setup(connection)->resource_id_mask;
     app->installNativeEventFilter(d.get());
     return std::unique_ptr<X11ClipboardWatch>(new X11ClipboardWatch(std::move(d)));
 }
@@ -100,11 +124,16 @@ X11ClipboardWatch::~X11ClipboardWatch()
 {
     if (QCoreApplication *app = QCoreApplication::instance())
         app->removeNativeEventFilter(d.get());
-    XCloseDisplay(d->display);
+    xcb_disconnect(d->connection);
 }
 
 void X11ClipboardWatch::expectRequest()
 {
+    xcb_get_input_focus_reply_t *reply
+        = xcb_get_input_focus_reply(d->connection, xcb_get_input_focus(d->connection), nullptr);
+    const xcb_window_t focus = reply ? reply->focus : XCB_NONE;
+    std::free(reply);
+    d->focusClient = focus == XCB_NONE || focus == XCB_INPUT_FOCUS_POINTER_ROOT ? 0 : focus & d->clientMask;
     std::lock_guard<std::mutex> lock(d->mutex);
     d->textRequested = false;
 }

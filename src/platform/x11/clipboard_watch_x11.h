@@ -7,8 +7,9 @@
 namespace platform::x11 {
 
 // Watches the X connection of the Qt application for requests of the
-// CLIPBOARD selection while we own it. Only text targets count: pasting
-// applications ask for TARGETS first, and some ask for it on every change.
+// CLIPBOARD selection while we own it. Only text requests of the client
+// that has the keyboard focus count: pasting applications ask for TARGETS
+// first, and clipboard managers fetch every new content.
 class X11ClipboardWatch final : public ClipboardWatch
 {
 public:
