@@ -186,6 +186,7 @@ void TypingTaskQueue::setClipboardText(const QString &text)
 
 std::shared_ptr<platform::ClipboardWatch> TypingTaskQueue::placeForPaste(const QString &text)
 {
+    // While we own the clipboard the application serves the text to the paste.
     std::shared_ptr<platform::ClipboardWatch> watch;
     onGuiThread([&] {
         // A paste into a window of ours reads the clipboard in-process; nobody asks the owner.
@@ -205,7 +206,6 @@ void TypingTaskQueue::onGuiThread(const std::function<void()> &work)
         qWarning() << "typing: no clipboard without a GUI application";
         return;
     }
-    // While we own the clipboard the application serves the text to the paste.
     if (QThread::currentThread() == app->thread())
         work();  // a blocking call into our own thread would never return
     else
