@@ -2,6 +2,7 @@
 // Called on the GUI thread: the backends read their events there. The key
 // injector is the exception: the typing worker asks for it.
 
+#include "platform/clipboard_watch.h"
 #include "platform/device_monitor.h"
 #include "platform/hotkey_service.h"
 #include "platform/key_injector.h"
@@ -9,6 +10,7 @@
 #include "platform/recording/recording_backends.h"
 
 #ifdef TALKVANE_PLATFORM_X11
+#include "platform/x11/clipboard_watch_x11.h"
 #include "platform/x11/hotkeys_x11.h"
 #include "platform/x11/key_injector_x11.h"
 #include "platform/x11/keyboard_listener_x11.h"
@@ -67,6 +69,18 @@ std::shared_ptr<DeviceMonitor> deviceMonitor()
 #ifdef TALKVANE_PLATFORM_UDEV
     if (!instance && linux_udev::UdevDeviceMonitor::available())
         instance = std::make_shared<linux_udev::UdevDeviceMonitor>();
+#endif
+    return instance;
+}
+
+std::shared_ptr<ClipboardWatch> clipboardWatch()
+{
+    if (auto recording = recording::installedClipboardWatch())
+        return recording;
+    static std::shared_ptr<ClipboardWatch> instance;
+#ifdef TALKVANE_PLATFORM_X11
+    if (!instance)
+        instance = x11::X11ClipboardWatch::create();
 #endif
     return instance;
 }

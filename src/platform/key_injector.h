@@ -38,7 +38,11 @@ public:
 
     // Waits until the user holds no Shift, Ctrl, Alt or Super: a held Alt
     // turns a paste into something else. False when still held at the timeout.
+    // Blocks: for the typing worker, not the GUI thread.
     virtual bool waitForModifiersReleased(int timeoutMs) = 0;
+    // Whether Shift, Ctrl, Alt or Super is down right now. One quick query,
+    // never waiting for keys being sent, so the GUI thread may poll it.
+    virtual bool modifiersHeld() = 0;
 };
 
 // The injector of this session; null when the session offers none.

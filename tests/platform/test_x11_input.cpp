@@ -5,6 +5,7 @@
 #include "platform/keys.h"
 #include "platform/recording/recording_backends.h"
 #include "platform/x11/hotkeys_x11.h"
+#include "platform/x11/key_injector_x11.h"
 #include "platform/x11/keyboard_listener_x11.h"
 #include "platform/x11/x11_keymap.h"
 
@@ -86,6 +87,7 @@ private slots:
     void keymapFindsExtendedFunctionKeysByName();
     void keymapTranslatesLayoutKeys();
     void keyMissingFromLayout();
+    void injectorTypesEveryKeyOfTheKeyTable();
     void hotKeyFiresOnEveryPressIncludingRepeats();
     void hotKeyIgnoresNumLockAndCapsLock();
     void hotKeyWithModifier();
@@ -209,6 +211,70 @@ void TestX11Input::keyMissingFromLayout()
     QVERIFY(service);
     QCOMPARE(service->registerHotKey(0xE8, 0), HotKeyService::Result::NoKey);
     QVERIFY(!service->unregisterHotKey(0xE8, 0));
+}
+
+void TestX11Input::injectorTypesEveryKeyOfTheKeyTable()
+{
+    // The virtual keys that key-sequence texts and hot keys translate to, with
+    // the keysym each must type. Clear and the numpad separator are missing
+    // from the US layout and go on a spare keycode.
+    std::vector<std::pair<unsigned, KeySym>> table = {
+        {vk::Space, XK_space}, {0x6A, XK_KP_Multiply}, {0x6B, XK_KP_Add}, {0x6C, XK_KP_Separator},
+        {0x6D, XK_KP_Subtract}, {0x6F, XK_KP_Divide}, {vk::Escape, XK_Escape}, {vk::Tab, XK_Tab},
+        {vk::Backspace, XK_BackSpace}, {vk::Return, XK_Return}, {0x2D, XK_Insert}, {0x2E, XK_Delete},
+        {0x13, XK_Pause}, {0x2A, XK_Print}, {0x0C, XK_Clear}, {0x24, XK_Home}, {0x23, XK_End},
+        {0x25, XK_Left}, {0x26, XK_Up}, {0x27, XK_Right}, {0x28, XK_Down}, {0x21, XK_Prior},
+        {0x22, XK_Next},
+    };
+    for (unsigned i = 0; i < 10; ++i)
+        table.emplace_back('0' + i, XK_0 + i);
+    for (unsigned i = 0; i < 26; ++i)
+        table.emplace_back('A' + i, XK_a + i);
+    for (unsigned i = 0; i < 12; ++i)
+        table.emplace_back(vk::F1 + i, XK_F1 + i);
+
+    const Window window = XCreateSimpleWindow(m_keyboard, DefaultRootWindow(m_keyboard), 0, 0, 200, 100, 0, 0, 0);
+    Restore destroy{[this, window] { XDestroyWindow(m_keyboard, window); XSync(m_keyboard, True); }};
+    XSelectInput(m_keyboard, window, KeyPressMask | KeyReleaseMask);
+    XMapWindow(m_keyboard, window);
+    XSync(m_keyboard, False);
+    XSetInputFocus(m_keyboard, window, RevertToPointerRoot, CurrentTime);
+    XSync(m_keyboard, True);
+
+    auto injector = platform::x11::X11KeyInjector::create();
+    QVERIFY(injector);
+    auto nextKeyEvent = [this, window](int type, XEvent &event) {
+        return QTest::qWaitFor([&] {
+            XSync(m_keyboard, False);
+            return XCheckTypedWindowEvent(m_keyboard, window, type, &event);
+        }, 2000);
+    };
+    // Held while the test reads the key's keysym: a borrowed keycode is
+    // given back on release.
+    auto typedKeysym = [this](unsigned keycode) {
+        int perKeycode = 0;
+        KeySym *syms = XGetKeyboardMapping(m_keyboard, KeyCode(keycode), 1, &perKeycode);
+        const KeySym sym = syms ? syms[0] : NoSymbol;
+        XFree(syms);
+        return sym;
+    };
+    for (const auto &[virtualKey, keysym] : table) {
+        const QByteArray key = QByteArray::number(virtualKey, 16);
+        QVERIFY2(injector->press(virtualKey), key);
+        XEvent event;
+        QVERIFY2(nextKeyEvent(KeyPress, event), key);
+        QCOMPARE(typedKeysym(event.xkey.keycode), keysym);
+        QVERIFY2(injector->release(virtualKey), key);
+        QVERIFY2(nextKeyEvent(KeyRelease, event), key);
+    }
+    // F13..F24 go to the keys of those names, whatever keysyms they carry.
+    for (unsigned i = 0; i < 12; ++i) {
+        QVERIFY(injector->sendBatch({{vk::F13 + i, true}, {vk::F13 + i, false}}));
+        XEvent event;
+        QVERIFY(nextKeyEvent(KeyPress, event));
+        QCOMPARE(event.xkey.keycode, 191 + i);
+        QVERIFY(nextKeyEvent(KeyRelease, event));
+    }
 }
 
 void TestX11Input::hotKeyFiresOnEveryPressIncludingRepeats()

@@ -6,11 +6,15 @@
 #include "core/speech/mmtypinghelper.h"
 #include "platform/keys.h"
 #include "platform/recording/recording_backends.h"
+#include "platform/x11/clipboard_watch_x11.h"
 #include "platform/x11/key_injector_x11.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -85,9 +89,12 @@ private slots:
     void pacing_data();
     void pacing();
     void enqueueWhilePasting();
+    void pieceNeverFetchedIsLoggedAndTypingGoesOn();
     void typesIntoTheFocusedWindow_data();
     void typesIntoTheFocusedWindow();
     void x11Injector();
+    void slowApplicationGetsEveryPieceInOrder();
+    void clipboardWatchWaitsForTextRequests();
     void diff_data();
     void diff();
 
@@ -125,6 +132,7 @@ void TestTyping::pacing()
 
     platform::recording::install();
     auto injector = platform::recording::installedKeyInjector();
+    auto watch = platform::recording::installedClipboardWatch();
     QGuiApplication::clipboard()->setText("before");
     FinishWatch finished;
     const auto start = Clock::now();
@@ -135,6 +143,10 @@ void TestTyping::pacing()
     QCOMPARE(keys(events), expectedKeys);
     QVERIFY(msBetween(start, Clock::time_point(Clock::duration(finished.at.load()))) >= minMs);
     QCOMPARE(injector->modifierWaits(), modifierWaits);
+    // Each pasted piece waits for the application to fetch it.
+    const int pastes = int(expectedKeys.count('V'));
+    QCOMPARE(watch->expects(), pastes);
+    QCOMPARE(watch->waits(), pastes);
     for (size_t i = 1; i < events.size(); ++i) {
         const QString pair = keys({events[i - 1], events[i]});
         const long long gap = msBetween(events[i - 1].at, events[i].at);
@@ -167,6 +179,20 @@ void TestTyping::enqueueWhilePasting()
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("second"));
 }
 
+void TestTyping::pieceNeverFetchedIsLoggedAndTypingGoesOn()
+{
+    platform::recording::install();
+    auto injector = platform::recording::installedKeyInjector();
+    auto watch = platform::recording::installedClipboardWatch();
+    watch->setFetched(false);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("did not fetch the pasted text"));
+    FinishWatch finished;
+    enqueue({typeText("x"), erase(1), kFinish});
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count.load(), 1, 3000);
+    QCOMPARE(keys(injector->events()), QStringLiteral("CVvcBb"));
+    QCOMPARE(watch->waits(), 1);
+}
+
 void TestTyping::typesIntoTheFocusedWindow_data()
 {
     QTest::addColumn<bool>("multiLine");
@@ -183,6 +209,24 @@ void TestTyping::typesIntoTheFocusedWindow_data()
         mmTypingHelper::instance()->compareTextWithString1("hello word", "hello world"));
     QTest::newRow("correction from the diff") << false << "hello word"
         << QList<Task>{erase(steps.deleteCount), typeText(steps.text), kFinish} << "hello world";
+
+    // One Backspace deletes one code point in Qt's fields: a surrogate pair
+    // whole, a combining mark, skin tone or joined part of an emoji alone.
+    const QString corrections[][2] = {
+        {QStringLiteral("吉𠮷"), QStringLiteral("吉")},
+        {QStringLiteral("𠮷"), QStringLiteral("𠮟")},
+        {QStringLiteral("ok👍🏽"), QStringLiteral("ok👍🏿")},
+        {QStringLiteral("👨‍👩‍👧"), QStringLiteral("👨‍👩‍👦")},
+        {QStringLiteral("很好👨‍👩‍👧"), QStringLiteral("很好")},
+        {QStringLiteral("cafe\u0301"), QStringLiteral("cafe\u0300!")},
+    };
+    for (bool multiLine : {false, true}) {
+        for (const auto &[from, to] : corrections) {
+            const EditSteps s = editSteps(from, to);
+            QTest::addRow("%s %s -> %s", multiLine ? "text edit" : "line edit", qPrintable(from), qPrintable(to))
+                << multiLine << from << QList<Task>{erase(s.deleteCount), typeText(s.text), kFinish} << to;
+        }
+    }
 }
 
 void TestTyping::typesIntoTheFocusedWindow()
@@ -205,7 +249,8 @@ void TestTyping::typesIntoTheFocusedWindow()
     enqueue(tasks);
     QTRY_COMPARE_WITH_TIMEOUT(finished.count.load(), 1, 5000);
     QTRY_COMPARE(multiLine ? text.toPlainText() : line.text(), expected);
-    QCOMPARE(QGuiApplication::clipboard()->text(), tasks[tasks.size() - 2].text);
+    if (!tasks[tasks.size() - 2].text.isEmpty())
+        QCOMPARE(QGuiApplication::clipboard()->text(), tasks[tasks.size() - 2].text);
 }
 
 void TestTyping::x11Injector()
@@ -246,8 +291,18 @@ void TestTyping::x11Injector()
         sent = injector->press('Q') + injector->release('Q')
             + injector->sendBatch({{'O', true}, {'O', false}, {'Q', true}, {'Q', false}});
     });
-    const bool typed = QTest::qWaitFor([&] { return line.text() == QStringLiteral("qoq"); });
+    // The GUI thread may poll the modifiers while keys are being sent.
+    long long slowestQuery = 0;
+    bool heldSeen = false;
+    const bool typed = QTest::qWaitFor([&] {
+        const auto before = Clock::now();
+        heldSeen = injector->modifiersHeld() || heldSeen;
+        slowestQuery = std::max(slowestQuery, msBetween(before, Clock::now()));
+        return line.text() == QStringLiteral("qoq");
+    });
     typist.join();
+    QVERIFY(!heldSeen);
+    QVERIFY2(slowestQuery < 50, qPrintable(QString::number(slowestQuery)));
     QVERIFY2(typed, qPrintable(line.text()));
     QCOMPARE(sent.load(), 3);
     QVERIFY(mapping() == withoutQ);
@@ -258,6 +313,7 @@ void TestTyping::x11Injector()
     const KeyCode ctrl = XKeysymToKeycode(m_keyboard, XK_Control_L);
     XTestFakeKeyEvent(m_keyboard, ctrl, True, CurrentTime);
     XSync(m_keyboard, False);
+    QVERIFY(injector->modifiersHeld());
     auto start = Clock::now();
     const bool releasedWhileHeld = injector->waitForModifiersReleased(200);
     const long long waitedWhileHeld = msBetween(start, Clock::now());
@@ -272,7 +328,95 @@ void TestTyping::x11Injector()
     user.join();
     QVERIFY(!releasedWhileHeld && waitedWhileHeld >= 200);
     QVERIFY(released);
+    QVERIFY(!injector->modifiersHeld());
     QVERIFY2(waited >= 90 && waited < 1000, qPrintable(QString::number(waited)));
+}
+
+void TestTyping::slowApplicationGetsEveryPieceInOrder()
+{
+    // Another application that fetches the clipboard 200 ms after Ctrl+V:
+    // each piece has to stay on the clipboard until it has been fetched.
+    QTemporaryDir dir;
+    const QString fieldFile = dir.filePath(QStringLiteral("field.txt"));
+    QProcess field;
+    field.start(QStringLiteral(TEXT_FIELD_CLIENT), {fieldFile, QStringLiteral("--paste-delay-ms=200")});
+    QVERIFY(field.waitForReadyRead(10000));
+    QCOMPARE(field.readAllStandardOutput().trimmed(), QByteArray("ready"));
+    QVERIFY(!QGuiApplication::focusWindow());
+
+    FinishWatch finished;
+    const auto start = Clock::now();
+    enqueue({typeText("A"), typeText("B"), typeText("C"), kFinish});
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count.load(), 1, 5000);
+    const long long took = msBetween(start, Clock::now());
+    auto fieldText = [&] {
+        QFile f(fieldFile);
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    };
+    QTRY_COMPARE(fieldText(), QStringLiteral("ABC"));
+    // Waited for each fetch, but not for the time-out.
+    QVERIFY2(took >= 3 * 200 && took < 3000, qPrintable(QString::number(took)));
+    field.kill();
+    field.waitForFinished();
+}
+
+void TestTyping::clipboardWatchWaitsForTextRequests()
+{
+    auto watch = platform::x11::X11ClipboardWatch::create();
+    QVERIFY(watch);
+    // Two other clients: the one with the keyboard focus pastes, a clipboard
+    // manager fetches everything.
+    Display *manager = XOpenDisplay(nullptr);
+    QVERIFY(manager);
+    std::shared_ptr<Display> closeManager(manager, XCloseDisplay);
+    auto makeWindow = [](Display *display) {
+        const Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 10, 10, 0, 0, 0);
+        XMapWindow(display, window);
+        XSync(display, False);
+        return window;
+    };
+    const Window target = makeWindow(m_keyboard), managerWindow = makeWindow(manager);
+    std::shared_ptr<void> destroy(nullptr, [&](void *) { XDestroyWindow(m_keyboard, target); XSync(m_keyboard, True); });
+    QTRY_VERIFY(XSetInputFocus(m_keyboard, target, RevertToPointerRoot, CurrentTime)
+                && (XSync(m_keyboard, False), true) && !QGuiApplication::focusWindow());
+    auto ask = [](Display *display, Window requestor, const char *target) {
+        XConvertSelection(display, XInternAtom(display, "CLIPBOARD", False), XInternAtom(display, target, False),
+                          XInternAtom(display, "PASTE", False), requestor, CurrentTime);
+        XFlush(display);
+        XEvent reply;
+        return QTest::qWaitFor([&] { return XCheckTypedWindowEvent(display, requestor, SelectionNotify, &reply); });
+    };
+
+    watch->expectRequest();
+    QGuiApplication::clipboard()->setText(QStringLiteral("piece"));
+    QVERIFY(ask(manager, managerWindow, "UTF8_STRING"));
+    QVERIFY2(!watch->waitForTextRequest(0), "a clipboard manager is not the paste");
+    QVERIFY(ask(m_keyboard, target, "TARGETS"));
+    QVERIFY2(!watch->waitForTextRequest(0), "TARGETS is no fetch");
+    QVERIFY(ask(m_keyboard, target, "UTF8_STRING"));
+    QVERIFY(watch->waitForTextRequest(0));
+    watch->expectRequest();
+    QVERIFY2(!watch->waitForTextRequest(0), "a request before the new piece counted");
+
+    // From the worker's side: blocks until the request, or the time-out.
+    std::atomic<bool> fetched{false};
+    std::atomic<long long> waited{-1};
+    std::thread worker([&] {
+        const auto start = Clock::now();
+        fetched = watch->waitForTextRequest(1000);
+        waited = msBetween(start, Clock::now());
+    });
+    QTest::qWait(150);
+    QVERIFY(ask(m_keyboard, target, "text/plain;charset=utf-8"));
+    QTRY_VERIFY(waited >= 0);
+    worker.join();
+    QVERIFY(fetched);
+    QVERIFY2(waited >= 140 && waited < 1000, qPrintable(QString::number(waited)));
+
+    watch->expectRequest();
+    const auto start = Clock::now();
+    QVERIFY(!watch->waitForTextRequest(200));
+    QVERIFY(msBetween(start, Clock::now()) >= 190);
 }
 
 void TestTyping::diff_data()
@@ -282,18 +426,31 @@ void TestTyping::diff_data()
     QTest::addColumn<QString>("description");
     QTest::addColumn<int>("deleteCount");
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("sameAsDirect");  // editSteps gives the same edit
 
     const QString today = QStringLiteral("今天天气"), fine = QStringLiteral("很好");
-    QTest::newRow("Chinese extended") << today << today + fine << "add::" + fine << 0 << fine;
-    QTest::newRow("Chinese shortened") << today + fine << today << "del::" + fine << 2 << "";
-    QTest::newRow("one word revised") << "hello word" << "hello world" << "d&&ld" << 1 << "ld";
-    QTest::newRow("from nothing") << "" << "abc" << "add::abc" << 0 << "abc";
-    QTest::newRow("to nothing") << "abc" << "" << "del::abc" << 3 << "";
-    QTest::newRow("equal") << "abc" << "abc" << "" << 0 << "";
-    QTest::newRow("differ at the start") << "今天" << "明天好" << "今天&&明天好" << 2 << "明天好";
-    QTest::newRow("&& after the difference") << "a&&b" << "a&&c" << "b&&c" << 1 << "c";
+    QTest::newRow("Chinese extended") << today << today + fine << "add::" + fine << 0 << fine << true;
+    QTest::newRow("Chinese shortened") << today + fine << today << "del::" + fine << 2 << "" << true;
+    QTest::newRow("one word revised") << "hello word" << "hello world" << "d&&ld" << 1 << "ld" << true;
+    QTest::newRow("from nothing") << "" << "abc" << "add::abc" << 0 << "abc" << true;
+    QTest::newRow("to nothing") << "abc" << "" << "del::abc" << 3 << "" << true;
+    QTest::newRow("equal") << "abc" << "abc" << "" << 0 << "" << true;
+    QTest::newRow("differ at the start") << "今天" << "明天好" << "今天&&明天好" << 2 << "明天好" << true;
+    QTest::newRow("&& after the difference") << "a&&b" << "a&&c" << "b&&c" << 1 << "c" << true;
     // Ambiguous then: the first and the last piece are taken.
-    QTest::newRow("&& on both sides") << "x&&1" << "y&&2" << "x&&1&&y&&2" << 1 << "2";
+    QTest::newRow("&& on both sides") << "x&&1" << "y&&2" << "x&&1&&y&&2" << 1 << "2" << false;
+    // Backspaces count code points, and no tail starts inside a surrogate pair.
+    const QString ji = QStringLiteral("吉"), jiAlt = QStringLiteral("𠮷"), shi = QStringLiteral("𠮟");
+    QTest::newRow("pair deleted") << ji + jiAlt << ji << "del::" + jiAlt << 1 << "" << true;
+    QTest::newRow("pairs sharing a high half") << jiAlt << shi << jiAlt + "&&" + shi << 1 << shi << true;
+    QTest::newRow("lone half completed") << ji + jiAlt.left(1) << ji + jiAlt << jiAlt.left(1) + "&&" + jiAlt << 1
+                                         << jiAlt << true;
+    const QString family = QStringLiteral("👨‍👩‍👧");
+    QTest::newRow("joined emoji, one part each") << "ok" + family << "ok" << "del::" + family << 5 << "" << true;
+    QTest::newRow("skin tone") << QStringLiteral("👍🏽") << QStringLiteral("👍🏿")
+                               << QStringLiteral("🏽&&🏿") << 1 << QStringLiteral("🏿") << true;
+    QTest::newRow("combining mark") << QStringLiteral("e\u0301") << QStringLiteral("e\u0300")
+                                    << QStringLiteral("\u0301&&\u0300") << 1 << QStringLiteral("\u0300") << true;
 }
 
 void TestTyping::diff()
@@ -303,12 +460,18 @@ void TestTyping::diff()
     QFETCH(QString, description);
     QFETCH(int, deleteCount);
     QFETCH(QString, typed);
+    QFETCH(bool, sameAsDirect);
 
     const QString got = mmTypingHelper::instance()->compareTextWithString1(oldText, newText);
     QCOMPARE(got, description);
     const EditSteps steps = decodeEditDescription(got);
     QCOMPARE(steps.deleteCount, deleteCount);
     QCOMPARE(steps.text, typed);
+    if (sameAsDirect) {
+        const EditSteps direct = editSteps(oldText, newText);
+        QCOMPARE(direct.deleteCount, deleteCount);
+        QCOMPARE(direct.text, typed);
+    }
 }
 
 QTEST_MAIN(TestTyping)

@@ -1,5 +1,6 @@
 #include "core/key/typingtaskqueue.h"
 
+#include "platform/clipboard_watch.h"
 #include "platform/key_injector.h"
 #include "platform/keys.h"
 
@@ -18,6 +19,9 @@ constexpr int kAfterDeleteMs = 80;
 constexpr int kAfterTaskMs = 50;
 // Long enough for the user to let go of the hot key, short enough not to hang typing.
 constexpr int kModifierWaitMs = 1000;
+// How long a pasted piece stays on the clipboard for an application that has
+// not fetched it yet; one that never asks must not stop typing for good.
+constexpr int kPasteFetchTimeoutMs = 1000;
 
 void waitForModifiers(platform::KeyInjector &injector)
 {
@@ -105,12 +109,16 @@ void TypingTaskQueue::perform(const Task &task)
             break;
         if (auto injector = platform::keyInjector())
             waitForModifiers(*injector);
-        setClipboardText(task.text);
+        const auto watch = placeForPaste(task.text);
         pressKey(platform::vk::Control);
         pressKey(platform::vk::KeyV);
         QThread::msleep(kPasteHoldMs);
         releaseKey(platform::vk::KeyV);
         releaseKey(platform::vk::Control);
+        // The next piece must not replace this one before the application has it.
+        if (watch && !watch->waitForTextRequest(kPasteFetchTimeoutMs))
+            qWarning() << "typing: the focused application did not fetch the pasted text within"
+                       << kPasteFetchTimeoutMs << "ms, going on";
         qDebug() << "typing: pasted" << task.text;
         break;
     }
@@ -173,15 +181,33 @@ bool TypingTaskQueue::isExtendedKey(unsigned virtualKey)
 
 void TypingTaskQueue::setClipboardText(const QString &text)
 {
+    onGuiThread([text] { QGuiApplication::clipboard()->setText(text); });
+}
+
+std::shared_ptr<platform::ClipboardWatch> TypingTaskQueue::placeForPaste(const QString &text)
+{
+    // While we own the clipboard the application serves the text to the paste.
+    std::shared_ptr<platform::ClipboardWatch> watch;
+    onGuiThread([&] {
+        // A paste into a window of ours reads the clipboard in-process; nobody asks the owner.
+        if (!QGuiApplication::focusWindow())
+            watch = platform::clipboardWatch();
+        if (watch)
+            watch->expectRequest();
+        QGuiApplication::clipboard()->setText(text);
+    });
+    return watch;
+}
+
+void TypingTaskQueue::onGuiThread(const std::function<void()> &work)
+{
     auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
     if (!app) {
         qWarning() << "typing: no clipboard without a GUI application";
         return;
     }
-    // While we own the clipboard the application serves the text to the paste.
-    auto set = [text] { QGuiApplication::clipboard()->setText(text); };
     if (QThread::currentThread() == app->thread())
-        set();  // a blocking call into our own thread would never return
+        work();  // a blocking call into our own thread would never return
     else
-        QMetaObject::invokeMethod(app, set, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(app, work, Qt::BlockingQueuedConnection);
 }

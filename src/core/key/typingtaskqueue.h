@@ -7,6 +7,12 @@
 #include <QWaitCondition>
 
 #include <atomic>
+#include <functional>
+#include <memory>
+
+namespace platform {
+class ClipboardWatch;
+}
 
 // One edit of the text in the focused window.
 struct Task
@@ -55,6 +61,11 @@ private:
 
     TypingTaskQueue();
     void perform(const Task &task);
+    // Puts a piece on the clipboard for the paste that follows; returns the
+    // watch that tells when the focused application has fetched it, or null
+    // when there is nothing to wait for.
+    static std::shared_ptr<platform::ClipboardWatch> placeForPaste(const QString &text);
+    static void onGuiThread(const std::function<void()> &work);
 
     QList<Task *> queue;
     QMutex mutex;

@@ -18,7 +18,8 @@ public:
 
     // "" when equal, "add::" + tail when old is a prefix of new, "del::" +
     // tail when new is a prefix of old, else oldTail + "&&" + newTail from
-    // the first difference. Positions count UTF-16 code units.
+    // the first difference. Tails are cut where a Backspace can reach: never
+    // inside a surrogate pair.
     QString compareTextWithString1(const QString &oldText, const QString &newText) const;
 
 private:
@@ -27,6 +28,9 @@ private:
     QStringList m_list;
     QClipboard *m_clipboard = nullptr;
 };
+
+// The Backspace strokes that delete text in a text field: one per code point.
+int backspaceCount(const QString &text);
 
 // What an edit description asks for: Backspaces, then text to type.
 struct EditSteps

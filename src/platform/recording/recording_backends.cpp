@@ -12,6 +12,7 @@ struct Installed
     std::shared_ptr<RecordingKeyboardListener> listener;
     std::shared_ptr<RecordingDeviceMonitor> devices;
     std::shared_ptr<RecordingKeyInjector> keys;
+    std::shared_ptr<RecordingClipboardWatch> clipboard;
 };
 
 Installed &installed()
@@ -145,7 +146,19 @@ bool RecordingKeyInjector::waitForModifiersReleased(int)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     ++m_modifierWaits;
-    return true;
+    return !m_modifiersHeld;
+}
+
+bool RecordingKeyInjector::modifiersHeld()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_modifiersHeld;
+}
+
+void RecordingKeyInjector::setModifiersHeld(bool held)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_modifiersHeld = held;
 }
 
 void RecordingKeyInjector::setAcceptLimit(int events)
@@ -166,10 +179,42 @@ int RecordingKeyInjector::modifierWaits() const
     return m_modifierWaits;
 }
 
+void RecordingClipboardWatch::expectRequest()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    ++m_expects;
+}
+
+bool RecordingClipboardWatch::waitForTextRequest(int)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    ++m_waits;
+    return m_fetched;
+}
+
+void RecordingClipboardWatch::setFetched(bool fetched)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_fetched = fetched;
+}
+
+int RecordingClipboardWatch::expects() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_expects;
+}
+
+int RecordingClipboardWatch::waits() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_waits;
+}
+
 void install()
 {
     installed() = {std::make_shared<RecordingHotKeyService>(), std::make_shared<RecordingKeyboardListener>(),
-                   std::make_shared<RecordingDeviceMonitor>(), std::make_shared<RecordingKeyInjector>()};
+                   std::make_shared<RecordingDeviceMonitor>(), std::make_shared<RecordingKeyInjector>(),
+                   std::make_shared<RecordingClipboardWatch>()};
 }
 
 void uninstall()
@@ -195,6 +240,11 @@ std::shared_ptr<RecordingDeviceMonitor> installedDeviceMonitor()
 std::shared_ptr<RecordingKeyInjector> installedKeyInjector()
 {
     return installed().keys;
+}
+
+std::shared_ptr<RecordingClipboardWatch> installedClipboardWatch()
+{
+    return installed().clipboard;
 }
 
 }  // namespace platform::recording

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/clipboard_watch.h"
 #include "platform/device_monitor.h"
 #include "platform/hotkey_service.h"
 #include "platform/key_injector.h"
@@ -105,7 +106,10 @@ public:
     bool release(unsigned virtualKey) override;
     bool sendBatch(const std::vector<std::pair<unsigned, bool>> &events) override;
     bool waitForModifiersReleased(int timeoutMs) override;
+    bool modifiersHeld() override;
 
+    // The user holds a modifier, or lets go. Waits return at once, false while held.
+    void setModifiersHeld(bool held);
     // The system takes this many more events, then refuses all of them.
     void setAcceptLimit(int events);
     std::vector<Event> events() const;
@@ -116,6 +120,26 @@ private:
     std::vector<Event> m_events;
     int m_acceptLimit = -1;
     int m_modifierWaits = 0;
+    bool m_modifiersHeld = false;
+};
+
+// Counts what the typing worker asks; the pasting application fetches the
+// clipboard at once unless told it never does.
+class RecordingClipboardWatch final : public ClipboardWatch
+{
+public:
+    void expectRequest() override;
+    bool waitForTextRequest(int timeoutMs) override;
+
+    void setFetched(bool fetched);
+    int expects() const;
+    int waits() const;
+
+private:
+    mutable std::mutex m_mutex;
+    bool m_fetched = true;
+    int m_expects = 0;
+    int m_waits = 0;
 };
 
 // Fresh recording backends, returned by the factory until uninstall().
@@ -127,5 +151,6 @@ std::shared_ptr<RecordingHotKeyService> installedHotKeyService();
 std::shared_ptr<RecordingKeyboardListener> installedKeyboardListener();
 std::shared_ptr<RecordingDeviceMonitor> installedDeviceMonitor();
 std::shared_ptr<RecordingKeyInjector> installedKeyInjector();
+std::shared_ptr<RecordingClipboardWatch> installedClipboardWatch();
 
 }  // namespace platform::recording

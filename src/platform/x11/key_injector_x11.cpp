@@ -2,7 +2,6 @@
 
 #include "platform/x11/x11_keymap.h"
 
-#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -17,49 +16,6 @@ namespace platform::x11 {
 
 namespace {
 
-// Keysyms for keys the layout may lack. Keymap only knows keys that are
-// there; to put a missing one on a spare keycode we need its keysym.
-KeySym keysymForVirtualKey(unsigned virtualKey)
-{
-    if (virtualKey >= 0x30 && virtualKey <= 0x39)
-        return XK_0 + (virtualKey - 0x30);
-    if (virtualKey >= 0x41 && virtualKey <= 0x5A)
-        return XK_a + (virtualKey - 0x41);
-    if (virtualKey >= 0x60 && virtualKey <= 0x69)
-        return XK_KP_0 + (virtualKey - 0x60);
-    if (virtualKey >= 0x70 && virtualKey <= 0x87)
-        return XK_F1 + (virtualKey - 0x70);
-    switch (virtualKey) {
-    case 0x08: return XK_BackSpace;
-    case 0x09: return XK_Tab;
-    case 0x0D: return XK_Return;
-    case 0x1B: return XK_Escape;
-    case 0x20: return XK_space;
-    case 0x21: return XK_Prior;
-    case 0x22: return XK_Next;
-    case 0x23: return XK_End;
-    case 0x24: return XK_Home;
-    case 0x25: return XK_Left;
-    case 0x26: return XK_Up;
-    case 0x27: return XK_Right;
-    case 0x28: return XK_Down;
-    case 0x2D: return XK_Insert;
-    case 0x2E: return XK_Delete;
-    case 0xBA: return XK_semicolon;
-    case 0xBB: return XK_equal;
-    case 0xBC: return XK_comma;
-    case 0xBD: return XK_minus;
-    case 0xBE: return XK_period;
-    case 0xBF: return XK_slash;
-    case 0xC0: return XK_grave;
-    case 0xDB: return XK_bracketleft;
-    case 0xDC: return XK_backslash;
-    case 0xDD: return XK_bracketright;
-    case 0xDE: return XK_apostrophe;
-    default: return NoSymbol;
-    }
-}
-
 // Modifiers that change what a key does; Caps Lock and Num Lock are locks.
 constexpr unsigned kHeldModifiers = ShiftMask | ControlMask | Mod1Mask | Mod4Mask | Mod5Mask;
 
@@ -71,6 +27,9 @@ struct X11KeyInjector::Private
 {
     std::mutex mutex;
     Display *display = nullptr;
+    // For reading the keyboard's state, under its own lock.
+    std::mutex stateMutex;
+    Display *stateDisplay = nullptr;
     Keymap keymap;
     bool keymapLoaded = false;
     // Keys put on a spare keycode, from press to release.
@@ -127,7 +86,7 @@ struct X11KeyInjector::Private
             return it->second;
         if (unsigned keycode = keymap.keycode(virtualKey))
             return keycode;
-        KeySym keysym = keysymForVirtualKey(virtualKey);
+        const KeySym keysym = keysymFor(virtualKey);
         if (keysym == NoSymbol)
             return 0;
         const unsigned spare = spareKeycode();
@@ -141,6 +100,29 @@ struct X11KeyInjector::Private
         XSync(display, False);
         borrowed[virtualKey] = spare;
         return spare;
+    }
+
+    // The keys that are down, checked against the keys that set the held
+    // modifiers now: the modifier map follows the layout.
+    bool modifiersHeld()
+    {
+        std::lock_guard<std::mutex> lock(stateMutex);
+        char keys[32] = {};
+        XQueryKeymap(stateDisplay, keys);
+        XModifierKeymap *map = XGetModifierMapping(stateDisplay);
+        if (!map)
+            return false;
+        bool held = false;
+        for (int modifier = 0; modifier < 8 && !held; ++modifier) {
+            if (!(kHeldModifiers & (1u << modifier)))
+                continue;
+            for (int i = 0; i < map->max_keypermod && !held; ++i) {
+                const unsigned keycode = map->modifiermap[modifier * map->max_keypermod + i];
+                held = keycode && (keys[keycode / 8] & (1 << (keycode % 8)));
+            }
+        }
+        XFreeModifiermap(map);
+        return held;
     }
 
     void giveBack(unsigned virtualKey)
@@ -188,7 +170,9 @@ std::unique_ptr<X11KeyInjector> X11KeyInjector::create()
     if (!display)
         return nullptr;
     int event = 0, error = 0, major = 0, minor = 0;
-    if (!XTestQueryExtension(display, &event, &error, &major, &minor)) {
+    Display *stateDisplay = nullptr;
+    if (!XTestQueryExtension(display, &event, &error, &major, &minor)
+        || !(stateDisplay = XOpenDisplay(nullptr))) {
         XCloseDisplay(display);
         return nullptr;
     }
@@ -196,6 +180,7 @@ std::unique_ptr<X11KeyInjector> X11KeyInjector::create()
     XTestGrabControl(display, True);
     auto d = std::make_unique<Private>();
     d->display = display;
+    d->stateDisplay = stateDisplay;
     return std::unique_ptr<X11KeyInjector>(new X11KeyInjector(std::move(d)));
 }
 
@@ -209,6 +194,7 @@ X11KeyInjector::~X11KeyInjector()
         d->giveBack(virtualKey);
     }
     XCloseDisplay(d->display);
+    XCloseDisplay(d->stateDisplay);
 }
 
 bool X11KeyInjector::press(unsigned virtualKey)
@@ -235,19 +221,17 @@ bool X11KeyInjector::sendBatch(const std::vector<std::pair<unsigned, bool>> &eve
 bool X11KeyInjector::waitForModifiersReleased(int timeoutMs)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    for (;;) {
-        XkbStateRec state{};
-        {
-            std::lock_guard<std::mutex> lock(d->mutex);
-            if (XkbGetState(d->display, XkbUseCoreKbd, &state) != Success)
-                return true;
-        }
-        if (!(state.base_mods & kHeldModifiers))
-            return true;
+    while (d->modifiersHeld()) {
         if (std::chrono::steady_clock::now() >= deadline)
             return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
+    return true;
+}
+
+bool X11KeyInjector::modifiersHeld()
+{
+    return d->modifiersHeld();
 }
 
 }  // namespace platform::x11

@@ -7,7 +7,8 @@
 namespace platform::x11 {
 
 // Key strokes through XTest on a connection of our own, used only under this
-// object's lock, so any thread may call it. Keys go by the current layout; a
+// object's lock, so any thread may call it. The keyboard's state is read on
+// a second connection, so a query never waits for keys being sent. Keys go by the current layout; a
 // key the layout lacks is put on a spare keycode for the stroke.
 class X11KeyInjector final : public KeyInjector
 {
@@ -20,6 +21,7 @@ public:
     bool release(unsigned virtualKey) override;
     bool sendBatch(const std::vector<std::pair<unsigned, bool>> &events) override;
     bool waitForModifiersReleased(int timeoutMs) override;
+    bool modifiersHeld() override;
 
 private:
     struct Private;

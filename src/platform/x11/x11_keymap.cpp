@@ -28,6 +28,7 @@ constexpr KeysymEntry kKeysyms[] = {
     {0x08, XK_BackSpace, Both},
     {0x09, XK_Tab, Both},
     {0x0D, XK_Return, Both},
+    {0x0C, XK_Clear, Both},
     {0x0D, XK_KP_Enter, ToVirtualKey},
     {0x10, XK_Shift_L, ToKeycode},
     {0x11, XK_Control_L, ToKeycode},
@@ -44,6 +45,8 @@ constexpr KeysymEntry kKeysyms[] = {
     {0x26, XK_Up, Both},
     {0x27, XK_Right, Both},
     {0x28, XK_Down, Both},
+    // The old Print key and Print Screen are one key on today's keyboards.
+    {0x2A, XK_Print, ToKeycode},
     {0x2C, XK_Print, Both},
     {0x2D, XK_Insert, Both},
     {0x2E, XK_Delete, Both},
@@ -117,6 +120,22 @@ constexpr unsigned kExtendedFCount = 12;
 constexpr unsigned kEvdevF13 = 183 + 8;
 
 }  // namespace
+
+unsigned long keysymFor(unsigned virtualKey)
+{
+    for (const KeysymRange &r : kRanges) {
+        if (virtualKey >= r.firstVirtualKey && virtualKey < r.firstVirtualKey + r.count)
+            return r.firstKeysym + (virtualKey - r.firstVirtualKey);
+    }
+    // Only for putting them on a spare keycode: layouts name these keys differently.
+    if (virtualKey >= kFirstExtendedF && virtualKey < kFirstExtendedF + kExtendedFCount)
+        return XK_F13 + (virtualKey - kFirstExtendedF);
+    for (const KeysymEntry &e : kKeysyms) {
+        if (e.virtualKey == virtualKey && e.direction != ToVirtualKey)
+            return e.keysym;
+    }
+    return NoSymbol;
+}
 
 void Keymap::load(Display *display)
 {

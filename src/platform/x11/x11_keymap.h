@@ -21,6 +21,10 @@ private:
     std::array<unsigned char, 256> m_virtualKeys{};  // by keycode
 };
 
+// The keysym a virtual key types, for putting a key the layout lacks on a
+// spare keycode; 0 (NoSymbol) for keys we do not know.
+unsigned long keysymFor(unsigned virtualKey);
+
 // MOD_* bits <-> X modifier masks (Mod1 = Alt, Mod4 = Super).
 unsigned modifierMask(unsigned modifiers);
 unsigned modifiersFromState(unsigned state);
