@@ -299,7 +299,7 @@ void FunControlCenter::pasteWhenModifiersReleased(int waitedMs)
     // A held Alt turns Ctrl+V into something else. Polled, so the GUI thread
     // never blocks on the keyboard.
     const auto keys = platform::keyInjector();
-    if (keys && !keys->waitForModifiersReleased(0)) {
+    if (keys && keys->modifiersHeld()) {
         if (waitedMs < kModifierWaitMs) {
             QTimer::singleShot(kModifierPollMs, this, [this, waitedMs] {
                 pasteWhenModifiersReleased(waitedMs + kModifierPollMs);

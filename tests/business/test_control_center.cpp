@@ -15,6 +15,7 @@
 #include "widget/tradialogue.h"
 
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QSignalSpy>
 #include <QtTest>
@@ -70,6 +71,7 @@ private slots:
     void shortClickKeys();
     void recognitionResultsInVoiceInput_data();
     void recognitionResultsInVoiceInput();
+    void pasteWaitsForHeldModifiersWithoutBlocking();
 
 private:
     // kind: "" a long press starts, "Over" it ends, "ShortOver" a short click.
@@ -371,6 +373,31 @@ void ControlCenterTest::recognitionResultsInVoiceInput()
         QCOMPARE(QGuiApplication::clipboard()->text(), expected.mid(6));
     if (!dynamic)  // the scene ends whether or not there was anything to paste
         QTRY_VERIFY_WITH_TIMEOUT(sceneFinished.count() > 0, 2000);
+}
+
+void ControlCenterTest::pasteWaitsForHeldModifiersWithoutBlocking()
+{
+    m_center->setSecDynamicTyping(false);
+    m_center->startVoice();
+    m_keys->setModifiersHeld(true);
+    const size_t before = m_keys->events().size();
+    m_center->processingRecognitionResults(true, QStringLiteral("你好"), PXASRResultType::Finish);
+
+    // The GUI thread keeps turning while the paste waits for a held Alt.
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = 0, longestGap = 0;
+    QTimer tick;
+    connect(&tick, &QTimer::timeout, [&] {
+        longestGap = qMax(longestGap, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    tick.start(5);
+    QTest::qWait(650);
+    QCOMPARE(keyText(m_keys->events(), before), QString());
+    m_keys->setModifiersHeld(false);
+    QTRY_COMPARE_WITH_TIMEOUT(keyText(m_keys->events(), before), QString("11+ 56+ 56- 11-"), 1000);
+    QVERIFY2(longestGap < 100, qPrintable(QString::number(longestGap)));
 }
 
 QTEST_MAIN(ControlCenterTest)
