@@ -2,6 +2,8 @@
 #include "core/speech/xfyunwebapidomestic.h"
 #include "fakes/dictation_server.h"
 
+#include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QJsonArray>
 #include <QSignalSpy>
 #include <QTimer>
@@ -86,6 +88,16 @@ struct Rig {
     bool closed(int i) const { return server.sessionCount() > i && session(i).closed; }
 };
 
+QElapsedTimer *g_clock = nullptr;
+QVector<qint64> g_sentAt;
+
+void recordSends(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    if (message.startsWith(QLatin1String("first frame:"))
+        || message.startsWith(QLatin1String("middle frame:")))
+        g_sentAt << g_clock->elapsed();
+}
+
 QByteArray audioOf(const DictationServer::Session &s)
 {
     QByteArray out;
@@ -113,6 +125,7 @@ private slots:
     void routing();
     void framesAndPacing_data();
     void framesAndPacing();
+    void backlogCatchesUpWhileLiveAudioArrives();
     void releasedBeforeConnected();
     void abnormalEndsDeliverWhatWasRecognised_data();
     void abnormalEndsDeliverWhatWasRecognised();
@@ -325,6 +338,63 @@ void TestDictationClient::framesAndPacing()
                         / (audioFrames - 1);
     QVERIFY2(median >= 20 && median <= 35, qPrintable(QString::number(median)));
     QVERIFY2(mean >= 22 && mean <= 40, qPrintable(QString::number(mean)));
+}
+
+void TestDictationClient::backlogCatchesUpWhileLiveAudioArrives()
+{
+    Rig rig;
+    QVERIFY(rig.start());
+    QElapsedTimer clock;
+    clock.start();
+    // When the client sent each audio frame, from its own log of every send.
+    g_clock = &clock;
+    g_sentAt.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(recordSends);
+    auto restore = qScopeGuard([previous] { qInstallMessageHandler(previous); });
+    QVector<qint64> arrived;  // on the test's clock
+    connect(&rig.server, &DictationServer::frameReceived, [&](int, int status) {
+        if (status != 2)
+            arrived << clock.elapsed();
+    });
+
+    rig.begin(QStringLiteral("zh_cn"));
+    rig.feed(3 * 960, 320);  // said while connecting
+    // Then the mouse goes on at its own pace: 10 ms of audio every 10 ms.
+    const int liveChunks = 240;
+    int fed = 0;
+    QVector<qint64> completed;  // when each live frame's last chunk came in
+    QTimer device;
+    device.setTimerType(Qt::PreciseTimer);
+    connect(&device, &QTimer::timeout, [&] {
+        rig.feed(320, 320, 3 * 960 + fed * 320);
+        if (++fed % 3 == 0)
+            completed << clock.elapsed();
+        if (fed == liveChunks)
+            device.stop();
+    });
+    device.start(10);
+    QTRY_VERIFY_WITH_TIMEOUT(fed == liveChunks, 5000);
+    QTRY_COMPARE(rig.frames(0), 3 + liveChunks / 3);
+    rig.client.endAsr(true);
+    QTRY_VERIFY(rig.closed(0));
+
+    QCOMPARE(audioOf(rig.session(0)), pcm((3 + liveChunks / 3) * 960));
+    // Never two frames in a burst, though live audio and the backlog compete.
+    for (int i = 1; i < g_sentAt.size(); ++i)
+        QVERIFY2(g_sentAt.at(i) - g_sentAt.at(i - 1) >= 23,
+                 qPrintable(QStringLiteral("frames %1 and %2 sent %3 ms apart")
+                                .arg(i - 1).arg(i).arg(g_sentAt.at(i) - g_sentAt.at(i - 1))));
+    // The backlog drains faster than audio arrives, until frames leave as
+    // their audio completes.
+    auto meanLag = [&](int from) {
+        qint64 sum = 0;
+        for (int i = from; i < from + 10; ++i)
+            sum += arrived.at(3 + i) - completed.at(i);
+        return sum / 10;
+    };
+    const qint64 early = meanLag(0), late = meanLag(completed.size() - 10);
+    QVERIFY2(late * 4 <= early * 3,
+             qPrintable(QStringLiteral("lag %1 ms at first, %2 ms at the end").arg(early).arg(late)));
 }
 
 void TestDictationClient::releasedBeforeConnected()
