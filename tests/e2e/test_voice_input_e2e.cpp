@@ -30,16 +30,6 @@ constexpr int kVoiceButtonKeycode = 197;  // F19, as the receiver sends it
 
 using Reply = DictationServer::Reply;
 
-QJsonObject apd(int status, int sn, const QString &text, bool last = false)
-{
-    return DictationServer::result(status, sn, text, last, QStringLiteral("apd"));
-}
-
-QJsonObject rpl(int sn, const QString &text, int from, int to)
-{
-    return DictationServer::result(1, sn, text, false, QStringLiteral("rpl"), {from, to});
-}
-
 QString readText(const QString &path)
 {
     QFile f(path);
@@ -136,11 +126,11 @@ void VoiceInputE2E::spokenWordsLandInTheFocusedField()
     QFETCH(QString, lastPiece);
 
     const int session = m_server.sessionCount();
-    m_server.setReplies(session, {{3, apd(0, 1, "今天")},
-                                  {5, rpl(2, "今天天气", 1, 1)},
-                                  {7, rpl(3, "今天天气很好", 1, 2)},
-                                  {9, rpl(4, "今天天气真好", 1, 3)},
-                                  {-1, apd(2, 5, "。", true)}});
+    m_server.setReplies(session, {{3, DictationServer::apd(0, 1, "今天")},
+                                  {5, DictationServer::rpl(2, "今天天气", 1, 1)},
+                                  {7, DictationServer::rpl(3, "今天天气很好", 1, 2)},
+                                  {9, DictationServer::rpl(4, "今天天气真好", 1, 3)},
+                                  {-1, DictationServer::apd(2, 5, "。", true)}});
     auto center = FunControlCenter::getInstance();
     center->setSecDynamicTyping(inputModel.contains(QLatin1String("dynamics")));
     QStringList finished;

@@ -176,6 +176,16 @@ QJsonObject DictationServer::result(int status, int sn, const QString &text, boo
                        {"data", QJsonObject{{"status", status}, {"result", res}}}};
 }
 
+QJsonObject DictationServer::apd(int status, int sn, const QString &text, bool last)
+{
+    return result(status, sn, text, last, QStringLiteral("apd"));
+}
+
+QJsonObject DictationServer::rpl(int sn, const QString &text, int from, int to)
+{
+    return result(1, sn, text, false, QStringLiteral("rpl"), {from, to});
+}
+
 QJsonObject DictationServer::error(int code, const QString &message)
 {
     return QJsonObject{{"code", code}, {"message", message}, {"sid", "iat000000@stand-in"}};

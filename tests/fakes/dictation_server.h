@@ -67,6 +67,10 @@ public:
     // Result messages in the service's format.
     static QJsonObject result(int status, int sn, const QString &text, bool last,
                               const QString &pgs = QString(), const QVector<int> &rg = {});
+    // A piece appended after the earlier ones, and one that replaces the
+    // pieces numbered from..to, as the service sends them with corrections on.
+    static QJsonObject apd(int status, int sn, const QString &text, bool last = false);
+    static QJsonObject rpl(int sn, const QString &text, int from, int to);
     static QJsonObject error(int code, const QString &message);
     // Not a message: the connection is cut without a closing handshake.
     static QJsonObject drop();

@@ -36,16 +36,6 @@ QByteArray pcm(int bytes, int offset = 0)
     return out;
 }
 
-QJsonObject apd(int status, int sn, const QString &text, bool last = false)
-{
-    return DictationServer::result(status, sn, text, last, QStringLiteral("apd"));
-}
-
-QJsonObject rpl(int sn, const QString &text, int from, int to)
-{
-    return DictationServer::result(1, sn, text, false, QStringLiteral("rpl"), {from, to});
-}
-
 // The client wired to one stand-in and recording everything it reports.
 struct Rig {
     DictationServer server;
@@ -433,7 +423,7 @@ void TestDictationClient::abnormalEndsDeliverWhatWasRecognised_data()
     QTest::addColumn<QString>("error");
     QTest::addColumn<QString>("finish");
 
-    const QVector<Reply> spoken{{1, apd(0, 1, "今天")}, {2, rpl(2, "今天天气", 1, 1)}};
+    const QVector<Reply> spoken{{1, DictationServer::apd(0, 1, "今天")}, {2, DictationServer::rpl(2, "今天天气", 1, 1)}};
     QTest::newRow("connection dropped")
         << (spoken + QVector<Reply>{{3, DictationServer::drop()}}) << QString()
         << "The remote host closed the connection" << "今天天气";
@@ -493,7 +483,7 @@ void TestDictationClient::everySessionStartsWithAFreshFrameStatus()
     Rig rig;
     QVERIFY(rig.start());
     rig.server.setReplies(0, {{2, DictationServer::drop()}});
-    rig.server.setReplies(1, {{-1, apd(2, 1, "好", true)}});
+    rig.server.setReplies(1, {{-1, DictationServer::apd(2, 1, "好", true)}});
 
     // The first session is still streaming when it breaks...
     rig.begin(QStringLiteral("zh_cn"));
@@ -517,7 +507,7 @@ void TestDictationClient::everySessionStartsWithAFreshFrameStatus()
     QCOMPARE(statuses, (QVector<int>{0, 1, 1, 1, 2}));
 
     // A re-press before the previous dictation drained ends it first, once.
-    rig.server.setReplies(2, {{1, apd(0, 1, "再")}});
+    rig.server.setReplies(2, {{1, DictationServer::apd(0, 1, "再")}});
     rig.begin(QStringLiteral("zh_cn"));
     rig.feed(3 * 960, 960);
     QTRY_COMPARE(rig.texts(PXASRResultType::Confirm).size(), 2);
@@ -540,37 +530,37 @@ void TestDictationClient::results_data()
 
     QTest::newRow("rg 1,1 replaces everything")
         << "zh_cn"
-        << QVector<Reply>{{1, apd(0, 1, "今天")}, {2, rpl(2, "天气", 1, 1)}, {-1, apd(2, 3, "。", true)}}
+        << QVector<Reply>{{1, DictationServer::apd(0, 1, "今天")}, {2, DictationServer::rpl(2, "天气", 1, 1)}, {-1, DictationServer::apd(2, 3, "。", true)}}
         << QStringList{"天气"} << "天气。";
     QTest::newRow("rg 1,2 replaces both")
         << "zh_cn"
-        << QVector<Reply>{{1, apd(0, 1, "今天")}, {2, rpl(2, "天气", 1, 2)}, {-1, apd(2, 3, "。", true)}}
+        << QVector<Reply>{{1, DictationServer::apd(0, 1, "今天")}, {2, DictationServer::rpl(2, "天气", 1, 2)}, {-1, DictationServer::apd(2, 3, "。", true)}}
         << QStringList{"天气"} << "天气。";
     // A corrected sentence followed by several appended ones appears once.
     QTest::newRow("appends after a correction")
         << "zh_cn"
-        << QVector<Reply>{{1, apd(0, 1, "今天")},
-                          {2, rpl(2, "今天天气", 1, 1)},
-                          {3, apd(1, 3, "，")},
-                          {4, apd(1, 4, "我们")},
-                          {-1, apd(2, 5, "。", true)}}
+        << QVector<Reply>{{1, DictationServer::apd(0, 1, "今天")},
+                          {2, DictationServer::rpl(2, "今天天气", 1, 1)},
+                          {3, DictationServer::apd(1, 3, "，")},
+                          {4, DictationServer::apd(1, 4, "我们")},
+                          {-1, DictationServer::apd(2, 5, "。", true)}}
         << QStringList{"今天天气"} << "今天天气，我们。";
     // Corrections reaching back over several results, as the service sends them.
     QTest::newRow("corrections over a range")
         << "zh_cn"
-        << QVector<Reply>{{1, apd(0, 1, "我们")},
-                          {2, rpl(2, "我们今天", 1, 1)},
-                          {3, apd(1, 3, "去")},
-                          {4, rpl(4, "去公园", 3, 3)},
-                          {5, rpl(5, "我们明天去公园", 2, 4)},
-                          {-1, apd(2, 6, "。", true)}}
+        << QVector<Reply>{{1, DictationServer::apd(0, 1, "我们")},
+                          {2, DictationServer::rpl(2, "我们今天", 1, 1)},
+                          {3, DictationServer::apd(1, 3, "去")},
+                          {4, DictationServer::rpl(4, "去公园", 3, 3)},
+                          {5, DictationServer::rpl(5, "我们明天去公园", 2, 4)},
+                          {-1, DictationServer::apd(2, 6, "。", true)}}
         << QStringList{"我们今天", "去公园", "我们明天去公园"} << "我们明天去公园。";
     QTest::newRow("sentence corrected twice")
         << "zh_cn"
-        << QVector<Reply>{{1, apd(0, 1, "今天")},
-                          {2, rpl(2, "今天天气", 1, 1)},
-                          {3, rpl(3, "今天天气很好", 1, 2)},
-                          {-1, apd(2, 4, "。", true)}}
+        << QVector<Reply>{{1, DictationServer::apd(0, 1, "今天")},
+                          {2, DictationServer::rpl(2, "今天天气", 1, 1)},
+                          {3, DictationServer::rpl(3, "今天天气很好", 1, 2)},
+                          {-1, DictationServer::apd(2, 4, "。", true)}}
         << QStringList{"今天天气", "今天天气很好"} << "今天天气很好。";
     QTest::newRow("plain")
         << "en_us"
@@ -609,8 +599,8 @@ void TestDictationClient::reauthenticatesWhenServiceEndsSession()
     Rig rig;
     QVERIFY(rig.start());
     // The service ends the first session on its own while the key is held.
-    rig.server.setReplies(0, {{2, apd(0, 1, "你好")}, {3, apd(2, 2, "。", true)}});
-    rig.server.setReplies(1, {{-1, apd(1, 1, "再见")}, {-1, apd(2, 2, "", true)}});
+    rig.server.setReplies(0, {{2, DictationServer::apd(0, 1, "你好")}, {3, DictationServer::apd(2, 2, "。", true)}});
+    rig.server.setReplies(1, {{-1, DictationServer::apd(1, 1, "再见")}, {-1, DictationServer::apd(2, 2, "", true)}});
 
     // Audio keeps arriving like the mouse sends it.
     int offset = 0;
