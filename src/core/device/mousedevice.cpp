@@ -239,6 +239,9 @@ void MouseDevice::closeDevice()
     // bring back, through silent reconnection, a link that was just closed.
     m_batteryTimer->stop();
     m_audioIdleTimer->stop();
+    // An utterance cut off by the disconnect keeps what was captured.
+    if (m_audioSeen)
+        finishUtterance();
     m_audioSeen = false;
     qDebug() << "关闭设备，发出信号";
     if (linkState == ReceiverLinked) {
@@ -265,9 +268,9 @@ void MouseDevice::release()
     auto &mouse = sharedMouse();
     if (!mouse)
         return;
+    mouse->closeDevice();  // may still write the utterance in progress
     if (!mouse->m_lastRecording.isEmpty())
         QFile::remove(mouse->m_lastRecording);
-    mouse->closeDevice();
 }
 
 void MouseDevice::deviceArrived(const QString &path)
