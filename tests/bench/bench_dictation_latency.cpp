@@ -108,6 +108,7 @@ int main(int argc, char *argv[])
     }
     const auto &frames = server.sessions().front().frames;
     std::vector<double> latencies;  // in frame order
+    std::vector<double> wholePath;  // from the mouse sending the completing report
     qint64 carried = 0;
     size_t p = 0;
     for (int i = 0; i < frames.size() && i < int(arrivals.size()); ++i) {
@@ -119,6 +120,9 @@ int main(int argc, char *argv[])
         if (p == produced.size())
             break;
         latencies.push_back((arrivals[size_t(i)] - produced[p].second) / 1000.0);
+        const long long sentNs = hidsim_audio_sent_ns(int(p));
+        if (sentNs >= 0)
+            wholePath.push_back((arrivals[size_t(i)] - sentNs / 1000) / 1000.0);
     }
     if (latencies.size() < 2)
         return 1;
@@ -141,7 +145,12 @@ int main(int argc, char *argv[])
     }
     if (!transport.empty())
         print("report sent by the mouse -> its PCM out of the device object", summarize(transport));
+    if (wholePath.size() > 1) {
+        const Summary whole = summarize({wholePath.begin(), wholePath.end() - 1});
+        print("report sent by the mouse -> frame at the service, without the last frame", whole);
+        std::printf("goal: p99 <= 5 ms for the whole path while streaming -> %s\n",
+                    whole.p99 <= 5.0 ? "met" : "NOT met");
+    }
     std::printf("bound: 25 ms pacing + 5 ms = 30 ms -> %s\n", all.p99 <= 30.0 ? "met" : "NOT met");
-    std::printf("goal: p99 <= 5 ms while streaming -> %s\n", streamed.p99 <= 5.0 ? "met" : "NOT met");
     return 0;
 }
