@@ -1,6 +1,7 @@
 // The link to the mouse through its receiver, against the simulated receiver:
 // scanning, linking, the record filled from replies, silence and silent
-// reconnection, removal, and the reader: audio read at the pace the receiver
+// reconnection, removal, a receiver that cannot be opened, a mouse also
+// listed over Bluetooth, and the reader: audio read at the pace the receiver
 // sends it, reports on the GUI thread in order, an idle link that sleeps.
 
 #include "core/device/connections/hidinterface.h"
@@ -13,6 +14,8 @@
 #include <QSignalSpy>
 #include <QThread>
 #include <QtTest>
+
+#include <atomic>
 
 namespace {
 const QString kReceiverPath = QStringLiteral(
@@ -28,6 +31,29 @@ QList<int> states(const QSignalSpy &spy)
         out << args.at(0).toInt();
     return out;
 }
+
+// Counts log lines while it lives, from any thread, and passes them on.
+class LogCounter
+{
+public:
+    LogCounter()
+    {
+        s_count = 0;
+        s_previous = qInstallMessageHandler(&LogCounter::handle);
+    }
+    ~LogCounter() { qInstallMessageHandler(s_previous); }
+    int count() const { return s_count; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        ++s_count;
+        if (s_previous)
+            s_previous(type, context, text);
+    }
+    static inline std::atomic<int> s_count{0};
+    static inline QtMessageHandler s_previous = nullptr;
+};
 
 // Times any thread of this process went to sleep and was woken again.
 long long processWakeups()
@@ -60,6 +86,9 @@ private slots:
     void audioIsReadAsFastAsItComes();
     void bluetoothProbeSkipsTheReceiver();
     void batteryBeforeInfoAsksForInfo();
+    void unopenableReceiverIsExplainedOnce();
+    void unopenableReceiverOnSilentReconnectionIsExplainedOnce();
+    void bluetoothListingFallsBackToTheReceiver();
     void reportsReachTheGuiThreadInOrder();
     void idleLinkLetsTheProcessSleep();
     void closingWaitsForTheReaderAndReopeningReadsAgain();
@@ -231,6 +260,72 @@ void MouseLinkTest::batteryBeforeInfoAsksForInfo()
     QCOMPARE(HidInterface::instance()->connectDevice(QStringLiteral("0x5850"),
                                                      QStringLiteral("0x5653")), 1);
     QCOMPARE(hidsim_open_count(), opens);
+}
+
+void MouseLinkTest::unopenableReceiverIsExplainedOnce()
+{
+    hidsim_set_open_denied(1);
+    QSignalSpy state(m_mouse, &MouseDevice::onConnectState);
+    QSignalSpy notices(m_mouse, &MouseDevice::linkNotice);
+    m_mouse->connect();
+    QTRY_VERIFY_WITH_TIMEOUT(states(state).contains(Disconnected), 5000);
+    // Tried like an absent receiver and never reported as linked.
+    QCOMPARE(states(state), (QList<int>{-1, -1, -1, -1, -1, 0}));
+    QCOMPARE(notices.count(), 1);
+    const QString notice = notices.at(0).at(0).toString();
+    QVERIFY2(notice.contains(QStringLiteral("权限"))
+                 && notice.contains(QStringLiteral("data/udev/70-talkvane-receiver.rules"))
+                 && notice.contains(QStringLiteral("重新插拔")),
+             qPrintable(notice));
+    QCOMPARE(hidsim_open_count(), 0);
+
+    // Then quiet: no relinking, no notice again, no reader complaining.
+    LogCounter log;
+    QTest::qWait(6000);
+    QCOMPARE(state.count(), 6);
+    QCOMPARE(notices.count(), 1);
+    QVERIFY2(log.count() < 10, qPrintable(QString::number(log.count())));
+
+    // Re-plugged once the rule is in place: linked, nothing more to say.
+    hidsim_set_open_denied(0);
+    m_mouse->deviceArrived(kReceiverPath);
+    QTRY_VERIFY_WITH_TIMEOUT(states(state).contains(ReceiverLinked), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_mouse->linkModel, 4, 3000);
+    QCOMPARE(notices.count(), 1);
+}
+
+void MouseLinkTest::unopenableReceiverOnSilentReconnectionIsExplainedOnce()
+{
+    linkUp();
+    QSignalSpy state(m_mouse, &MouseDevice::onConnectState);
+    QSignalSpy notices(m_mouse, &MouseDevice::linkNotice);
+    hidsim_set_open_denied(1);
+    hidsim_set_answering(0);
+    QTRY_COMPARE_WITH_TIMEOUT(notices.count(), 1, 12000);
+    // The next silent attempt fails the same way and stays quiet.
+    QTest::qWait(5500);
+    QCOMPARE(notices.count(), 1);
+    QVERIFY(!states(state).contains(ReceiverLinked));
+}
+
+void MouseLinkTest::bluetoothListingFallsBackToTheReceiver()
+{
+    hidsim_add_device(0x1915, 0x7777, 0, L"Sevoly");  // the mouse, also paired over Bluetooth
+    QSignalSpy state(m_mouse, &MouseDevice::onConnectState);
+    m_mouse->connect();
+    QTRY_VERIFY_WITH_TIMEOUT(states(state).contains(ReceiverLinked), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_mouse->linkModel, 4, 3000);
+
+    // No receiver either: disconnected after the tries, and still watching.
+    hidsim_set_plugged(0);
+    m_mouse->deviceRemoved(kReceiverPath);
+    state.clear();
+    m_mouse->connect();
+    QTRY_VERIFY_WITH_TIMEOUT(states(state).contains(Disconnected), 5000);
+    QVERIFY(!states(state).contains(ReceiverLinked));
+    hidsim_set_plugged(1);
+    m_mouse->deviceArrived(kReceiverPath);
+    QTRY_VERIFY_WITH_TIMEOUT(states(state).contains(ReceiverLinked), 3000);
 }
 
 void MouseLinkTest::reportsReachTheGuiThreadInOrder()
