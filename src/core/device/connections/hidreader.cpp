@@ -61,15 +61,20 @@ void HIDWorker::readLoop()
     // The library allows one thread to read while another writes to the same
     // device; everything else on the handle stays on the GUI thread.
     unsigned char buffer[kReportSize];
+    bool failing = false;
     while (m_running) {
         const int n = hid_read_timeout(m_handle, buffer, sizeof(buffer), kReadTimeoutMs);
         if (n > 0) {
+            failing = false;
             emit dataReceived(QByteArray(reinterpret_cast<const char *>(buffer), n));
         } else if (n < 0) {
-            // A receiver that is gone fails every read at once: stop instead
-            // of spinning. Losing the mouse is noticed by the reply time-out.
-            qWarning() << "HID read failed; the reader stops";
-            return;
+            // A pulled receiver fails every read at once, an interrupted wait
+            // only this one: pause instead of spinning and try again. A
+            // receiver that stays gone is closed by the reply time-out.
+            if (!failing)
+                qWarning() << "HID read failed; retrying until the link is closed";
+            failing = true;
+            QThread::msleep(kReadTimeoutMs);
         }
     }
 }
