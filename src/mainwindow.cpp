@@ -126,6 +126,8 @@ void MainWindow::setupUi()
     m_linkNotice->setObjectName(QStringLiteral("labelLinkNotice"));
     m_linkNotice->setWordWrap(true);
     m_linkNotice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_linkNotice->setStyleSheet(
+        QStringLiteral("QLabel { background: #fff4e5; color: #7a4100; padding: 8px 16px; }"));
     m_linkNotice->hide();
     layout->addWidget(m_linkNotice);
     m_pages = new QStackedWidget;

@@ -123,7 +123,6 @@ private:
     MouseDevice(const QString &vid, const QString &pid);
 
     void hidConnect();
-    void receiverConnect(bool silent);
     void silentReceiverConnect();
     void probeThen(bool silent);
     QString openFailureNotice(const HidOpenResult &failure) const;
