@@ -135,6 +135,17 @@
     </message>
 </context>
 <context>
+    <name>MouseDevice</name>
+    <message>
+        <source>鼠标接收器已插入，但没有权限打开它（缺少 udev 规则）。请运行 scripts/install-udev-rule.sh，或把 data/udev/70-talkvane-receiver.rules 复制到 /etc/udev/rules.d/，然后重新插拔接收器。</source>
+        <translation>The mouse receiver is plugged in, but Talkvane has no permission to open it (the udev rule is missing). Run scripts/install-udev-rule.sh, or copy data/udev/70-talkvane-receiver.rules to /etc/udev/rules.d/, then unplug the receiver and plug it in again.</translation>
+    </message>
+    <message>
+        <source>鼠标接收器已插入，但无法打开（%1）。请重新插拔接收器。</source>
+        <translation>The mouse receiver is plugged in but cannot be opened (%1). Unplug the receiver and plug it in again.</translation>
+    </message>
+</context>
+<context>
     <name>PlayPcmAudio</name>
     <message>
         <source>Error: (文件打开失败!   )</source>

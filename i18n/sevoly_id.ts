@@ -135,6 +135,17 @@
     </message>
 </context>
 <context>
+    <name>MouseDevice</name>
+    <message>
+        <source>鼠标接收器已插入，但没有权限打开它（缺少 udev 规则）。请运行 scripts/install-udev-rule.sh，或把 data/udev/70-talkvane-receiver.rules 复制到 /etc/udev/rules.d/，然后重新插拔接收器。</source>
+        <translation>Receiver mouse sudah terpasang, tetapi tidak ada izin untuk membukanya (aturan udev belum ada). Jalankan scripts/install-udev-rule.sh, atau salin data/udev/70-talkvane-receiver.rules ke /etc/udev/rules.d/, lalu cabut dan pasang kembali receiver.</translation>
+    </message>
+    <message>
+        <source>鼠标接收器已插入，但无法打开（%1）。请重新插拔接收器。</source>
+        <translation>Receiver mouse sudah terpasang, tetapi tidak dapat dibuka (%1). Cabut dan pasang kembali receiver.</translation>
+    </message>
+</context>
+<context>
     <name>PlayPcmAudio</name>
     <message>
         <source>Error: (文件打开失败!   )</source>

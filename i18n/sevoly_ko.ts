@@ -135,6 +135,17 @@
     </message>
 </context>
 <context>
+    <name>MouseDevice</name>
+    <message>
+        <source>鼠标接收器已插入，但没有权限打开它（缺少 udev 规则）。请运行 scripts/install-udev-rule.sh，或把 data/udev/70-talkvane-receiver.rules 复制到 /etc/udev/rules.d/，然后重新插拔接收器。</source>
+        <translation>마우스 수신기가 연결되어 있지만 열 권한이 없습니다(udev 규칙이 없음). scripts/install-udev-rule.sh를 실행하거나 data/udev/70-talkvane-receiver.rules를 /etc/udev/rules.d/에 복사한 다음 수신기를 다시 꽂으세요.</translation>
+    </message>
+    <message>
+        <source>鼠标接收器已插入，但无法打开（%1）。请重新插拔接收器。</source>
+        <translation>마우스 수신기가 연결되어 있지만 열 수 없습니다(%1). 수신기를 다시 꽂으세요.</translation>
+    </message>
+</context>
+<context>
     <name>PlayPcmAudio</name>
     <message>
         <source>Error: (文件打开失败!   )</source>

@@ -135,6 +135,17 @@
     </message>
 </context>
 <context>
+    <name>MouseDevice</name>
+    <message>
+        <source>鼠标接收器已插入，但没有权限打开它（缺少 udev 规则）。请运行 scripts/install-udev-rule.sh，或把 data/udev/70-talkvane-receiver.rules 复制到 /etc/udev/rules.d/，然后重新插拔接收器。</source>
+        <translation>Приёмник мыши подключён, но нет прав на его открытие (отсутствует правило udev). Запустите scripts/install-udev-rule.sh или скопируйте data/udev/70-talkvane-receiver.rules в /etc/udev/rules.d/, затем переподключите приёмник.</translation>
+    </message>
+    <message>
+        <source>鼠标接收器已插入，但无法打开（%1）。请重新插拔接收器。</source>
+        <translation>Приёмник мыши подключён, но его не удаётся открыть (%1). Переподключите приёмник.</translation>
+    </message>
+</context>
+<context>
     <name>PlayPcmAudio</name>
     <message>
         <source>Error: (文件打开失败!   )</source>

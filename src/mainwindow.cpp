@@ -61,7 +61,10 @@ void MainWindow::initializeDevice()
         qDebug() << "link state" << state;
         if (state == Disconnected)
             m_lastSerial = QStringLiteral("unknown");
+        if ((state == ReceiverLinked || state == BluetoothLinked) && m_linkNotice)
+            m_linkNotice->hide();
     });
+    connect(m_device, &MouseDevice::linkNotice, this, &MainWindow::showLinkNotice);
     connect(m_device, &MouseDevice::onInfoData, this, [this] {
         if (m_device->linkState == ReceiverLinked || m_device->linkState == BluetoothLinked)
             m_lastSerial = m_device->sn;
@@ -119,6 +122,14 @@ void MainWindow::setupUi()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(buildHeader());
+    m_linkNotice = new QLabel;
+    m_linkNotice->setObjectName(QStringLiteral("labelLinkNotice"));
+    m_linkNotice->setWordWrap(true);
+    m_linkNotice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_linkNotice->setStyleSheet(
+        QStringLiteral("QLabel { background: #fff4e5; color: #7a4100; padding: 8px 16px; }"));
+    m_linkNotice->hide();
+    layout->addWidget(m_linkNotice);
     m_pages = new QStackedWidget;
     m_pages->setObjectName(QStringLiteral("stackedPages"));
     m_pages->addWidget(m_debug);
@@ -200,6 +211,19 @@ void MainWindow::windowShow()
     qDebug() << "MainWindow::windowShow" << wasMaximized;
     if (wasMaximized)
         showMaximized();
+}
+
+void MainWindow::showLinkNotice(const QString &text)
+{
+    qWarning() << "link notice:" << text;
+    // The banner stays until the mouse links; the tray balloon reaches a
+    // user whose window is hidden.
+    if (m_linkNotice) {
+        m_linkNotice->setText(text);
+        m_linkNotice->show();
+    }
+    if (m_trayIcon->isVisible() && QSystemTrayIcon::supportsMessages())
+        m_trayIcon->showMessage(QStringLiteral("Talkvane"), text, QSystemTrayIcon::Warning);
 }
 
 void MainWindow::openLogFolder()

@@ -38,6 +38,7 @@ private:
     void setupUi();
     QWidget *buildHeader();
     void openLogFolder();
+    void showLinkNotice(const QString &text);
 
     Debug *m_debug = nullptr;
     MouseDevice *m_device = nullptr;
@@ -51,6 +52,7 @@ private:
     QPushButton *m_minButton = nullptr;
     QPushButton *m_maxButton = nullptr;
     QPushButton *m_closeButton = nullptr;
+    QLabel *m_linkNotice = nullptr;
     QStackedWidget *m_pages = nullptr;
     bool m_exitPromptOpen = false;
 };

@@ -1,5 +1,7 @@
 // Voice capture through the simulated receiver: PCM passed on as it comes,
-// six-second WAV segments, and one WAV per utterance that sox can read.
+// six-second WAV segments, and one WAV per utterance that sox can read, kept
+// in the working folder whatever the mouse calls itself and also when the
+// link drops mid-utterance.
 
 #include "core/device/mousedevice.h"
 #include "platform/recording/recording_backends.h"
@@ -33,6 +35,14 @@ QStringList recordings()
 }
 
 const QByteArray kBatteryReply = QByteArray::fromHex("a55a07540f50ff");
+const QString kReceiverPath = QStringLiteral(
+    "/sys/devices/pci0000:00/0000:00:14.0/usb1/1-2/1-2:1.0/0003:5850:5653.0007/hidraw/hidraw5");
+
+void endUtterance()
+{
+    hidsim_inject_report(reinterpret_cast<const uchar *>(kBatteryReply.constData()),
+                         size_t(kBatteryReply.size()));
+}
 
 }  // namespace
 
@@ -45,6 +55,8 @@ private slots:
     void init();
     void longUtteranceIsCutIntoSegments();
     void eachUtteranceReplacesTheLastWav();
+    void deviceNamesStayInsideTheFileName();
+    void disconnectKeepsTheCutOffUtterance();
 
 private:
     MouseDevice *m_mouse = nullptr;
@@ -133,6 +145,42 @@ void MouseCaptureTest::eachUtteranceReplacesTheLastWav()
 
     MouseDevice::release();  // leaves no recording behind
     QVERIFY(recordings().isEmpty());
+}
+
+void MouseCaptureTest::deviceNamesStayInsideTheFileName()
+{
+    hidsim_set_name("SRAB/../C:D");
+    m_mouse->getInfo();
+    QTRY_COMPARE(m_mouse->model, QStringLiteral("AB/../C:D"));
+    const QString earlier = m_mouse->lastRecording();
+    m_mouse->startRecord();
+    QTest::qWait(600);
+    endUtterance();
+    QTRY_VERIFY(m_mouse->lastRecording() != earlier);
+    m_mouse->stopRecord();
+
+    const QString wav = m_mouse->lastRecording();
+    QVERIFY2(wav.contains(QStringLiteral("_AB_.._C_D_Hid_")) && !wav.contains(QLatin1Char('/')),
+             qPrintable(wav));
+    QCOMPARE(recordings(), QStringList{wav});
+    QCOMPARE(soxi(wav).split(QLatin1Char(' ')).mid(0, 3), (QStringList{"16000", "1", "16"}));
+}
+
+void MouseCaptureTest::disconnectKeepsTheCutOffUtterance()
+{
+    m_mouse->startRecord();
+    QTest::qWait(800);
+    // Pulled mid-sentence: no reply will ever end this utterance.
+    hidsim_set_plugged(0);
+    m_mouse->deviceRemoved(kReceiverPath);
+    QCOMPARE(m_mouse->linkState, Disconnected);
+
+    const QStringList wavs = recordings();
+    QCOMPARE(wavs.size(), 1);
+    QCOMPARE(wavs.first(), m_mouse->lastRecording());
+    const QStringList info = soxi(wavs.first()).split(QLatin1Char(' '));
+    QCOMPARE(info.mid(0, 3), (QStringList{"16000", "1", "16"}));
+    QVERIFY2(info.value(3).toInt() > 8000, qPrintable(info.join(' ')));  // most of the 0.8 s
 }
 
 QTEST_GUILESS_MAIN(MouseCaptureTest)

@@ -1,19 +1,28 @@
 // The link to the mouse through its receiver, against the simulated receiver:
 // scanning, linking, the record filled from replies, silence and silent
-// reconnection, removal, and audio read at the pace the receiver sends it.
+// reconnection, removal, a receiver that cannot be opened, a mouse also
+// listed over Bluetooth, and the reader: audio read at the pace the receiver
+// sends it, reports on the GUI thread in order, an idle link that sleeps.
 
 #include "core/device/connections/hidinterface.h"
 #include "core/device/mousedevice.h"
 #include "platform/recording/recording_backends.h"
 #include "sim/hidsim.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QThread>
 #include <QtTest>
+
+#include <atomic>
 
 namespace {
 const QString kReceiverPath = QStringLiteral(
     "/sys/devices/pci0000:00/0000:00:14.0/usb1/1-2/1-2:1.0/0003:5850:5653.0007/hidraw/hidraw5");
+
+const QString kVid = QStringLiteral("0x5850");
+const QString kPid = QStringLiteral("0x5653");
 
 QList<int> states(const QSignalSpy &spy)
 {
@@ -21,6 +30,45 @@ QList<int> states(const QSignalSpy &spy)
     for (const auto &args : spy)
         out << args.at(0).toInt();
     return out;
+}
+
+// Counts log lines while it lives, from any thread, and passes them on.
+class LogCounter
+{
+public:
+    LogCounter()
+    {
+        s_count = 0;
+        s_previous = qInstallMessageHandler(&LogCounter::handle);
+    }
+    ~LogCounter() { qInstallMessageHandler(s_previous); }
+    int count() const { return s_count; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        ++s_count;
+        if (s_previous)
+            s_previous(type, context, text);
+    }
+    static inline std::atomic<int> s_count{0};
+    static inline QtMessageHandler s_previous = nullptr;
+};
+
+// Times any thread of this process went to sleep and was woken again.
+long long processWakeups()
+{
+    long long total = 0;
+    const QString tasks = QStringLiteral("/proc/self/task");
+    for (const QString &tid : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile status(tasks + QLatin1Char('/') + tid + QStringLiteral("/status"));
+        if (!status.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray &line : status.readAll().split('\n'))
+            if (line.startsWith("voluntary_ctxt_switches:"))
+                total += line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
+    }
+    return total;
 }
 }  // namespace
 
@@ -38,6 +86,12 @@ private slots:
     void audioIsReadAsFastAsItComes();
     void bluetoothProbeSkipsTheReceiver();
     void batteryBeforeInfoAsksForInfo();
+    void unopenableReceiverIsExplainedOnce();
+    void unopenableReceiverOnSilentReconnectionIsExplainedOnce();
+    void bluetoothListingFallsBackToTheReceiver();
+    void reportsReachTheGuiThreadInOrder();
+    void idleLinkLetsTheProcessSleep();
+    void closingWaitsForTheReaderAndReopeningReadsAgain();
 
 private:
     void linkUp();
@@ -175,7 +229,8 @@ void MouseLinkTest::audioIsReadAsFastAsItComes()
     QVERIFY2(hidsim_audio_generated() > 350, qPrintable(QString::number(hidsim_audio_generated())));
     QCOMPARE(hidsim_audio_dropped(), 0);
     QVERIFY2(maxPending < 8, qPrintable(QString::number(maxPending)));  // no backlog builds up
-    QCOMPARE(audioReports, hidsim_audio_generated());
+    // Read on the reader thread, the last ones may still be on their way.
+    QTRY_COMPARE(audioReports, hidsim_audio_generated());
 }
 
 void MouseLinkTest::bluetoothProbeSkipsTheReceiver()
@@ -205,6 +260,145 @@ void MouseLinkTest::batteryBeforeInfoAsksForInfo()
     QCOMPARE(HidInterface::instance()->connectDevice(QStringLiteral("0x5850"),
                                                      QStringLiteral("0x5653")), 1);
     QCOMPARE(hidsim_open_count(), opens);
+}
+
+void MouseLinkTest::unopenableReceiverIsExplainedOnce()
+{
+    hidsim_set_open_denied(1);
+    QSignalSpy state(m_mouse, &MouseDevice::onConnectState);
+    QSignalSpy notices(m_mouse, &MouseDevice::linkNotice);
+    m_mouse->connect();
+    QTRY_VERIFY_WITH_TIMEOUT(states(state).contains(Disconnected), 5000);
+    // Tried like an absent receiver and never reported as linked.
+    QCOMPARE(states(state), (QList<int>{-1, -1, -1, -1, -1, 0}));
+    QCOMPARE(notices.count(), 1);
+    const QString notice = notices.at(0).at(0).toString();
+    QVERIFY2(notice.contains(QStringLiteral("权限"))
+                 && notice.contains(QStringLiteral("data/udev/70-talkvane-receiver.rules"))
+                 && notice.contains(QStringLiteral("重新插拔")),
+             qPrintable(notice));
+    QCOMPARE(hidsim_open_count(), 0);
+
+    // Then quiet: no relinking, no notice again, no reader complaining.
+    LogCounter log;
+    QTest::qWait(6000);
+    QCOMPARE(state.count(), 6);
+    QCOMPARE(notices.count(), 1);
+    QVERIFY2(log.count() < 10, qPrintable(QString::number(log.count())));
+
+    // Re-plugged once the rule is in place: linked, nothing more to say.
+    hidsim_set_open_denied(0);
+    m_mouse->deviceArrived(kReceiverPath);
+    QTRY_VERIFY_WITH_TIMEOUT(states(state).contains(ReceiverLinked), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_mouse->linkModel, 4, 3000);
+    QCOMPARE(notices.count(), 1);
+}
+
+void MouseLinkTest::unopenableReceiverOnSilentReconnectionIsExplainedOnce()
+{
+    linkUp();
+    QSignalSpy state(m_mouse, &MouseDevice::onConnectState);
+    QSignalSpy notices(m_mouse, &MouseDevice::linkNotice);
+    hidsim_set_open_denied(1);
+    hidsim_set_answering(0);
+    QTRY_COMPARE_WITH_TIMEOUT(notices.count(), 1, 12000);
+    // The next silent attempt fails the same way and stays quiet.
+    QTest::qWait(5500);
+    QCOMPARE(notices.count(), 1);
+    QVERIFY(!states(state).contains(ReceiverLinked));
+}
+
+void MouseLinkTest::bluetoothListingFallsBackToTheReceiver()
+{
+    hidsim_add_device(0x1915, 0x7777, 0, L"Sevoly");  // the mouse, also paired over Bluetooth
+    QSignalSpy state(m_mouse, &MouseDevice::onConnectState);
+    m_mouse->connect();
+    QTRY_VERIFY_WITH_TIMEOUT(states(state).contains(ReceiverLinked), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_mouse->linkModel, 4, 3000);
+
+    // No receiver either: disconnected after the tries, and still watching.
+    hidsim_set_plugged(0);
+    m_mouse->deviceRemoved(kReceiverPath);
+    state.clear();
+    m_mouse->connect();
+    QTRY_VERIFY_WITH_TIMEOUT(states(state).contains(Disconnected), 5000);
+    QVERIFY(!states(state).contains(ReceiverLinked));
+    hidsim_set_plugged(1);
+    m_mouse->deviceArrived(kReceiverPath);
+    QTRY_VERIFY_WITH_TIMEOUT(states(state).contains(ReceiverLinked), 3000);
+}
+
+void MouseLinkTest::reportsReachTheGuiThreadInOrder()
+{
+    linkUp();
+    QList<int> seen;
+    bool elsewhere = false;
+    QObject scope;
+    connect(HidInterface::instance().get(), &HidInterface::onData, &scope, [&](const QByteArray &r) {
+        elsewhere = elsewhere || QThread::currentThread() != qApp->thread();
+        if (r.size() == 4 && quint8(r[0]) == 0xEE)
+            seen << (quint8(r[2]) << 8 | quint8(r[3]));
+    });
+    QList<int> sent;
+    for (int i = 0; i < 48; ++i) {
+        const unsigned char report[4] = {0xEE, 0x00, quint8(i >> 8), quint8(i)};
+        QCOMPARE(hidsim_inject_report(report, sizeof(report)), 1);
+        sent << i;
+    }
+    QTRY_COMPARE(seen.size(), sent.size());
+    QCOMPARE(seen, sent);
+    QVERIFY(!elsewhere);
+    QCOMPARE(hidsim_reports_dropped(), 0);
+}
+
+void MouseLinkTest::idleLinkLetsTheProcessSleep()
+{
+    linkUp();
+    QTRY_COMPARE_WITH_TIMEOUT(m_mouse->battery, 80, 3000);
+    const long long before = processWakeups();
+    // A plain event loop: QTest::qWait itself wakes every 10 ms.
+    QEventLoop idle;
+    QTimer::singleShot(2000, &idle, &QEventLoop::quit);
+    idle.exec();
+    const long long wakeups = processWakeups() - before;
+    // Polling every 10 ms costs about 200 here; a reader that blocks until
+    // a report comes, a few per second.
+    QVERIFY2(wakeups < 60, qPrintable(QString::number(wakeups)));
+    QCOMPARE(m_mouse->linkState, ReceiverLinked);
+}
+
+void MouseLinkTest::closingWaitsForTheReaderAndReopeningReadsAgain()
+{
+    linkUp();
+    m_mouse->startRecord();  // reports keep coming while the link is cycled
+    QTRY_VERIFY(hidsim_is_recording());
+    const auto hid = HidInterface::instance();
+    for (int i = 0; i < 15; ++i) {
+        QElapsedTimer closing;
+        closing.start();
+        hid->disconnectDevice();
+        QVERIFY2(closing.elapsed() < 600, "closing waits at most one read time-out");
+        QVERIFY(!hid->isOpen());
+        QCOMPARE(hid->connectDevice(kVid, kPid), 1);
+        QTest::qWait(i % 4);
+    }
+    QCOMPARE(hidsim_closes_during_read(), 0);
+
+    // The reader reads the new handle.
+    int audio = 0;
+    QObject scope;
+    connect(hid.get(), &HidInterface::onData, &scope,
+            [&](const QByteArray &r) { audio += quint8(r[0]) == 0x9D; });
+    QTRY_VERIFY(audio > 20);
+    m_mouse->stopRecord();
+
+    // Idle now: closing still returns promptly.
+    QTest::qWait(300);
+    QElapsedTimer closing;
+    closing.start();
+    hid->disconnectDevice();
+    QVERIFY2(closing.elapsed() < 600, qPrintable(QString::number(closing.elapsed())));
+    QCOMPARE(hidsim_closes_during_read(), 0);
 }
 
 QTEST_GUILESS_MAIN(MouseLinkTest)

@@ -12,6 +12,7 @@
 #include <array>
 #include <atomic>
 #include <chrono>
+#include <cerrno>
 #include <condition_variable>
 #include <cstdlib>
 #include <cstring>
@@ -60,6 +61,7 @@ struct hid_device_
     bool closed = false;
     bool dead = false;  // unplugged or reset under it; never revives
     bool nonblocking = false;
+    int readers = 0;  // reads in progress
     std::deque<Report> queue;
     const wchar_t *error = kNoError;
     hid_device_info info{};
@@ -80,6 +82,7 @@ struct Sim
 
     bool plugged = true;
     bool answering = true;
+    bool openDenied = false;
 
     std::array<unsigned char, 6> serial{};
     std::array<unsigned char, 6> secondId{};
@@ -103,6 +106,7 @@ struct Sim
 
     int openCount = 0;
     int closeCount = 0;
+    int closesDuringRead = 0;
     int audioGenerated = 0;
     int audioDropped = 0;
     int audioRead = 0;
@@ -115,6 +119,7 @@ struct Sim
     {
         plugged = true;
         answering = true;
+        openDenied = false;
         serial = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06};
         secondId = {0x11, 0x22, 0x33, 0x44, 0x55, 0x66};
         name = "DLVPX08";
@@ -130,7 +135,7 @@ struct Sim
         recording = false;
         audioSent = 0;
         source.setTone(440.0, 0.5);
-        openCount = closeCount = 0;
+        openCount = closeCount = closesDuringRead = 0;
         audioGenerated = audioDropped = audioRead = 0;
         reportsDropped = reportsRead = 0;
     }
@@ -375,6 +380,12 @@ void freeInfoStrings(hid_device_info *info)
 
 hid_device *openEntry(Sim &s, const Entry &e)
 {
+    if (s.openDenied && e.receiver) {
+        // What the library reports when open(2) on the node is refused.
+        g_error = L"Failed to open a device: Permission denied";
+        errno = EACCES;
+        return nullptr;
+    }
     // Whatever came due before this open went to nobody.
     s.pump(Clock::now());
     auto h = std::make_unique<hid_device_>();
@@ -477,6 +488,8 @@ void hid_close(hid_device *dev)
     Sim &s = sim();
     std::lock_guard<std::mutex> lock(s.mutex);
     ++s.closeCount;
+    if (dev->readers > 0)
+        ++s.closesDuringRead;
     dev->closed = true;
     dev->queue.clear();
     s.changed.notify_all();
@@ -500,6 +513,12 @@ int hid_read_timeout(hid_device *dev, unsigned char *data, size_t length, int mi
         return -1;
     Sim &s = sim();
     std::unique_lock<std::mutex> lock(s.mutex);
+    struct Reading
+    {
+        hid_device *dev;
+        explicit Reading(hid_device *d) : dev(d) { ++dev->readers; }
+        ~Reading() { --dev->readers; }
+    } reading(dev);
     const Clock::time_point deadline = milliseconds < 0
         ? Clock::time_point::max()
         : Clock::now() + std::chrono::milliseconds(milliseconds);
@@ -674,6 +693,12 @@ void hidsim_set_plugged(int plugged)
         s.plugged = true;
     }
     s.changed.notify_all();
+}
+
+void hidsim_set_open_denied(int denied)
+{
+    std::lock_guard<std::mutex> lock(sim().mutex);
+    sim().openDenied = denied != 0;
 }
 
 void hidsim_set_answering(int answering)
@@ -866,6 +891,23 @@ int hidsim_pending_reports(void)
     std::lock_guard<std::mutex> lock(s.mutex);
     s.pump(Clock::now());
     return s.pendingReports();
+}
+
+int hidsim_closes_during_read(void)
+{
+    std::lock_guard<std::mutex> lock(sim().mutex);
+    return sim().closesDuringRead;
+}
+
+long long hidsim_audio_sent_ns(int index)
+{
+    Sim &s = sim();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    s.pump(Clock::now());
+    if (index < 0 || uint64_t(index) >= s.audioSent)
+        return -1;
+    const Clock::time_point sent = s.recordStart + kAudioPeriod * static_cast<Clock::rep>(index + 1);
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(sent.time_since_epoch()).count();
 }
 
 }  // extern "C"

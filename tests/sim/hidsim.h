@@ -47,6 +47,11 @@ void hidsim_reset(void);
  * product has to open it again. Devices added with hidsim_add_device stay. */
 void hidsim_set_plugged(int plugged);
 
+/* 1: the receiver still enumerates but every open of it fails, as when its
+ * hidraw node is not readable by the user: hid_open and hid_open_path return
+ * NULL with errno EACCES and a "Permission denied" error text. 0 allows it. */
+void hidsim_set_open_denied(int denied);
+
 /* 0: the mouse is out of reach. Writes still succeed and are logged but have
  * no effect: nothing is answered, recording stops and unsent replies are
  * lost. 1: the mouse answers again (it does not resume recording by itself). */
@@ -106,6 +111,14 @@ int hidsim_reports_dropped(void);
 int hidsim_reports_read(void);
 /* Reports waiting in the open interface-0 handles' queues. */
 int hidsim_pending_reports(void);
+/* hid_close calls made while a read on the same handle was still running on
+ * another thread: each one is a use-after-close with the real library. */
+int hidsim_closes_during_read(void);
+
+/* When the index-th audio report of the current recording was sent (became
+ * readable), in nanoseconds of the monotonic clock (std::chrono::steady_clock,
+ * CLOCK_MONOTONIC); -1 when it has not been sent yet. */
+long long hidsim_audio_sent_ns(int index);
 
 #ifdef __cplusplus
 }

@@ -1,12 +1,15 @@
 // The main window's shell behaviour: tray menu, closing, showing, quitting.
 
+#include "core/device/mousedevice.h"
 #include "mainwindow.h"
 #include "platform/recording/recording_backends.h"
+#include "sim/hidsim.h"
 #include "widget/iconfont/iconfont.h"
 
 #include <QAction>
 #include <QElapsedTimer>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -26,6 +29,7 @@ private slots:
     void trayMenuFollowsTheLanguage();
     void closingKeepsTheApplicationRunning();
     void windowShowRestoresMaximisedState();
+    void receiverThatCannotBeOpenedIsExplained();
     void quitAsksFirst_data();
     void quitAsksFirst();
 
@@ -101,6 +105,27 @@ void MainWindowTest::windowShowRestoresMaximisedState()
     // Minimising forgets nothing: showing brings back the maximised window.
     QVERIFY(!w.isMinimized());
     QTRY_VERIFY(w.isMaximized());
+}
+
+void MainWindowTest::receiverThatCannotBeOpenedIsExplained()
+{
+    MouseDevice *mouse = MouseDevice::instance().get();
+    mouse->closeDevice();
+    hidsim_reset();
+    hidsim_set_open_denied(1);
+    MainWindow w;
+    w.show();
+    auto *notice = w.findChild<QLabel *>(QStringLiteral("labelLinkNotice"));
+    QVERIFY(notice);
+    QVERIFY(!notice->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(notice->isVisible(), 6000);
+    QVERIFY2(notice->text().contains(QStringLiteral("70-talkvane-receiver.rules")),
+             qPrintable(notice->text()));
+
+    // The banner goes once the mouse links.
+    hidsim_set_open_denied(0);
+    mouse->deviceArrived(QStringLiteral("/sys/devices/x/0003:5850:5653.0007/hidraw/hidraw5"));
+    QTRY_VERIFY_WITH_TIMEOUT(!notice->isVisible(), 3000);
 }
 
 void MainWindowTest::answerNextMessageBox(QMessageBox::StandardButton button, QString *seenText)

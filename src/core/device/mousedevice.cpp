@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QtConcurrent>
 
+#include <utility>
+
 namespace {
 
 int g_heartCount = 0;
@@ -93,25 +95,14 @@ void MouseDevice::probeThen(bool silent)
         const int onBluetooth = watcher->result();
         qDebug() << (silent ? "device flag..." : "设备扫描中flag...") << onBluetooth;
         QTimer::singleShot(kProbeDelayMs, this, [this, onBluetooth, silent] {
-            if (!silent) {
-                onBluetooth == 1 ? bleConnect() : hidConnect();
+            // A mouse listed over Bluetooth may also have its receiver
+            // plugged in: when no Bluetooth link can be made, use that.
+            if (onBluetooth == 1 && bleConnect()) {
+                if (silent)
+                    getInfo();
                 return;
             }
-            if (onBluetooth == 1) {
-                bleConnect();
-                getInfo();
-                return;
-            }
-            if (HidInterface::instance()->connectDevice(m_vid, m_pid) == 1) {
-                linkState = ReceiverLinked;
-                hidUp = 1;
-                getInfo();
-                emit onConnectState(ReceiverLinked);
-            } else {
-                // With no link this only arms the reply time-out, so the
-                // attempt repeats about every five seconds.
-                getInfo();
-            }
+            silent ? silentReceiverConnect() : hidConnect();
         });
         watcher->deleteLater();
     });
@@ -133,7 +124,9 @@ void MouseDevice::silent_connection()
 
 void MouseDevice::hidConnect()
 {
-    if (HidInterface::instance()->connectDevice(m_vid, m_pid) == 1) {
+    const HidOpenResult opened = HidInterface::instance()->openReceiver(m_vid, m_pid);
+    if (opened.opened()) {
+        m_pendingNotice.clear();
         linkState = ReceiverLinked;
         hidUp = 1;
         getInfo();
@@ -141,6 +134,9 @@ void MouseDevice::hidConnect()
         emit onConnectState(ReceiverLinked);
         return;
     }
+    // Only the last try counts: a receiver pulled meanwhile needs no advice.
+    m_pendingNotice = opened.status == HidOpenResult::OpenFailed ? openFailureNotice(opened)
+                                                                 : QString();
     ++g_hidRetryCount;
     hidUp = 0;
     if (g_hidRetryCount < kHidAttempts) {
@@ -150,13 +146,46 @@ void MouseDevice::hidConnect()
     g_hidRetryCount = 0;
     linkState = ReceiverLinked;  // so that closeDevice really closes and reports
     closeDevice();
+    // One notice for the whole attempt, not one per try.
+    if (!m_pendingNotice.isEmpty())
+        emit linkNotice(std::exchange(m_pendingNotice, QString()));
 }
 
-void MouseDevice::bleConnect()
+void MouseDevice::silentReceiverConnect()
+{
+    const HidOpenResult opened = HidInterface::instance()->openReceiver(m_vid, m_pid);
+    if (opened.opened()) {
+        m_silentNoticeGiven = false;
+        linkState = ReceiverLinked;
+        hidUp = 1;
+        getInfo();
+        emit onConnectState(ReceiverLinked);
+        return;
+    }
+    if (opened.status == HidOpenResult::OpenFailed && !m_silentNoticeGiven) {
+        m_silentNoticeGiven = true;
+        emit linkNotice(openFailureNotice(opened));
+    }
+    // With no link this only arms the reply time-out, so the attempt
+    // repeats about every five seconds.
+    getInfo();
+}
+
+QString MouseDevice::openFailureNotice(const HidOpenResult &failure) const
+{
+    if (failure.permissionDenied)
+        return tr("鼠标接收器已插入，但没有权限打开它（缺少 udev 规则）。"
+                  "请运行 scripts/install-udev-rule.sh，或把 data/udev/70-talkvane-receiver.rules "
+                  "复制到 /etc/udev/rules.d/，然后重新插拔接收器。");
+    return tr("鼠标接收器已插入，但无法打开（%1）。请重新插拔接收器。").arg(failure.error);
+}
+
+bool MouseDevice::bleConnect()
 {
     // The Bluetooth LE transport is not part of this build yet; without it
     // a mouse paired over Bluetooth cannot be reached.
     qDebug() << "bleConnect: no Bluetooth transport";
+    return false;
 }
 
 void MouseDevice::onBleConnect()
@@ -239,7 +268,11 @@ void MouseDevice::closeDevice()
     // bring back, through silent reconnection, a link that was just closed.
     m_batteryTimer->stop();
     m_audioIdleTimer->stop();
+    // An utterance cut off by the disconnect keeps what was captured.
+    if (m_audioSeen)
+        finishUtterance();
     m_audioSeen = false;
+    m_silentNoticeGiven = false;
     qDebug() << "关闭设备，发出信号";
     if (linkState == ReceiverLinked) {
         qDebug() << "关闭设备，发出信号1";
@@ -265,9 +298,9 @@ void MouseDevice::release()
     auto &mouse = sharedMouse();
     if (!mouse)
         return;
+    mouse->closeDevice();  // may still write the utterance in progress
     if (!mouse->m_lastRecording.isEmpty())
         QFile::remove(mouse->m_lastRecording);
-    mouse->closeDevice();
 }
 
 void MouseDevice::deviceArrived(const QString &path)

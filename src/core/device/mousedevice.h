@@ -11,6 +11,7 @@
 
 class QTimer;
 class MyGlobalShortCut;
+struct HidOpenResult;
 
 enum LinkState {
     Scanning = -1,
@@ -42,7 +43,8 @@ public:
     void setDPI(int dpi);
     void setWBL(int value);
     void resetConnectState();
-    void bleConnect();
+    // false when no Bluetooth link can be attempted.
+    bool bleConnect();
     void onBleConnect();
     void connectbluettoothonoff();
 
@@ -100,6 +102,9 @@ signals:
     void signalsKeyOne132(int time);
     void signalsKeyOne132Over(int time);
     void signalsKeyOne131ShortOver(int time);
+    // Something the user has to act on for the mouse to work (the receiver
+    // is there but cannot be opened), said once per failed attempt.
+    void linkNotice(QString text);
 
 public slots:
     void readhiddata() {}
@@ -118,7 +123,9 @@ private:
     MouseDevice(const QString &vid, const QString &pid);
 
     void hidConnect();
+    void silentReceiverConnect();
     void probeThen(bool silent);
+    QString openFailureNotice(const HidOpenResult &failure) const;
     void handleAudioReport(const QByteArray &data);
     void finishUtterance();
     void finishSegment(int num);
@@ -162,6 +169,10 @@ private:
     QByteArray m_segmentBuffer;  // reused: kSegmentBytes, filled up to m_segmentFill
     int m_segmentFill = 0;
     bool m_arrivalPending = false;
+    // Open failures: the last one of the current attempt, and whether the
+    // silent reconnection already told the user.
+    QString m_pendingNotice;
+    bool m_silentNoticeGiven = false;
 };
 
 Q_DECLARE_METATYPE(LinkState)

@@ -8,6 +8,7 @@
 #include "core/audio/wavfile.h"
 #include "core/decoder/sbchelper.h"
 #include "core/device/connections/hidinterface.h"
+#include "core/device/recording_name.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -128,17 +129,8 @@ void MouseDevice::finishUtterance()
 {
     if (!m_lastRecording.isEmpty() && QFile::exists(m_lastRecording))
         QFile::remove(m_lastRecording);
-    QString link;
-    if (linkModel == 2)
-        link = QStringLiteral("Ble1");
-    else if (linkModel == 3)
-        link = QStringLiteral("Ble2");
-    else if (linkModel == 4 || linkModel == 5)
-        link = QStringLiteral("Hid");
-    const QString name = QStringLiteral("record")
-        + QDateTime::currentDateTime().toString(QStringLiteral("yyyy_MM_dd_hh_mm_ss"))
-        + QLatin1Char('_') + model + QLatin1Char('_') + link + QLatin1Char('_')
-        + QStringLiteral(TALKVANE_VERSION) + QStringLiteral(".wav");
+    const QString name = RecordingName::utteranceWav(QDateTime::currentDateTime(), model, linkModel,
+                                                     QStringLiteral(TALKVANE_VERSION));
     qDebug() << name;
     pcmToWav(kPcmDump, name, 1, 16000, 16);
     m_lastRecording = name;

@@ -1,82 +1,32 @@
 #include "hidinterface.h"
 
 #include "core/device/command_frames.h"
+#include "core/device/connections/hidreader.h"
 #include "core/device/device_ids.h"
 
 #include <hidapi/hidapi.h>
 
 #include <QDebug>
-#include <QTimer>
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstring>
 #include <cwchar>
 
-// ---- HIDWorker ----
+namespace {
 
-HIDWorker::HIDWorker(hid_device *handle) : m_handle(handle), m_timer(new QTimer(this))
+// Whether a failed open was the system refusing access to the node. The
+// open's own errno is the best witness; checking the node itself covers a
+// library that overwrote errno while recording its error.
+bool accessDenied(int openErrno, const char *path)
 {
-    m_timer->setInterval(kIntervalMs);
-    connect(m_timer, &QTimer::timeout, this, &HIDWorker::updateMsgReceived);
+    if (openErrno == EACCES || openErrno == EPERM)
+        return true;
+    return ::access(path, R_OK | W_OK) != 0 && (errno == EACCES || errno == EPERM);
 }
 
-void HIDWorker::start()
-{
-    qDebug() << "start HID worker...";
-    m_running = true;
-    m_timer->start();
-}
-
-void HIDWorker::startListening()
-{
-    start();
-}
-
-void HIDWorker::stop()
-{
-    qDebug() << "Stopping HID worker...";
-    m_running = false;
-    m_timer->stop();
-    emit stopHidListen();
-}
-
-void HIDWorker::updateMsgReceived()
-{
-    if (!m_handle) {
-        qDebug() << "Failed to open HID device";
-        return;
-    }
-    // While the user speaks the receiver sends a report every 7.5 ms, faster
-    // than this timer ticks: take everything that is waiting, in order, or
-    // the system's input buffer overflows and drops audio.
-    unsigned char buffer[kReportSize];
-    for (int i = 0; i < kMaxReadsPerTick && m_handle; ++i) {
-        const int n = hid_read(m_handle, buffer, sizeof(buffer));
-        if (n <= 0)
-            break;
-        emit dataReceived(QByteArray(reinterpret_cast<const char *>(buffer), n));
-    }
-}
-
-// ---- HIDListener ----
-
-HIDListener::HIDListener(hid_device *handle) : m_worker(new HIDWorker(handle))
-{
-    connect(this, &HIDListener::startListen, m_worker, &HIDWorker::startListening);
-    connect(this, &HIDListener::stopListen, m_worker, &HIDWorker::stop);
-    connect(m_worker, &HIDWorker::stopHidListen, this, &HIDListener::closeHid);
-    connect(m_worker, &HIDWorker::dataReceived, this, &HIDListener::handleData);
-}
-
-HIDListener::~HIDListener()
-{
-    delete m_worker;
-}
-
-void HIDListener::handleData(QByteArray data)
-{
-    qDebug() << "Received HID data:" << data.toHex(' ');
-    emit onData(data);
-}
+}  // namespace
 
 // ---- HidInterface ----
 
@@ -118,10 +68,13 @@ int HidInterface::checkBleHidDevice(const QString &vid, const QString &pid)
     return result;
 }
 
-int HidInterface::connectDevice(const QString &vid, const QString &pid)
+HidOpenResult HidInterface::openReceiver(const QString &vid, const QString &pid)
 {
-    if (m_handle)
-        return 1;
+    HidOpenResult result;
+    if (m_handle) {
+        result.status = HidOpenResult::Opened;
+        return result;
+    }
 
     m_found = 0;
     hid_device_info *devices = hid_enumerate(DeviceIds::parse(vid), DeviceIds::parse(pid));
@@ -138,12 +91,21 @@ int HidInterface::connectDevice(const QString &vid, const QString &pid)
 
     if (!m_found) {
         qDebug() << "连接失败";
-        return 0;
+        return result;
     }
 
+    errno = 0;
     m_handle = hid_open_path(m_path);
-    if (m_handle)
-        hid_set_nonblocking(m_handle, 1);
+    if (!m_handle) {
+        const int openErrno = errno;
+        const wchar_t *error = hid_error(nullptr);
+        result.status = HidOpenResult::OpenFailed;
+        result.error = error ? QString::fromWCharArray(error) : QString();
+        result.permissionDenied = accessDenied(openErrno, m_path);
+        qWarning() << "cannot open the receiver" << m_path << result.error
+                   << (result.permissionDenied ? "(permission denied)" : "");
+        return result;
+    }
     qDebug() << "hid device: " << static_cast<void *>(m_handle);
     if (!m_listener) {
         m_listener = new HIDListener(m_handle);
@@ -154,7 +116,13 @@ int HidInterface::connectDevice(const QString &vid, const QString &pid)
         m_listener->worker()->setHandle(m_handle);
     }
     m_listener->worker()->start();
-    return m_found;
+    result.status = HidOpenResult::Opened;
+    return result;
+}
+
+int HidInterface::connectDevice(const QString &vid, const QString &pid)
+{
+    return openReceiver(vid, pid).opened() ? 1 : 0;
 }
 
 void HidInterface::disconnectDevice()
@@ -169,11 +137,14 @@ void HidInterface::disconnectDevice()
 void HidInterface::closeHid()
 {
     qDebug() << "closeHid";
+    // The reader must be done with the handle before it is closed.
+    if (m_listener) {
+        m_listener->worker()->setHandle(nullptr);
+        m_listener->discardPending();
+    }
     if (m_handle)
         hid_close(m_handle);
     m_handle = nullptr;
-    if (m_listener)
-        m_listener->worker()->setHandle(nullptr);
 }
 
 void HidInterface::readWorkHiddata(QByteArray data)

@@ -1,72 +1,21 @@
 #pragma once
 
+#include "core/device/connections/hidopenresult.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 
-#include <atomic>
 #include <memory>
 
 struct hid_device_;
 typedef struct hid_device_ hid_device;
 
-class QTimer;
+class HIDListener;
 
-// Polls the open receiver for input reports on the GUI thread.
-class HIDWorker : public QObject
-{
-    Q_OBJECT
-public:
-    // Reads per tick at most: enough to drain a full receiver queue, small
-    // enough that a misbehaving device cannot hold the GUI thread.
-    static constexpr int kMaxReadsPerTick = 64;
-    static constexpr int kIntervalMs = 10;
-    static constexpr int kReportSize = 244;
-
-    explicit HIDWorker(hid_device *handle);
-
-    void setHandle(hid_device *handle) { m_handle = handle; }
-    void start();
-    void stop();
-    bool isRunning() const { return m_running; }
-
-signals:
-    void dataReceived(QByteArray data);
-    void stopHidListen();
-
-public slots:
-    void startListening();
-    void updateMsgReceived();
-
-private:
-    hid_device *m_handle;
-    std::atomic<bool> m_running{false};
-    QTimer *m_timer;
-};
-
-class HIDListener : public QObject
-{
-    Q_OBJECT
-public:
-    explicit HIDListener(hid_device *handle);
-    ~HIDListener() override;
-
-    HIDWorker *worker() const { return m_worker; }
-
-signals:
-    void onData(QByteArray data);
-    void startListen();
-    void stopListen();
-    void closeHid();
-
-public slots:
-    void handleData(QByteArray data);
-
-private:
-    HIDWorker *m_worker;
-};
-
-// The receiver's HID interface: finding, opening, reading, writing, closing.
+// The receiver's HID interface: finding, opening, writing, closing. Reports
+// are read on the reader's own thread (HIDWorker) and arrive through onData
+// on the GUI thread; everything else here runs on the GUI thread.
 class HidInterface : public QObject
 {
     Q_OBJECT
@@ -77,6 +26,9 @@ public:
     // the receiver itself); safe on any thread, touches no shared state.
     static int checkBleHidDevice(const QString &vid, const QString &pid);
 
+    // Opens the receiver and starts reading it; says why when it cannot.
+    HidOpenResult openReceiver(const QString &vid, const QString &pid);
+    // 1 when the receiver is open (now or already), else 0.
     int connectDevice(const QString &vid, const QString &pid);
     void disconnectDevice();
     bool isOpen() const { return m_handle != nullptr; }
