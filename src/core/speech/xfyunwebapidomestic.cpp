@@ -206,6 +206,7 @@ void XFYunWebApiDomestic::requestWebSocket()
     // A new connection starts from a clean slate, whatever ended the last one.
     m_sendTimer->stop();
     m_sinceLastFrame.invalidate();
+    m_caughtUp = false;
     m_frameStatus = 0;
     m_sentFrames = 0;
     m_finalReceived = false;
@@ -252,9 +253,12 @@ void XFYunWebApiDomestic::scheduleSend()
         return;
     if (m_frames.empty() && !m_end)
         return;
-    const qint64 wait = m_sinceLastFrame.isValid()
-                            ? kSendIntervalMs - m_sinceLastFrame.elapsed()
-                            : 0;
+    // A backlog drains at the pacing interval. Once caught up, each frame
+    // goes as soon as its audio is complete: frames then come at the
+    // speaking pace on average, and holding one back for the interval only
+    // adds the delay of whatever made it arrive early.
+    const int interval = m_caughtUp ? kLiveMinGapMs : kSendIntervalMs;
+    const qint64 wait = m_sinceLastFrame.isValid() ? interval - m_sinceLastFrame.elapsed() : 0;
     if (wait <= 0)
         SendAudioMgs();
     else
@@ -267,6 +271,7 @@ void XFYunWebApiDomestic::sendNextFrame()
     m_frames.pop_front();
     sendFrame(m_frameStatus, frame);
     m_sinceLastFrame.start();
+    m_caughtUp = m_frames.empty();
     if (m_frameStatus == 0)
         m_frameStatus = 1;
 }

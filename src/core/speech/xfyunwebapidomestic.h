@@ -34,6 +34,8 @@ public:
 
     static constexpr int kFrameBytes = 960;  // 30 ms of audio
     static constexpr int kSendIntervalMs = 25;
+    // Closest two frames may follow each other once the backlog is sent.
+    static constexpr int kLiveMinGapMs = 10;
     static constexpr int kSessionFrameLimit = 2500;
     // Long dictation: failed reconnections wait 250 ms, doubling up to 8 s;
     // the user is told after this many in a row.
@@ -131,13 +133,13 @@ private:
     std::deque<QByteArray> m_frames;
     int m_sentFrames = 0;
     QString m_longAudioUrl;
-    // Single-shot, armed for the moment the next frame may go: 25 ms after
-    // the previous one. A frame that is due goes out at once instead of
-    // waiting for a free-running tick.
+    // Single-shot, armed for the moment the next frame may go. A frame that
+    // is due goes out at once instead of waiting for a free-running tick.
     QTimer *m_sendTimer;
     QTimer *m_reconnectTimer;
     QByteArray m_pendingAudio;
     QElapsedTimer m_sinceLastFrame;
+    bool m_caughtUp = false;  // the queue was empty after the last send
 
     int m_sessionFrameLimit = kSessionFrameLimit;
     // A dictation runs from beginAsr to its final event.
