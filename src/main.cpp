@@ -36,6 +36,7 @@ void useApplicationFont()
         return;
     }
     QApplication::setFont(QFont(families.first()));
+    qDebug() << "application font:" << QApplication::font().family();
 }
 
 void installLogHandler()
@@ -78,6 +79,9 @@ int main(int argc, char *argv[])
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 
     auto app = std::make_unique<SingleApplication>(argc, argv);
+    // Registered by its own static initialiser already; naming it here makes a
+    // build that leaves the font out fail to link instead of starting without it.
+    Q_INIT_RESOURCE(fonts);
     useApplicationFont();
     installLogHandler();
     qDebug() << "\n\n\n\n\n\n\nprogram init" << QCoreApplication::applicationVersion()

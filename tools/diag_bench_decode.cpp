@@ -92,12 +92,8 @@ qint64 passOurs(sbc::Decoder *dec, const std::vector<uint8_t> &frames, int16_t *
 
 }  // namespace
 
-int runBenchDecode(const QStringList &args)
+int runBenchDecode(double seconds)
 {
-    double seconds = 2.0;
-    const int at = args.indexOf(QStringLiteral("--seconds"));
-    if (at >= 0 && at + 1 < args.size())
-        seconds = std::clamp(args.at(at + 1).toDouble(), 0.1, 600.0);
 
     const std::vector<int16_t> pcm = speechLike();
     const std::vector<uint8_t> frames = encodeMsbc(pcm);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QStringList>
-
-// talkvane-diag bench-decode [--seconds S]: times Talkvane's mSBC decoding
-// against libsbc's on the same frames and prints both rates.
-int runBenchDecode(const QStringList &args);
+// talkvane-diag bench-decode: times Talkvane's mSBC decoding against libsbc's
+// on the same frames for about `seconds` each and prints both rates.
+int runBenchDecode(double seconds);

@@ -23,6 +23,7 @@ class AppProcessTest : public QObject
 
 private slots:
     void initTestCase();
+    void embeddedFontIsTheApplicationFont();
     void firstStartWritesLanguageDefaultsOnce_data();
     void firstStartWritesLanguageDefaultsOnce();
     void logSwitchRoutesOutput_data();
@@ -38,6 +39,20 @@ void AppProcessTest::initTestCase()
     // The crash test kills Talkvane on purpose; keep core files out of the way.
     rlimit none{0, 0};
     setrlimit(RLIMIT_CORE, &none);
+}
+
+void AppProcessTest::embeddedFontIsTheApplicationFont()
+{
+    AppInstall install;
+    QVERIFY(install.isValid());
+    AppRun run(install);
+    run.start();
+    QVERIFY2(run.waitReady(), qPrintable(run.stderrText()));
+    const QString err = run.stderrText();
+    // The family is read back from the application after it was set.
+    QVERIFY2(err.contains(QLatin1String("application font: \"Droid Sans Fallback\"")),
+             qPrintable(err.left(2000)));
+    QVERIFY(!err.contains(QLatin1String("could not be registered")));
 }
 
 void AppProcessTest::firstStartWritesLanguageDefaultsOnce_data()
