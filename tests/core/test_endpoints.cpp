@@ -58,6 +58,7 @@ void TestEndpoints::overrideAcceptance_data()
     QTest::newRow("ws example.com") << ws << "ws://example.com/v2/iat" << false;
     QTest::newRow("http 10.0.0.1") << http << "http://10.0.0.1/api" << false;
     QTest::newRow("ws loopback-looking name") << ws << "ws://127.0.0.1.evil.com/v2/iat" << false;
+    QTest::newRow("ws name that is no address") << ws << "ws://127.999.0.1/v2/iat" << false;
     QTest::newRow("ws loopback as user info") << ws << "ws://127.0.0.1@evil.com/v2/iat" << false;
 
     QTest::newRow("no scheme") << ws << "127.0.0.1:8080/v2/iat" << false;

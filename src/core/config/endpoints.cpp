@@ -42,13 +42,22 @@ const EndpointInfo &info(Endpoint endpoint)
 }
 
 // QUrl has already normalised the host: lower case, IPv4 in dotted quads
-// (so "127.1" and "0x7f000001" arrive as 127.0.0.1), IPv6 compressed.
+// (so "127.1" and "0x7f000001" arrive as 127.0.0.1), IPv6 compressed. What
+// it cannot read as an address stays a name, "127.999.0.1" included, and a
+// name other than localhost is up to the resolver.
 bool isLoopbackHost(const QString &host)
 {
-    static const QRegularExpression ipv4Loopback(
-        QStringLiteral("^127\\.\\d{1,3}\\.\\d{1,3}\\.\\d{1,3}$"));
-    return host == QLatin1String("localhost") || host == QLatin1String("::1")
-           || ipv4Loopback.match(host).hasMatch();
+    if (host == QLatin1String("localhost") || host == QLatin1String("::1"))
+        return true;
+    static const QRegularExpression ipv4(QStringLiteral("^127\\.(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})$"));
+    const QRegularExpressionMatch m = ipv4.match(host);
+    if (!m.hasMatch())
+        return false;
+    for (int i = 1; i <= 3; ++i) {
+        if (m.captured(i).toInt() > 255)
+            return false;
+    }
+    return true;
 }
 
 OverrideCheck refused(QString reason)
