@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "support/files.h"
+#include "support/message_capture.h"
 
 namespace {
 
@@ -48,9 +49,12 @@ private slots:
     void commandListLivesInItsOwnFile();
     void missingOrUnreadableFileReadsEmpty();
     void externalEditIsSeenByNextRead();
+    void handEditedFileKeepsItsEntries_data();
+    void handEditedFileKeepsItsEntries();
 
 private:
     void removeFiles();
+    QStringList copies() const;
     QString m_option;
     QString m_cmd;
 };
@@ -65,8 +69,16 @@ void TestSettingsStore::initTestCase()
     QCOMPARE(m_cmd, QCoreApplication::applicationDirPath() + QStringLiteral("/cmdkey.ini"));
 }
 
+QStringList TestSettingsStore::copies() const
+{
+    return QDir(QCoreApplication::applicationDirPath())
+        .entryList({QStringLiteral("*.bak")}, QDir::Files, QDir::Name);
+}
+
 void TestSettingsStore::removeFiles()
 {
+    for (const QString &name : copies())
+        QFile::remove(QCoreApplication::applicationDirPath() + QLatin1Char('/') + name);
     for (const QString &p : {m_option, m_cmd}) {
         QFileInfo fi(p);
         if (fi.isDir())
@@ -218,6 +230,123 @@ void TestSettingsStore::externalEditIsSeenByNextRead()
     IniFileInf::set_keydefine(QStringLiteral("country"), QStringLiteral("id"));
     QCOMPARE(readFresh(m_option, QStringLiteral("akeyurl")), QStringLiteral("edited.example"));
     QCOMPARE(readFresh(m_option, QStringLiteral("country")), QStringLiteral("id"));
+}
+
+namespace {
+
+enum class Writer { SetKey, SaveAll, SaveCmdKey };
+
+using Entries = QMap<QString, QString>;
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Writer)
+Q_DECLARE_METATYPE(Entries)
+
+void TestSettingsStore::handEditedFileKeepsItsEntries_data()
+{
+    QTest::addColumn<Writer>("writer");
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<Entries>("kept");  // read back after the write
+    QTest::addColumn<bool>("copied");
+
+    const Entries usual = {{"sysLang", "en_US"}, {"country", "cn"}, {"akeyurl", "portal.example"}};
+    auto with = [](Entries e, const QString &key, const QString &value) {
+        e.insert(key, value);
+        return e;
+    };
+
+    struct Case {
+        const char *name;
+        QByteArray before;
+        Entries kept;
+        bool copied;
+    };
+    const Case optionCases[] = {
+        {"sound file", "[General]\r\nsysLang=en_US\r\ncountry=cn\r\nakeyurl=portal.example\r\n", usual, false},
+        {"unterminated quote",
+         "[General]\r\nsysLang=en_US\r\ndialect=\"unterminated\r\ncountry=cn\r\nakeyurl=portal.example\r\n",
+         with(usual, "dialect", "unterminated"), true},
+        {"line ends in a backslash",
+         "[General]\r\nsysLang=en_US\r\ndialect=ends in backslash\\\r\ncountry=cn\r\nakeyurl=portal.example\r\n",
+         with(usual, "dialect", "ends in backslash"), true},
+        {"open quote and backslash, LF endings",
+         "[General]\nsysLang=en_US\ndialect=\"open\\\ncountry=cn\nakeyurl=portal.example\n",
+         with(usual, "dialect", "open"), true},
+        {"quote swallows a section",
+         "[General]\nsysLang=en_US\ncountry=cn\nakeyurl=portal.example\ndialect=\"open\n[Extra]\nmine=kept\n",
+         with(with(usual, "dialect", "open"), "Extra/mine", "kept"), true},
+        {"quote in a comment line",
+         "; the user's \"notes\r\n[General]\r\nsysLang=en_US\r\ncountry=cn\r\nakeyurl=portal.example\r\n", usual,
+         false},
+        {"quote after a comment mark",
+         "[General]\r\nsysLang=en_US\r\nakeyurl=portal.example ;see \"docs\r\ncountry=cn\r\n", usual, false},
+        {"escaped key and value",
+         "[General]\r\nsysLang=en_US\r\ncountry=cn\r\nakeyurl=portal.example\r\n"
+         "dialect=\\x56db\\x5ddd\\x8bdd\r\nmy%20key=1\r\n",
+         with(with(usual, "dialect", QStringLiteral("四川话")), "my key", "1"), false},
+    };
+    for (const Case &c : optionCases) {
+        QTest::addRow("%s, set_keydefine", c.name) << Writer::SetKey << c.before << c.kept << c.copied;
+        QTest::addRow("%s, saveAllConfig", c.name) << Writer::SaveAll << c.before << c.kept << c.copied;
+    }
+    QTest::newRow("command list with a stray quote")
+        << Writer::SaveCmdKey << QByteArray("[General]\r\ncmdkey=\"0|open|x\r\nnote=mine\r\n")
+        << Entries{{"note", "mine"}} << true;
+}
+
+void TestSettingsStore::handEditedFileKeepsItsEntries()
+{
+    QFETCH(Writer, writer);
+    QFETCH(QByteArray, before);
+    QFETCH(Entries, kept);
+    QFETCH(bool, copied);
+
+    const QString file = writer == Writer::SaveCmdKey ? m_cmd : m_option;
+    QVERIFY(writeRaw(file, before));
+    auto write = [writer](const QString &value) {
+        switch (writer) {
+        case Writer::SetKey: IniFileInf::set_keydefine(QStringLiteral("isLog"), value); break;
+        case Writer::SaveAll: IniFileInf::saveAllConfig({{QStringLiteral("isLog"), value}}); break;
+        case Writer::SaveCmdKey: IniFileInf::saveCmdKey(value); break;
+        }
+    };
+    const QString written = writer == Writer::SaveCmdKey ? QStringLiteral("cmdkey") : QStringLiteral("isLog");
+
+    QStringList warnings;
+    {
+        WarningCapture capture;
+        write(QStringLiteral("1"));
+        warnings = capture.messages();
+    }
+
+    QSettings after(file, QSettings::IniFormat);
+    for (auto it = kept.cbegin(); it != kept.cend(); ++it)
+        QCOMPARE(after.value(it.key()).toString(), it.value());
+    QCOMPARE(after.value(written).toString(), QStringLiteral("1"));
+
+    const QStringList made = copies();
+    if (!copied) {
+        QCOMPARE(made, QStringList());
+        QCOMPARE(warnings, QStringList());
+        return;
+    }
+    QCOMPARE(made.size(), 1);
+    const QString name = QFileInfo(file).fileName();
+    QVERIFY2(QRegularExpression(QStringLiteral("^%1\\.\\d{8}-\\d{6}\\.bak$").arg(QRegularExpression::escape(name)))
+                 .match(made.first()).hasMatch(),
+             qPrintable(made.first()));
+    const QString copy = QFileInfo(file).absolutePath() + QLatin1Char('/') + made.first();
+    QCOMPARE(readAll(copy), before);
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY2(warnings.first().contains(copy), qPrintable(warnings.first()));
+
+    // The repaired file round-trips: later writes make no more copies.
+    write(QStringLiteral("0"));
+    QCOMPARE(copies(), made);
+    QSettings again(file, QSettings::IniFormat);
+    for (auto it = kept.cbegin(); it != kept.cend(); ++it)
+        QCOMPARE(again.value(it.key()).toString(), it.value());
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

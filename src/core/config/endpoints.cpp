@@ -3,23 +3,33 @@
 #include "build_config.h"
 
 #include <QByteArray>
+#include <QDebug>
+#include <QRegularExpression>
+#include <QUrl>
 #include <QtGlobal>
+
+#include <utility>
 
 namespace Endpoints {
 
 namespace {
 
+enum class Protocol { Http, WebSocket };
+
 struct EndpointInfo {
     Endpoint endpoint;
     const char *name;
     const char *defaultUrl;
+    Protocol protocol;
 };
 
 constexpr EndpointInfo kEndpoints[] = {
-    {Endpoint::Management, "MANAGEMENT", TALKVANE_DEFAULT_URL_MANAGEMENT},
-    {Endpoint::Dictation, "DICTATION", TALKVANE_DEFAULT_URL_DICTATION},
-    {Endpoint::DictationMinority, "DICTATION_MINORITY", TALKVANE_DEFAULT_URL_DICTATION_MINORITY},
-    {Endpoint::DictationIntl, "DICTATION_INTL", TALKVANE_DEFAULT_URL_DICTATION_INTL},
+    {Endpoint::Management, "MANAGEMENT", TALKVANE_DEFAULT_URL_MANAGEMENT, Protocol::Http},
+    {Endpoint::Dictation, "DICTATION", TALKVANE_DEFAULT_URL_DICTATION, Protocol::WebSocket},
+    {Endpoint::DictationMinority, "DICTATION_MINORITY", TALKVANE_DEFAULT_URL_DICTATION_MINORITY,
+     Protocol::WebSocket},
+    {Endpoint::DictationIntl, "DICTATION_INTL", TALKVANE_DEFAULT_URL_DICTATION_INTL,
+     Protocol::WebSocket},
 };
 
 const EndpointInfo &info(Endpoint endpoint)
@@ -31,7 +41,55 @@ const EndpointInfo &info(Endpoint endpoint)
     Q_UNREACHABLE();
 }
 
+// QUrl has already normalised the host: lower case, IPv4 in dotted quads
+// (so "127.1" and "0x7f000001" arrive as 127.0.0.1), IPv6 compressed. What
+// it cannot read as an address stays a name, "127.999.0.1" included, and a
+// name other than localhost is up to the resolver.
+bool isLoopbackHost(const QString &host)
+{
+    if (host == QLatin1String("localhost") || host == QLatin1String("::1"))
+        return true;
+    static const QRegularExpression ipv4(QStringLiteral("^127\\.(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})$"));
+    const QRegularExpressionMatch m = ipv4.match(host);
+    if (!m.hasMatch())
+        return false;
+    for (int i = 1; i <= 3; ++i) {
+        if (m.captured(i).toInt() > 255)
+            return false;
+    }
+    return true;
+}
+
+OverrideCheck refused(QString reason)
+{
+    return {false, std::move(reason)};
+}
+
 }  // namespace
+
+OverrideCheck checkOverride(Endpoint endpoint, const QString &text)
+{
+    const QUrl url(text, QUrl::StrictMode);
+    if (!url.isValid() || url.isRelative())
+        return refused(QStringLiteral("not a valid absolute URL"));
+    const QString scheme = url.scheme();
+    const QString host = url.host();
+    const QString where = scheme + QStringLiteral("://") + host;
+    if (host.isEmpty())
+        return refused(QStringLiteral("no host in %1").arg(where));
+
+    const bool web = info(endpoint).protocol == Protocol::WebSocket;
+    const QLatin1String secure(web ? "wss" : "https");
+    const QLatin1String plain(web ? "ws" : "http");
+    if (scheme == secure)
+        return {true, QString()};
+    if (scheme != plain)
+        return refused(QStringLiteral("%1 is not a %2:// or %3:// URL").arg(where, secure, plain));
+    if (!isLoopbackHost(host))
+        return refused(QStringLiteral("%1 is not encrypted; use %2:// for hosts other than this machine")
+                           .arg(where, secure));
+    return {true, QString()};
+}
 
 QString overrideVariable(Endpoint endpoint)
 {
@@ -40,10 +98,17 @@ QString overrideVariable(Endpoint endpoint)
 
 QString url(Endpoint endpoint)
 {
-    const QByteArray overridden = qgetenv(overrideVariable(endpoint).toLatin1().constData());
-    if (!overridden.isEmpty())
-        return QString::fromUtf8(overridden);
-    return QString::fromUtf8(info(endpoint).defaultUrl);
+    const QString variable = overrideVariable(endpoint);
+    const QByteArray overridden = qgetenv(variable.toLatin1().constData());
+    if (overridden.isEmpty())
+        return QString::fromUtf8(info(endpoint).defaultUrl);
+    const QString text = QString::fromUtf8(overridden);
+    const OverrideCheck check = checkOverride(endpoint, text);
+    if (check.accepted)
+        return text;
+    qWarning().noquote() << variable << "refused:" << check.reason
+                         << "- the endpoint is unavailable until it is fixed or unset";
+    return QString();
 }
 
 }  // namespace Endpoints

@@ -5,6 +5,8 @@
 // Every host Talkvane reaches lives here, so a reader finds them in one file.
 // Defaults come from the build configuration; each endpoint can be replaced at
 // run time by the environment variable TALKVANE_URL_<NAME> holding a whole URL.
+// Requests carry signed URLs and keys, so an override must use TLS (wss://,
+// https://) unless it points at this machine, where test stand-ins listen.
 namespace Endpoints {
 
 enum class Endpoint {
@@ -15,8 +17,21 @@ enum class Endpoint {
 };
 
 // The URL to use now: the override when set, else the built-in default
-// (which may be empty when the build was configured without it).
+// (which may be empty when the build was configured without it). A refused
+// override is logged and leaves the endpoint empty, that is unavailable:
+// whoever set it meant that server, and quietly reaching another one instead
+// would hide the mistake and send audio and keys where nobody asked.
 QString url(Endpoint endpoint);
+
+struct OverrideCheck {
+    bool accepted = false;
+    QString reason;  // why it was refused; names scheme and host only, never the query
+};
+
+// Whether text may replace the endpoint's URL: a valid absolute URL with a
+// host and a scheme of the endpoint's kind; plain ws:// or http:// only for
+// loopback hosts (127.0.0.0/8, ::1, localhost).
+OverrideCheck checkOverride(Endpoint endpoint, const QString &text);
 
 // "TALKVANE_URL_MANAGEMENT" and so on.
 QString overrideVariable(Endpoint endpoint);

@@ -1,5 +1,6 @@
 #include "inifileinf.h"
 
+#include "ini_file_guard.h"
 #include "utils/app_paths.h"
 
 #include <QDebug>
@@ -30,17 +31,25 @@ QString IniFileInf::get_keydefine(const QString &key)
 void IniFileInf::set_keydefine(const QString &key, const QString &value)
 {
     qDebug() << "保存配置:" << key << "," << value;
-    QSettings settings(optionFilePath(), QSettings::IniFormat);
-    if (settings.value(key).toString() == value) {
-        qDebug() << "数值一样不修改文件";
-        return;
+    {
+        const QSettings current(optionFilePath(), QSettings::IniFormat);
+        if (current.value(key).toString() == value) {
+            qDebug() << "数值一样不修改文件";
+            return;
+        }
     }
+    // The writer must read the file only after the guard has looked at it.
+    if (!IniFileGuard::prepareForRewrite(optionFilePath()))
+        return;
+    QSettings settings(optionFilePath(), QSettings::IniFormat);
     settings.setValue(key, value);
     settings.sync();
 }
 
 void IniFileInf::saveAllConfig(const QHash<QString, QString> &values)
 {
+    if (!IniFileGuard::prepareForRewrite(optionFilePath()))
+        return;
     QSettings settings(optionFilePath(), QSettings::IniFormat);
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
         qDebug() << "保存配置:" << it.key() << "," << it.value();
@@ -51,6 +60,8 @@ void IniFileInf::saveAllConfig(const QHash<QString, QString> &values)
 
 void IniFileInf::saveCmdKey(const QString &text)
 {
+    if (!IniFileGuard::prepareForRewrite(cmdKeyFilePath()))
+        return;
     QSettings settings(cmdKeyFilePath(), QSettings::IniFormat);
     settings.setValue(kCmdKey, text);
     settings.sync();

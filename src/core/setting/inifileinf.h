@@ -5,7 +5,9 @@
 
 // The settings store: text values in "option.ini" beside the executable (and
 // the voice-command list in "cmdkey.ini"). Nothing is cached, so a value
-// written anywhere is seen by the very next read, from any object.
+// written anywhere is seen by the very next read, from any object. Before a
+// write, a hand-edited file that QSettings would mangle is copied aside and
+// repaired (IniFileGuard).
 class IniFileInf
 {
 public:

@@ -1,0 +1,133 @@
+#include "core/config/endpoints.h"
+
+#include "build_config.h"
+
+#include <QtTest>
+
+#include "support/message_capture.h"
+
+using Endpoints::Endpoint;
+
+Q_DECLARE_METATYPE(Endpoints::Endpoint)
+
+namespace {
+
+const char kVariable[] = "TALKVANE_URL_DICTATION";
+const QString kDefault = QStringLiteral(TALKVANE_DEFAULT_URL_DICTATION);
+
+}  // namespace
+
+class TestEndpoints : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void overrideAcceptance_data();
+    void overrideAcceptance();
+    void acceptedOverrideIsUsedVerbatim();
+    void refusedOverrideLeavesEndpointUnavailable_data();
+    void refusedOverrideLeavesEndpointUnavailable();
+    void unsetOverrideUsesBuiltInDefault();
+};
+
+void TestEndpoints::cleanup()
+{
+    qunsetenv(kVariable);
+}
+
+void TestEndpoints::overrideAcceptance_data()
+{
+    QTest::addColumn<Endpoint>("endpoint");
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<bool>("accepted");
+
+    const Endpoint ws = Endpoint::Dictation;
+    const Endpoint http = Endpoint::Management;
+
+    QTest::newRow("ws 127.0.0.1") << ws << "ws://127.0.0.1:8080/v2/iat" << true;
+    QTest::newRow("ws localhost") << ws << "ws://localhost:8080/v2/iat" << true;
+    QTest::newRow("ws ::1") << ws << "ws://[::1]:8080/v2/iat" << true;
+    QTest::newRow("ws 127.0.0.5") << ws << "ws://127.0.0.5:9/v2/iat" << true;
+    QTest::newRow("ws short form of 127.0.0.1") << ws << "ws://127.1/v2/iat" << true;
+    QTest::newRow("http loopback") << http << "http://127.0.0.1:8000/api" << true;
+    QTest::newRow("wss remote") << ws << "wss://dictation.example.com/v2/iat" << true;
+    QTest::newRow("https remote") << http << "https://manage.example.com" << true;
+
+    QTest::newRow("ws example.com") << ws << "ws://example.com/v2/iat" << false;
+    QTest::newRow("http 10.0.0.1") << http << "http://10.0.0.1/api" << false;
+    QTest::newRow("ws loopback-looking name") << ws << "ws://127.0.0.1.evil.com/v2/iat" << false;
+    QTest::newRow("ws name that is no address") << ws << "ws://127.999.0.1/v2/iat" << false;
+    QTest::newRow("ws loopback as user info") << ws << "ws://127.0.0.1@evil.com/v2/iat" << false;
+
+    QTest::newRow("no scheme") << ws << "127.0.0.1:8080/v2/iat" << false;
+    QTest::newRow("no host") << ws << "wss:///v2/iat" << false;
+    QTest::newRow("unclosed bracket") << ws << "ws://[::1/v2/iat" << false;
+    QTest::newRow("https for a socket endpoint") << ws << "https://example.com/v2/iat" << false;
+}
+
+void TestEndpoints::overrideAcceptance()
+{
+    QFETCH(Endpoint, endpoint);
+    QFETCH(QString, url);
+    QFETCH(bool, accepted);
+
+    const Endpoints::OverrideCheck check = Endpoints::checkOverride(endpoint, url);
+    QCOMPARE(check.accepted, accepted);
+    QCOMPARE(check.reason.isEmpty(), accepted);
+}
+
+void TestEndpoints::acceptedOverrideIsUsedVerbatim()
+{
+    // The client signs the text it gets, so no normalisation may happen here.
+    const QString url = QStringLiteral("ws://127.1:8080/v2/iat");
+    qputenv(kVariable, url.toUtf8());
+    QCOMPARE(Endpoints::url(Endpoint::Dictation), url);
+}
+
+void TestEndpoints::refusedOverrideLeavesEndpointUnavailable_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("logged");  // what the warning must name
+
+    QTest::newRow("plain remote") << "ws://stage.example.com/v2/iat?key=SECRETKEY&sig=SECRETSIG#SECRETFRAG"
+                                  << "ws://stage.example.com";
+    QTest::newRow("user info") << "ws://SECRETUSER:SECRETPASS@stage.example.com/v2/iat"
+                               << "ws://stage.example.com";
+    QTest::newRow("malformed") << "ws://[SECRETKEY/v2/iat" << "not a valid absolute URL";
+}
+
+void TestEndpoints::refusedOverrideLeavesEndpointUnavailable()
+{
+    QFETCH(QString, url);
+    QFETCH(QString, logged);
+
+    qputenv(kVariable, url.toUtf8());
+
+    QString used;
+    QStringList warnings;
+    {
+        WarningCapture capture;
+        used = Endpoints::url(Endpoint::Dictation);
+        warnings = capture.messages();
+    }
+
+    QCOMPARE(used, QString());
+    QCOMPARE(warnings.size(), 1);
+    const QString &warning = warnings.first();
+    QVERIFY2(warning.contains(QLatin1String(kVariable)), qPrintable(warning));
+    QVERIFY2(warning.contains(logged), qPrintable(warning));
+    QVERIFY2(!warning.contains(QLatin1String("SECRET")), qPrintable(warning));
+}
+
+void TestEndpoints::unsetOverrideUsesBuiltInDefault()
+{
+    qunsetenv(kVariable);
+    QCOMPARE(Endpoints::url(Endpoint::Dictation), kDefault);
+    qputenv(kVariable, QByteArray());
+    QCOMPARE(Endpoints::url(Endpoint::Dictation), kDefault);
+}
+
+QTEST_GUILESS_MAIN(TestEndpoints)
+#include "test_endpoints.moc"
