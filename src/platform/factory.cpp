@@ -2,12 +2,12 @@
 // Called on the GUI thread: the backends read their events there. The key
 // injector is the exception: the typing worker asks for it.
 
+#include "platform/backend_overrides.h"
 #include "platform/clipboard_watch.h"
 #include "platform/device_monitor.h"
 #include "platform/hotkey_service.h"
 #include "platform/key_injector.h"
 #include "platform/keyboard_listener.h"
-#include "platform/recording/recording_backends.h"
 
 #ifdef TALKVANE_PLATFORM_X11
 #include "platform/x11/clipboard_watch_x11.h"
@@ -20,13 +20,48 @@
 #endif
 
 #include <mutex>
+#include <utility>
 
 namespace platform {
 
+namespace {
+
+struct Overrides
+{
+    std::mutex mutex;
+    BackendOverrides backends;
+};
+
+Overrides &overrides()
+{
+    static Overrides instance;
+    return instance;
+}
+
+template <typename Service>
+std::shared_ptr<Service> overridden(std::shared_ptr<Service> BackendOverrides::*member)
+{
+    auto &o = overrides();
+    std::lock_guard<std::mutex> lock(o.mutex);
+    return o.backends.*member;
+}
+
+}  // namespace
+
+void overrideBackends(BackendOverrides replacement)
+{
+    auto &o = overrides();
+    {
+        std::lock_guard<std::mutex> lock(o.mutex);
+        std::swap(o.backends, replacement);
+    }
+    // Released after unlocking, so a backend going away may use the factory.
+}
+
 std::shared_ptr<HotKeyService> hotKeyService()
 {
-    if (auto recording = recording::installedHotKeyService())
-        return recording;
+    if (auto replaced = overridden(&BackendOverrides::hotKeys))
+        return replaced;
     static std::shared_ptr<HotKeyService> instance;
 #ifdef TALKVANE_PLATFORM_X11
     if (!instance)
@@ -37,8 +72,8 @@ std::shared_ptr<HotKeyService> hotKeyService()
 
 std::shared_ptr<KeyboardListener> keyboardListener()
 {
-    if (auto recording = recording::installedKeyboardListener())
-        return recording;
+    if (auto replaced = overridden(&BackendOverrides::keyboardListener))
+        return replaced;
     static std::shared_ptr<KeyboardListener> instance;
 #ifdef TALKVANE_PLATFORM_X11
     if (!instance && x11::X11KeyboardListener::available())
@@ -49,8 +84,8 @@ std::shared_ptr<KeyboardListener> keyboardListener()
 
 std::shared_ptr<KeyInjector> keyInjector()
 {
-    if (auto recording = recording::installedKeyInjector())
-        return recording;
+    if (auto replaced = overridden(&BackendOverrides::keyInjector))
+        return replaced;
     static std::mutex mutex;
     static std::shared_ptr<KeyInjector> instance;
     std::lock_guard<std::mutex> lock(mutex);
@@ -63,8 +98,8 @@ std::shared_ptr<KeyInjector> keyInjector()
 
 std::shared_ptr<DeviceMonitor> deviceMonitor()
 {
-    if (auto recording = recording::installedDeviceMonitor())
-        return recording;
+    if (auto replaced = overridden(&BackendOverrides::deviceMonitor))
+        return replaced;
     static std::shared_ptr<DeviceMonitor> instance;
 #ifdef TALKVANE_PLATFORM_UDEV
     if (!instance && linux_udev::UdevDeviceMonitor::available())
@@ -75,8 +110,8 @@ std::shared_ptr<DeviceMonitor> deviceMonitor()
 
 std::shared_ptr<ClipboardWatch> clipboardWatch()
 {
-    if (auto recording = recording::installedClipboardWatch())
-        return recording;
+    if (auto replaced = overridden(&BackendOverrides::clipboardWatch))
+        return replaced;
     static std::shared_ptr<ClipboardWatch> instance;
 #ifdef TALKVANE_PLATFORM_X11
     if (!instance)

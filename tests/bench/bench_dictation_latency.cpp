@@ -10,7 +10,7 @@
 #include "core/device/mousedevice.h"
 #include "core/speech/xfyunwebapidomestic.h"
 #include "fakes/dictation_server.h"
-#include "platform/recording/recording_backends.h"
+#include "support/recording/recording_backends.h"
 #include "sim/hidsim.h"
 
 #include <QCoreApplication>

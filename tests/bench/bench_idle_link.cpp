@@ -6,7 +6,7 @@
 //   bench_idle_link [seconds]     (default 60)
 
 #include "core/device/mousedevice.h"
-#include "platform/recording/recording_backends.h"
+#include "support/recording/recording_backends.h"
 #include "sim/hidsim.h"
 
 #include <QCoreApplication>

@@ -9,7 +9,7 @@
 #include "debug.h"
 #include "fakes/dictation_server.h"
 #include "platform/keys.h"
-#include "platform/recording/recording_backends.h"
+#include "support/recording/recording_backends.h"
 #include "sim/hidsim.h"
 #include "widget/iconfont/iconfont.h"
 #include "widget/tradialogue.h"

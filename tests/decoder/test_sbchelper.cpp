@@ -3,7 +3,7 @@
 
 #include "core/decoder/sbchelper.h"
 #include "core/device/mousedevice.h"
-#include "platform/recording/recording_backends.h"
+#include "support/recording/recording_backends.h"
 
 #include <QFile>
 #include <QSignalSpy>

@@ -4,7 +4,7 @@
 // link drops mid-utterance.
 
 #include "core/device/mousedevice.h"
-#include "platform/recording/recording_backends.h"
+#include "support/recording/recording_backends.h"
 #include "sim/hidsim.h"
 
 #include <QDir>

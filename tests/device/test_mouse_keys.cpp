@@ -3,7 +3,7 @@
 // click signals, and the per-model swaps.
 
 #include "key_recorder.h"
-#include "platform/recording/recording_backends.h"
+#include "support/recording/recording_backends.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

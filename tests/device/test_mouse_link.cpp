@@ -6,7 +6,7 @@
 
 #include "core/device/connections/hidinterface.h"
 #include "core/device/mousedevice.h"
-#include "platform/recording/recording_backends.h"
+#include "support/recording/recording_backends.h"
 #include "sim/hidsim.h"
 
 #include <QDir>

@@ -4,7 +4,7 @@
 #include "core/device/command_frames.h"
 #include "core/device/device_ids.h"
 #include "core/device/mousedevice.h"
-#include "platform/recording/recording_backends.h"
+#include "support/recording/recording_backends.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>

@@ -2,7 +2,7 @@
 // hostile device could send them, over each kind of link.
 
 #include "core/device/mousedevice.h"
-#include "platform/recording/recording_backends.h"
+#include "support/recording/recording_backends.h"
 
 #include <QCoreApplication>
 #include <QDir>

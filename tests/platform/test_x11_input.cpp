@@ -3,7 +3,7 @@
 // by keycode, as the mouse's receiver does) and rival applications.
 
 #include "platform/keys.h"
-#include "platform/recording/recording_backends.h"
+#include "support/recording/recording_backends.h"
 #include "platform/x11/hotkeys_x11.h"
 #include "platform/x11/key_injector_x11.h"
 #include "platform/x11/keyboard_listener_x11.h"

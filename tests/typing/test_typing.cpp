@@ -5,7 +5,7 @@
 #include "core/key/typingtaskqueue.h"
 #include "core/speech/mmtypinghelper.h"
 #include "platform/keys.h"
-#include "platform/recording/recording_backends.h"
+#include "support/recording/recording_backends.h"
 #include "platform/x11/clipboard_watch_x11.h"
 #include "platform/x11/key_injector_x11.h"
 

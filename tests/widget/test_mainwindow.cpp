@@ -2,7 +2,7 @@
 
 #include "core/device/mousedevice.h"
 #include "mainwindow.h"
-#include "platform/recording/recording_backends.h"
+#include "support/recording/recording_backends.h"
 #include "sim/hidsim.h"
 #include "widget/iconfont/iconfont.h"
 

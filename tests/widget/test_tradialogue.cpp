@@ -1,7 +1,7 @@
 // The floating result card on a real X server: its states, the auto-hide,
 // copying, and that it never takes the keyboard from the user's window.
 
-#include "platform/recording/recording_backends.h"
+#include "support/recording/recording_backends.h"
 #include "widget/iconfont/iconfont.h"
 #include "widget/tradialogue.h"
 

@@ -1,4 +1,6 @@
-#include "platform/recording/recording_backends.h"
+#include "support/recording/recording_backends.h"
+
+#include "platform/backend_overrides.h"
 
 #include <algorithm>
 
@@ -215,10 +217,13 @@ void install()
     installed() = {std::make_shared<RecordingHotKeyService>(), std::make_shared<RecordingKeyboardListener>(),
                    std::make_shared<RecordingDeviceMonitor>(), std::make_shared<RecordingKeyInjector>(),
                    std::make_shared<RecordingClipboardWatch>()};
+    const Installed &now = installed();
+    overrideBackends({now.hotKeys, now.listener, now.devices, now.keys, now.clipboard});
 }
 
 void uninstall()
 {
+    overrideBackends({});
     installed() = {};
 }
 
