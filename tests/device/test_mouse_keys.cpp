@@ -1,6 +1,7 @@
 // The mouse's buttons arrive as repeated function keys; these tests drive
-// the key slots with real timers and check the press, release and short
-// click signals, and the per-model swaps.
+// the key slots and check the press, release and short click signals, and
+// the per-model swaps. The key timers run twenty times faster than in the
+// product, except in the one test that checks the real second.
 
 #include "key_recorder.h"
 #include "support/recording/recording_backends.h"
@@ -14,15 +15,18 @@ class MouseKeysTest : public QObject
 
 private slots:
     void initTestCase();
+    void init();
     void longPressSignalsAtOnceAndOnRelease();
     void shortClickMode();
     void buttonsAndModels_data();
     void buttonsAndModels();
 
 private:
-    // Activations 40 ms apart, as a held key repeats.
-    void activate(int button, int times);
+    // Activations gapMs apart, as a held key repeats; back to back by
+    // default, so that no gap can outlast a shortened key timer.
+    void activate(int button, int times, int gapMs = 0);
     MouseDevice *m_mouse = nullptr;
+    const DeviceTiming m_fast = DeviceTiming().dividedBy(20);
 };
 
 void MouseKeysTest::initTestCase()
@@ -31,17 +35,23 @@ void MouseKeysTest::initTestCase()
     m_mouse = MouseDevice::instance().get();
 }
 
-void MouseKeysTest::activate(int button, int times)
+void MouseKeysTest::init()
+{
+    m_mouse->setTiming(m_fast);
+}
+
+void MouseKeysTest::activate(int button, int times, int gapMs)
 {
     for (int i = 0; i < times; ++i) {
-        if (i)
-            QTest::qWait(40);
+        if (i && gapMs)
+            QTest::qWait(gapMs);
         QMetaObject::invokeMethod(m_mouse, QStringLiteral("KeyOne%1").arg(button).toLatin1());
     }
 }
 
 void MouseKeysTest::longPressSignalsAtOnceAndOnRelease()
 {
+    m_mouse->setTiming(DeviceTiming());  // the product's second
     m_mouse->model = QStringLiteral("T011");
     m_mouse->productName.clear();
     m_mouse->isShort129 = 0;
@@ -50,7 +60,7 @@ void MouseKeysTest::longPressSignalsAtOnceAndOnRelease()
     QElapsedTimer sinceLast;
     m_mouse->KeyOne129();
     QCOMPARE(keys.events, QStringList{"129(0)"});  // at the first activation
-    activate(129, 2);
+    activate(129, 2, 40);
     sinceLast.start();
     QTRY_COMPARE_WITH_TIMEOUT(keys.events.size(), 2, 3000);
     QCOMPARE(keys.events.last(), QStringLiteral("129Over(3)"));
@@ -66,9 +76,11 @@ void MouseKeysTest::shortClickMode()
     KeyRecorder keys(m_mouse);
 
     m_mouse->KeyOne129();  // a tap: one activation
-    QTest::qWait(300);
     QVERIFY(keys.events.isEmpty());
     QTRY_COMPARE_WITH_TIMEOUT(keys.events, QStringList{"129ShortOver(1)"}, 2000);
+    // Only once the key timer has run out.
+    QVERIFY2(keys.times.value(0) >= m_fast.keyReleaseMs * 9 / 10,
+             qPrintable(QString::number(keys.times.value(0))));
 
     keys.events.clear();
     m_mouse->KeyOne129();
@@ -107,6 +119,10 @@ void MouseKeysTest::buttonsAndModels_data()
                                                 << QStringList{"130ShortOver(1)"};
     QTest::newRow("group A not A': 129 short stays") << "PX06" << none << 129 << 1 << 1
                                                      << QStringList{"129ShortOver(1)"};
+    QTest::newRow("group A not A': 129 long acts as 130") << "PX06" << none << 129 << 0 << 2
+                                                          << QStringList{"130(0)", "130Over(2)"};
+    QTest::newRow("group A not A': 129 held in short mode acts as 130")
+        << "PX06" << none << 129 << 1 << 3 << QStringList{"130(1)", "130Over(3)"};
     QTest::newRow("group B: 129 acts as 131") << "X" << "WQQ313" << 129 << 0 << 2
                                               << QStringList{"131(0)", "131Over(2)"};
     QTest::newRow("group B: 131 acts as 129") << "X" << "WQBT5.2 Mouse" << 131 << 1 << 1
@@ -133,7 +149,11 @@ void MouseKeysTest::buttonsAndModels()
     m_mouse->isShort129 = m_mouse->isShort130 = m_mouse->isShort131 = shortMode;
     KeyRecorder keys(m_mouse);
     activate(button, activations);
-    QTest::qWait(1300);
+    if (expected.isEmpty())
+        QTest::qWait(4 * m_fast.keyReleaseMs);  // well past the release
+    else
+        QTRY_COMPARE_WITH_TIMEOUT(keys.events, expected, 2000);
+    QTest::qWait(2 * m_fast.keyReleaseMs);  // and nothing more follows
     QCOMPARE(keys.events, expected);
 }
 

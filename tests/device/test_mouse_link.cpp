@@ -3,6 +3,9 @@
 // reconnection, removal, a receiver that cannot be opened, a mouse also
 // listed over Bluetooth, and the reader: audio read at the pace the receiver
 // sends it, reports on the GUI thread in order, an idle link that sleeps.
+// Tests that wait for time-outs and retries run the link ten times faster;
+// the product's durations are checked once each (retry delay, arrival delay,
+// reply time-out).
 
 #include "core/device/connections/hidinterface.h"
 #include "core/device/mousedevice.h"
@@ -82,6 +85,7 @@ private slots:
     void absentReceiverIsScannedFiveTimes();
     void arrivalLinksAndRepliesFillTheRecord();
     void silenceClosesOnceAndReconnectsQuietly();
+    void unansweredRequestClosesAfterFiveSeconds();
     void removalDisconnects();
     void audioIsReadAsFastAsItComes();
     void bluetoothProbeSkipsTheReceiver();
@@ -95,7 +99,9 @@ private slots:
 
 private:
     void linkUp();
+    void useFastTiming() { m_mouse->setTiming(m_fast); }
     MouseDevice *m_mouse = nullptr;
+    const DeviceTiming m_fast = DeviceTiming().dividedBy(10);
 };
 
 void MouseLinkTest::initTestCase()
@@ -109,6 +115,7 @@ void MouseLinkTest::init()
 {
     m_mouse->closeDevice();
     hidsim_reset();
+    m_mouse->setTiming(DeviceTiming());
 }
 
 void MouseLinkTest::linkUp()
@@ -153,9 +160,20 @@ void MouseLinkTest::arrivalLinksAndRepliesFillTheRecord()
     QTest::qWait(700);
     QCOMPARE(state.count(), 0);
 
+    QElapsedTimer sinceArrival;
+    qint64 scanningAt = -1;
+    QObject scope;
+    connect(m_mouse, &MouseDevice::onConnectState, &scope, [&](LinkState s) {
+        if (s == Scanning && scanningAt < 0)
+            scanningAt = sinceArrival.elapsed();
+    });
+    sinceArrival.start();
     m_mouse->deviceArrived(kReceiverPath);
     m_mouse->deviceArrived(kReceiverPath);  // the second interface of the same receiver
     QTRY_VERIFY_WITH_TIMEOUT(states(state).contains(ReceiverLinked), 3000);
+    // Half a second (coarse timers may fire 5 % early) for the receiver's
+    // other interfaces to come.
+    QVERIFY2(scanningAt >= 470, qPrintable(QString::number(scanningAt)));
     QTRY_COMPARE_WITH_TIMEOUT(m_mouse->battery, 67, 8000);
     QCOMPARE(m_mouse->sn, QStringLiteral("deadbeef0042"));
     QCOMPARE(m_mouse->productName, QStringLiteral("SRPX09"));
@@ -174,6 +192,7 @@ void MouseLinkTest::arrivalLinksAndRepliesFillTheRecord()
 
 void MouseLinkTest::silenceClosesOnceAndReconnectsQuietly()
 {
+    useFastTiming();
     linkUp();
     QSignalSpy state(m_mouse, &MouseDevice::onConnectState);
     const int closesBefore = hidsim_close_count();
@@ -182,7 +201,8 @@ void MouseLinkTest::silenceClosesOnceAndReconnectsQuietly()
     QTRY_VERIFY_WITH_TIMEOUT(hidsim_close_count() > closesBefore, 12000);
     QCOMPARE(m_mouse->linkModel, 5);
     // Still silent: later time-outs only retry, they don't close again.
-    QTest::qWait(6000);
+    const int timeoutsBefore = MouseDevice::heartCount();
+    QTRY_VERIFY_WITH_TIMEOUT(MouseDevice::heartCount() >= timeoutsBefore + 2, 6000);
     QCOMPARE(hidsim_close_count(), closesBefore + 1);
 
     hidsim_set_answering(1);
@@ -192,6 +212,24 @@ void MouseLinkTest::silenceClosesOnceAndReconnectsQuietly()
     // The user never saw the link go away.
     QVERIFY(!states(state).contains(Disconnected));
     QVERIFY(!states(state).contains(Scanning));
+}
+
+void MouseLinkTest::unansweredRequestClosesAfterFiveSeconds()
+{
+    linkUp();
+    QTRY_COMPARE_WITH_TIMEOUT(m_mouse->battery, 80, 3000);
+    hidsim_set_answering(0);
+    QTest::qWait(200);  // answers already on their way still stop the time-out
+    QVERIFY(!m_mouse->replyTimer()->isActive());
+    const int closesBefore = hidsim_close_count();
+    QElapsedTimer unanswered;
+    unanswered.start();
+    m_mouse->getInfo();
+    QTRY_VERIFY_WITH_TIMEOUT(hidsim_close_count() > closesBefore, 8000);
+    // Coarse timers may fire up to 5 % early.
+    QVERIFY2(unanswered.elapsed() >= 4700 && unanswered.elapsed() < 6500,
+             qPrintable(QString::number(unanswered.elapsed())));
+    QCOMPARE(m_mouse->linkModel, 5);
 }
 
 void MouseLinkTest::removalDisconnects()
@@ -264,6 +302,7 @@ void MouseLinkTest::batteryBeforeInfoAsksForInfo()
 
 void MouseLinkTest::unopenableReceiverIsExplainedOnce()
 {
+    useFastTiming();
     hidsim_set_open_denied(1);
     QSignalSpy state(m_mouse, &MouseDevice::onConnectState);
     QSignalSpy notices(m_mouse, &MouseDevice::linkNotice);
@@ -281,7 +320,7 @@ void MouseLinkTest::unopenableReceiverIsExplainedOnce()
 
     // Then quiet: no relinking, no notice again, no reader complaining.
     LogCounter log;
-    QTest::qWait(6000);
+    QTest::qWait(2 * m_fast.replyTimeoutMs);
     QCOMPARE(state.count(), 6);
     QCOMPARE(notices.count(), 1);
     QVERIFY2(log.count() < 10, qPrintable(QString::number(log.count())));
@@ -296,20 +335,23 @@ void MouseLinkTest::unopenableReceiverIsExplainedOnce()
 
 void MouseLinkTest::unopenableReceiverOnSilentReconnectionIsExplainedOnce()
 {
+    useFastTiming();
     linkUp();
     QSignalSpy state(m_mouse, &MouseDevice::onConnectState);
     QSignalSpy notices(m_mouse, &MouseDevice::linkNotice);
     hidsim_set_open_denied(1);
     hidsim_set_answering(0);
     QTRY_COMPARE_WITH_TIMEOUT(notices.count(), 1, 12000);
-    // The next silent attempt fails the same way and stays quiet.
-    QTest::qWait(5500);
+    // The next silent attempts fail the same way and stay quiet.
+    const int timeoutsBefore = MouseDevice::heartCount();
+    QTRY_VERIFY_WITH_TIMEOUT(MouseDevice::heartCount() >= timeoutsBefore + 2, 6000);
     QCOMPARE(notices.count(), 1);
     QVERIFY(!states(state).contains(ReceiverLinked));
 }
 
 void MouseLinkTest::bluetoothListingFallsBackToTheReceiver()
 {
+    useFastTiming();
     hidsim_add_device(0x1915, 0x7777, 0, L"Sevoly");  // the mouse, also paired over Bluetooth
     QSignalSpy state(m_mouse, &MouseDevice::onConnectState);
     m_mouse->connect();

@@ -16,8 +16,6 @@ namespace {
 int g_heartCount = 0;
 int g_hidRetryCount = 0;
 constexpr int kHidAttempts = 5;
-constexpr int kReplyTimeoutMs = 5000;
-constexpr int kProbeDelayMs = 200;
 
 // Lives until the process ends: never torn down by static destruction, when
 // the application and the platform services it talks to are already gone.
@@ -63,17 +61,26 @@ MouseDevice::MouseDevice(const QString &vid, const QString &pid)
     QObject::connect(m_batteryTimer, &QTimer::timeout, this,
                      [this] { getBattery(batteryPollMs); });
     m_audioIdleTimer->setSingleShot(true);
-    m_audioIdleTimer->setInterval(1000);
+    m_audioIdleTimer->setInterval(m_timing.audioIdleMs);
     // Polling resumes one second after the user stops talking.
     QObject::connect(
         m_audioIdleTimer, &QTimer::timeout, this,
         [this] {
-            m_replyTimer->start(2000);
-            getBattery(2000);
+            m_replyTimer->start(m_timing.afterAudioReplyTimeoutMs);
+            getBattery(m_timing.afterAudioReplyTimeoutMs);
         },
         Qt::DirectConnection);
 
     setupKeys();
+}
+
+void MouseDevice::setTiming(const DeviceTiming &timing)
+{
+    m_timing = timing;
+    batteryPollMs = timing.batteryReplyTimeoutMs;
+    m_audioIdleTimer->setInterval(timing.audioIdleMs);
+    for (QTimer *key : m_keyTimers)
+        key->setInterval(timing.keyReleaseMs);
 }
 
 QString MouseDevice::describe() const
@@ -94,7 +101,7 @@ void MouseDevice::probeThen(bool silent)
     QObject::connect(watcher, &QFutureWatcher<int>::finished, this, [this, watcher, silent] {
         const int onBluetooth = watcher->result();
         qDebug() << (silent ? "device flag..." : "设备扫描中flag...") << onBluetooth;
-        QTimer::singleShot(kProbeDelayMs, this, [this, onBluetooth, silent] {
+        QTimer::singleShot(m_timing.retryDelayMs, this, [this, onBluetooth, silent] {
             // A mouse listed over Bluetooth may also have its receiver
             // plugged in: when no Bluetooth link can be made, use that.
             if (onBluetooth == 1 && bleConnect()) {
@@ -140,7 +147,7 @@ void MouseDevice::hidConnect()
     ++g_hidRetryCount;
     hidUp = 0;
     if (g_hidRetryCount < kHidAttempts) {
-        QTimer::singleShot(kProbeDelayMs, this, [this] { connect(); });
+        QTimer::singleShot(m_timing.retryDelayMs, this, [this] { connect(); });
         return;
     }
     g_hidRetryCount = 0;
@@ -194,7 +201,7 @@ void MouseDevice::onBleConnect()
     linkState = BluetoothLinked;
     bleUp = 1;
     emit onConnectState(BluetoothLinked);
-    m_replyTimer->start(3000);
+    m_replyTimer->start(m_timing.bluetoothReplyTimeoutMs);
     getInfo();
     getBattery(batteryPollMs);
 }
@@ -202,7 +209,7 @@ void MouseDevice::onBleConnect()
 void MouseDevice::connectbluettoothonoff()
 {
     qDebug() << "connectbluettoothonoff" << linkModel << linkState;
-    m_replyTimer->start(linkModel == 2 || linkModel == 3 ? 1 : kReplyTimeoutMs);
+    m_replyTimer->start(linkModel == 2 || linkModel == 3 ? 1 : m_timing.replyTimeoutMs);
 }
 
 void MouseDevice::heartbeat()
@@ -214,8 +221,8 @@ void MouseDevice::heartbeat()
 void MouseDevice::getInfo()
 {
     if (!m_replyTimer->isActive()) {
-        qInfo() << "replyTimer start" << kReplyTimeoutMs;
-        m_replyTimer->start(kReplyTimeoutMs);
+        qInfo() << "replyTimer start" << m_timing.replyTimeoutMs;
+        m_replyTimer->start(m_timing.replyTimeoutMs);
     }
     if (linkState == ReceiverLinked)
         HidInterface::instance()->sendCmd(2);
@@ -311,7 +318,7 @@ void MouseDevice::deviceArrived(const QString &path)
     if (m_arrivalPending)
         return;
     m_arrivalPending = true;
-    QTimer::singleShot(500, this, [this] {
+    QTimer::singleShot(m_timing.arrivalDelayMs, this, [this] {
         m_arrivalPending = false;
         if (linkState == Disconnected)
             connect();
@@ -406,7 +413,8 @@ void MouseDevice::handleReply(const QByteArray &data)
         if (data.size() < 6)
             break;
         battery = qMin(100, int(quint8(data[5])));  // a level, never above full
-        restartBatteryTimer(productName == QLatin1String("WQPX08") ? 190000 : 5000);
+        restartBatteryTimer(productName == QLatin1String("WQPX08") ? m_timing.slowLevelPollMs
+                                                                   : m_timing.levelPollMs);
         break;
     default:
         break;
@@ -438,7 +446,7 @@ void MouseDevice::handleInfoReport(const QByteArray &data)
         qDebug() << "获取的电压: " << volts;
         battery = qBound(320, volts, 420) - 320;
         qDebug() << "计算的电量: " << battery;
-        restartBatteryTimer(3000);
+        restartBatteryTimer(m_timing.voltagePollMs);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/device/device_timing.h"
 #include "core/device/hiddevice.h"
 
 #include <QByteArray>
@@ -84,6 +85,9 @@ public:
     int isShort131 = 0;
 
     QTimer *replyTimer() const { return m_replyTimer; }
+    // Tests shorten the intervals; the product runs on the defaults.
+    void setTiming(const DeviceTiming &timing);
+    const DeviceTiming &timing() const { return m_timing; }
     static int heartCount();
 
 signals:
@@ -154,6 +158,7 @@ private:
     void keyPressed(int key);
     void keyReleased(int key);
 
+    DeviceTiming m_timing;
     QTimer *m_replyTimer;
     QTimer *m_batteryTimer;
     QTimer *m_audioIdleTimer;

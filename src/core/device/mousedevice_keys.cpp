@@ -14,7 +14,6 @@
 #include <QTimer>
 
 namespace {
-constexpr int kReleaseAfterMs = 1000;
 int slotOf(int key) { return key - 129; }  // 129..132 -> 0..3
 }  // namespace
 
@@ -23,7 +22,7 @@ void MouseDevice::setupKeys()
     for (int i = 0; i < 4; ++i) {
         m_keyTimers[i] = new QTimer(this);
         m_keyTimers[i]->setSingleShot(true);
-        m_keyTimers[i]->setInterval(kReleaseAfterMs);
+        m_keyTimers[i]->setInterval(m_timing.keyReleaseMs);
     }
     QObject::connect(m_keyTimers[0], &QTimer::timeout, this, &MouseDevice::KeyOne129Over);
     QObject::connect(m_keyTimers[1], &QTimer::timeout, this, &MouseDevice::KeyOne130Over);
