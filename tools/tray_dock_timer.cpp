@@ -4,10 +4,11 @@
 //   tray-dock-timer [--timeout-ms N] -- program [args...]
 //   tray-dock-timer --check-tray    exit 0 when a notification area is up
 //
-// The icon counts as shown when a window of the program has been reparented
-// from the root window into the tray and is viewable. Waiting is event driven
-// (SubstructureNotify on the root, StructureNotify on the icon), so the figure
-// is not rounded to a poll interval. The program is killed afterwards, with its
+// The icon counts as shown when a window of the program (or of a process it
+// started) has been reparented from the root window into the tray and is
+// viewable. Waiting is event driven (SubstructureNotify on the root,
+// StructureNotify on the icon), so the figure is not rounded to a poll
+// interval. The program is killed afterwards, with its
 // process group. Exit status: 0 measured, 1 timeout or early exit, 2 usage or
 // no display, 3 no notification area on the display.
 
@@ -50,6 +51,30 @@ long pidOf(Display *display, Window window, Atom pidAtom)
     if (data)
         XFree(data);
     return pid;
+}
+
+// Whether pid is the program or was started by it (the program may be a
+// wrapper such as strace or perf).
+bool startedBy(long pid, pid_t program)
+{
+    for (int depth = 0; depth < 8 && pid > 1; ++depth) {
+        if (pid == long(program))
+            return true;
+        const std::string path = "/proc/" + std::to_string(pid) + "/stat";
+        FILE *f = std::fopen(path.c_str(), "r");
+        if (!f)
+            return false;
+        // pid (comm) state ppid: comm may hold spaces, so look after the ')'.
+        char line[512] = {};
+        const size_t n = std::fread(line, 1, sizeof line - 1, f);
+        std::fclose(f);
+        const char *close = std::strrchr(line, ')');
+        long parent = 0;
+        if (n == 0 || !close || std::sscanf(close + 1, " %*c %ld", &parent) != 1)
+            return false;
+        pid = parent;
+    }
+    return false;
 }
 
 bool viewable(Display *display, Window window)
@@ -149,7 +174,7 @@ int main(int argc, char **argv)
             if (ev.type == ReparentNotify && icon == None && ev.xreparent.parent != root) {
                 const Window w = ev.xreparent.window;
                 const long pid = pidOf(display, w, pidAtom);
-                if (pid != -1 && pid != long(child))
+                if (pid != -1 && !startedBy(pid, child))
                     continue;
                 icon = w;
                 XSelectInput(display, icon, StructureNotifyMask);
