@@ -15,8 +15,10 @@
 # talkvane in DIR instead of the build's (for comparing two builds).
 #
 # The clock is build/tools/tray-dock-timer: from fork/exec to the program's
-# window reparented into the tray and viewable, event driven. Figures depend
-# on the machine's load: the script prints the load average before and after.
+# window reparented into the tray and viewable, event driven. Wall-clock
+# figures depend on the machine's load (the script prints the load average
+# before and after); the CPU time each program had used by then depends much
+# less on it, and is printed too.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${TALKVANE_BUILD_DIR:-$root/build}"
@@ -75,7 +77,7 @@ for _ in $(seq 200); do
 done
 "$timer" --check-tray || { echo "bench-startup: trayer did not take the tray" >&2; exit 1; }
 
-# One run of one program in a clean environment; prints milliseconds.
+# One run of one program in a clean environment; prints wall and CPU ms.
 run_once() {
   local which="$1" n="$2"
   local dir="$work/$which-$n"
@@ -117,21 +119,30 @@ echo "display $DISPLAY, tray host trayer; load average before: $(cut -d' ' -f1-3
 
 run_once talkvane warmup >/dev/null || true
 run_once copyq warmup >/dev/null || true
-tv=()
-cq=()
+tv=(); cq=(); tv_cpu=(); cq_cpu=()
 for i in $(seq "$runs"); do
   t=$(run_once talkvane "$i") || { echo "bench-startup: talkvane run $i failed:" >&2; tail -5 "$work/talkvane.err" >&2; exit 1; }
   c=$(run_once copyq "$i") || { echo "bench-startup: copyq run $i failed:" >&2; tail -5 "$work/copyq.err" >&2; exit 1; }
-  tv+=("$t")
-  cq+=("$c")
-  printf 'run %2d: talkvane %7.1f ms   copyq %7.1f ms\n' "$i" "$t" "$c"
+  read -r t_wall t_cpu <<<"$t"
+  read -r c_wall c_cpu <<<"$c"
+  tv+=("$t_wall"); tv_cpu+=("$t_cpu")
+  cq+=("$c_wall"); cq_cpu+=("$c_cpu")
+  printf 'run %2d: talkvane %7.1f ms (cpu %6.1f)   copyq %7.1f ms (cpu %6.1f)\n' \
+    "$i" "$t_wall" "$t_cpu" "$c_wall" "$c_cpu"
 done
 
 echo
-echo "exec -> icon in the tray, ms"
+echo "exec -> icon in the tray, wall clock, ms"
 printf '%-9s %4s %9s %9s %9s\n' program runs min median max
 stats talkvane "${tv[@]}"
 stats copyq "${cq[@]}"
 awk -v a="$(median "${tv[@]}")" -v b="$(median "${cq[@]}")" \
+  'BEGIN { printf "ratio of medians talkvane/copyq: %.2f\n", a / b }'
+echo
+echo "CPU time used by then (live threads of the process), ms"
+printf '%-9s %4s %9s %9s %9s\n' program runs min median max
+stats talkvane "${tv_cpu[@]}"
+stats copyq "${cq_cpu[@]}"
+awk -v a="$(median "${tv_cpu[@]}")" -v b="$(median "${cq_cpu[@]}")" \
   'BEGIN { printf "ratio of medians talkvane/copyq: %.2f\n", a / b }'
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
