@@ -8,10 +8,11 @@
 # copyq), builds with scripts/build.sh unless --no-build, then starts its own
 # Xvfb (a free display number chosen by the server) with trayer as the tray
 # host. The two programs run alternately, one warm-up run each (not counted)
-# and N counted runs each (default 10). Every run gets a fresh copy of the
-# application directory (Talkvane keeps its settings beside the executable)
-# and a fresh HOME, XDG dirs and TMPDIR, so no run sees files of another and
-# the single-instance guard never meets a leftover. --app DIR times the
+# and N counted runs each (default 10). Every run gets a fresh directory with
+# a copy of the executable alone (Talkvane keeps its settings beside it), and
+# a fresh HOME, XDG dirs and TMPDIR, so both programs start as on first use,
+# no run sees files of another, and the single-instance guard (a local socket
+# in TMPDIR) never meets a leftover or another developer's Talkvane. --app DIR times the
 # talkvane in DIR instead of the build's (for comparing two builds).
 #
 # The clock is build/tools/tray-dock-timer: from fork/exec to the program's
@@ -85,8 +86,10 @@ run_once() {
   chmod 700 "$dir/run"
   local cmd
   if [[ "$which" == talkvane ]]; then
-    cp -a "$app_dir" "$dir/app"
-    rm -f "$dir/app/option.ini" "$dir/app/Log.txt" "$dir/app/Log.txt.bak"
+    # The executable alone: settings, markers and logs a developer left in
+    # build/app must not turn a first start into a later one.
+    mkdir -p "$dir/app"
+    cp "$app_dir/talkvane" "$dir/app/talkvane"
     cmd=("$dir/app/talkvane")
   else
     cmd=(copyq)
