@@ -12,8 +12,10 @@
 # a copy of the executable alone (Talkvane keeps its settings beside it), and
 # a fresh HOME, XDG dirs and TMPDIR, so both programs start as on first use,
 # no run sees files of another, and the single-instance guard (a local socket
-# in TMPDIR) never meets a leftover or another developer's Talkvane. --app DIR times the
-# talkvane in DIR instead of the build's (for comparing two builds).
+# in TMPDIR) never meets a leftover or another developer's Talkvane.
+# --app DIR times the talkvane in DIR instead of the build's (to compare two
+# builds). The build is the one scripts/build.sh makes (build/, or
+# TALKVANE_BUILD_DIR); the timer is built with it.
 #
 # The clock is build/tools/tray-dock-timer: from fork/exec to the program's
 # window reparented into the tray and viewable, event driven. Wall-clock
@@ -78,6 +80,18 @@ for _ in $(seq 200); do
 done
 "$timer" --check-tray || { echo "bench-startup: trayer did not take the tray" >&2; exit 1; }
 
+# Processes of a run that outlived the timer's kill of its process group (a
+# program could have left it): found by the HOME that only that run had.
+kill_leftovers() {
+  local home="$1" p
+  for p in /proc/[0-9]*; do
+    if { tr '\0' '\n' <"$p/environ"; } 2>/dev/null | grep -qxF "HOME=$home"; then
+      echo "bench-startup: killing leftover ${p#/proc/} of the last run" >&2
+      kill -KILL "${p#/proc/}" 2>/dev/null || true
+    fi
+  done
+}
+
 # One run of one program in a clean environment; prints wall and CPU ms.
 run_once() {
   local which="$1" n="$2"
@@ -99,7 +113,10 @@ run_once() {
     HOME="$dir/home" XDG_CONFIG_HOME="$dir/config" XDG_DATA_HOME="$dir/data" \
     XDG_CACHE_HOME="$dir/cache" XDG_RUNTIME_DIR="$dir/run" TMPDIR="$dir/tmp" \
     "$timer" --timeout-ms 15000 -- "${cmd[@]}" 2>>"$work/$which.err"
+  local status=$?
+  kill_leftovers "$dir/home"
   rm -rf "$dir"
+  return $status
 }
 
 stats() {  # name, then the figures: min median max
