@@ -78,7 +78,11 @@ for _ in $(seq 200); do
   "$timer" --check-tray 2>/dev/null && break
   sleep 0.05
 done
-"$timer" --check-tray || { echo "bench-startup: trayer did not take the tray" >&2; exit 1; }
+"$timer" --check-tray || {
+  echo "bench-startup: trayer did not take the tray on $DISPLAY" >&2
+  cat "$work/trayer.log" >&2
+  exit 1
+}
 
 # Processes of a run that outlived the timer's kill of its process group (a
 # program could have left it): found by the HOME that only that run had.
