@@ -5,6 +5,8 @@
 #
 #   scripts/install-deps.sh          build + run packages
 #   scripts/install-deps.sh --test   also what the test suite needs
+#   scripts/install-deps.sh --bench  also what scripts/bench-startup.sh needs
+# The flags combine.
 set -euo pipefail
 
 build_pkgs=(
@@ -25,11 +27,22 @@ test_pkgs=(
   xvfb xauth
   sox
 )
+# Only for the start-up benchmark: a notification area to dock into, and a
+# Qt tray program to compare with. The test suite must not need these.
+bench_pkgs=(
+  xvfb xauth
+  trayer
+  copyq
+)
 
 want=("${build_pkgs[@]}")
-if [[ "${1:-}" == "--test" ]]; then
-  want+=("${test_pkgs[@]}")
-fi
+for arg in "$@"; do
+  case "$arg" in
+    --test) want+=("${test_pkgs[@]}") ;;
+    --bench) want+=("${bench_pkgs[@]}") ;;
+    *) echo "install-deps.sh: unknown option $arg" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${want[@]}"; do

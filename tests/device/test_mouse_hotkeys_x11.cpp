@@ -6,7 +6,11 @@
 #include "global_listen/globalmouse.h"
 #include "key_recorder.h"
 
+#include <QElapsedTimer>
 #include <QtTest>
+
+#include <memory>
+#include <vector>
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -22,6 +26,8 @@ class MouseHotKeysTest : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
+    // Before the mouse exists: it takes the same four keys.
+    void fourButtonKeysRegisterWithoutDelay();
     void heldButtonBecomesPressAndRelease();
 
 private:
@@ -56,6 +62,39 @@ void MouseHotKeysTest::pressF19(int times)
         XFlush(m_display);
         QTest::qWait(40);
     }
+}
+
+void MouseHotKeysTest::fourButtonKeysRegisterWithoutDelay()
+{
+    // The mouse's four keys are taken at start-up, before the tray icon
+    // shows. A grab's outcome is known after one round trip, so the four
+    // take a few milliseconds; any sleep per key shows as tens of them. The
+    // best of three tries keeps a busy machine's hiccups out of the figure.
+    const QStringList keys{"F17", "F18", "F19", "F20"};
+    QList<qint64> tries;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        std::vector<std::unique_ptr<MyGlobalShortCut>> shortcuts;
+        QElapsedTimer clock;
+        clock.start();
+        for (const QString &key : keys)
+            shortcuts.push_back(std::make_unique<MyGlobalShortCut>(key));
+        tries << clock.elapsed();
+
+        for (const auto &s : shortcuts) {
+#ifdef KEY_HELD_ELSEWHERE
+            QCOMPARE(s->isRegistered(), s->virtualKey() != 0x82);  // F19 is someone else's
+#else
+            QVERIFY(s->isRegistered());
+#endif
+        }
+        if (tries.last() < 60) {
+            qInfo() << "four hot keys registered in" << tries << "ms";
+            return;
+        }
+    }
+    QFAIL(qPrintable(QStringLiteral("registering four hot keys took %1 ms (three tries)")
+                         .arg(QString::number(tries[0]) + ", " + QString::number(tries[1]) + ", "
+                              + QString::number(tries[2]))));
 }
 
 void MouseHotKeysTest::heldButtonBecomesPressAndRelease()

@@ -5,7 +5,6 @@
 
 #include <QDebug>
 #include <QPointer>
-#include <QThread>
 
 namespace {
 
@@ -38,8 +37,11 @@ MyGlobalShortCut::MyGlobalShortCut(const QString &text, QObject *parent)
         });
     }
 
+    // No pause between letting go and taking the key: the service answers
+    // only once the system has settled the grab (on X11 after a round trip).
+    // A backend whose system needs time between the two waits inside its own
+    // unregisterHotKey, and only when it really let go of a key.
     unregisterHotKey();
-    QThread::msleep(30);
     m_registered = registerHotKey(0);
     if (!m_registered) {
         qWarning() << "register hot key failed:" << text << "error" << m_lastError;
