@@ -1,5 +1,11 @@
-# Outside libraries beyond the ones the top CMakeLists.txt finds, each looked
-# up once here; their targets are visible to every directory below.
+# Every outside library, looked up once here; their targets are visible to
+# every directory below.
+find_package(Qt5 5.15 REQUIRED COMPONENTS Core Gui Widgets Network WebSockets Concurrent Multimedia LinguistTools)
+find_package(CURL REQUIRED)
+find_package(X11 REQUIRED)
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(HIDAPI REQUIRED IMPORTED_TARGET hidapi-hidraw)
+find_package(Threads REQUIRED)
 pkg_check_modules(LIBUDEV REQUIRED IMPORTED_TARGET libudev)
 # Debian's SBC codec: the reference in decoder tests and benchmarks, and the
 # encoder of the simulated receiver.
