@@ -121,11 +121,6 @@ void FunControlCenter::sceneUnavailable(const QString &title, const QString &not
     emit finishTask(SENCE_VOICE);
 }
 
-bool FunControlCenter::hasListener(const QMetaMethod &signal) const
-{
-    return isSignalConnected(signal);
-}
-
 void FunControlCenter::chooseRecogniser(const QString &code, int ptt)
 {
     if (usesTencent(code)) {
@@ -158,7 +153,7 @@ void FunControlCenter::startVoiceTra()
 
 void FunControlCenter::startVoiceAss()
 {
-    if (!hasListener(QMetaMethod::fromSignal(&FunControlCenter::voiceAssCallback))) {
+    if (!isSignalConnected(QMetaMethod::fromSignal(&FunControlCenter::voiceAssCallback))) {
         sceneUnavailable(tr("语音搜索"), tr("语音搜索暂不可用"));
         return;
     }
@@ -169,7 +164,7 @@ void FunControlCenter::startVoiceAss()
 
 void FunControlCenter::startVoiceAi()
 {
-    if (!hasListener(QMetaMethod::fromSignal(&FunControlCenter::voiceAICallback))) {
+    if (!isSignalConnected(QMetaMethod::fromSignal(&FunControlCenter::voiceAICallback))) {
         sceneUnavailable(tr("AI语音助手"), tr("AI助手暂不可用"));
         return;
     }
@@ -180,7 +175,7 @@ void FunControlCenter::startVoiceAi()
 
 void FunControlCenter::openAiPage()
 {
-    if (hasListener(QMetaMethod::fromSignal(&FunControlCenter::LongPressAiGpt)))
+    if (isSignalConnected(QMetaMethod::fromSignal(&FunControlCenter::LongPressAiGpt)))
         emit LongPressAiGpt(6);
     else
         sceneUnavailable(tr("AI语音助手"), tr("AI助手暂不可用"));

@@ -10,7 +10,6 @@
 #include <memory>
 
 class MouseDevice;
-class QMetaMethod;
 class TraDialogue;
 class XFYunWebApiDomestic;
 
@@ -81,7 +80,6 @@ private:
     void chooseRecogniser(const QString &code, int ptt);
     void finishLater();
     void sceneUnavailable(const QString &title, const QString &notice);
-    bool hasListener(const QMetaMethod &signal) const;
     void openAiPage();
     void typeUpTo(const QString &text);
     void pasteWhenModifiersReleased(int waitedMs);

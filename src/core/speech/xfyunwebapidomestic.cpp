@@ -566,8 +566,6 @@ void XFYunWebApiDomestic::dynamicCorrectionResultsWith(const QJsonObject &res, c
         m_transcript.append(sn, text);
         result(text, PXASRResultType::Confirm);
         result(fullText(), PXASRResultType::ShowText);
-    } else if (!isLast) {
-        return;
     }
     if (isLast)
         sessionFinished();
