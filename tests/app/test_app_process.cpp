@@ -180,7 +180,7 @@ void AppProcessTest::secondInstanceExitsAndRaisesTheFirst()
 {
     Display *display = XOpenDisplay(nullptr);
     if (!display)
-        QSKIP("needs an X display (run under xvfb-run)");
+        QSKIP("needs an X display (run it through tests/support/own_display.sh)");
     X11TrayHost tray;
     QVERIFY(tray.start());
 

@@ -45,7 +45,7 @@ private:
 void MouseHeldKeyTest::initTestCase()
 {
     m_display = XOpenDisplay(nullptr);
-    QVERIFY2(m_display, "needs an X display (run under xvfb-run)");
+    QVERIFY2(m_display, "needs an X display (run it through tests/support/own_display.sh)");
     XkbDescPtr xkb = XkbAllocKeyboard();
     QVERIFY(xkb);
     xkb->device_spec = XkbUseCoreKbd;

@@ -38,7 +38,7 @@ private:
 void MouseHotKeysTest::initTestCase()
 {
     m_display = XOpenDisplay(nullptr);
-    QVERIFY2(m_display, "needs an X display (run under xvfb-run)");
+    QVERIFY2(m_display, "needs an X display (run it through tests/support/own_display.sh)");
 #ifdef KEY_HELD_ELSEWHERE
     // Someone else (say the desktop's microphone-mute binding) has the key.
     XGrabKey(m_display, kF19Keycode, 0, DefaultRootWindow(m_display), False, GrabModeAsync,

@@ -60,7 +60,7 @@ private:
 void VoiceInputE2E::initTestCase()
 {
     m_display = XOpenDisplay(nullptr);
-    QVERIFY2(m_display, "needs an X display (run under xvfb-run)");
+    QVERIFY2(m_display, "needs an X display (run it through tests/support/own_display.sh)");
     QVERIFY(IconFont::instance().initFontAwesome());
 
     QVERIFY(m_server.listen());

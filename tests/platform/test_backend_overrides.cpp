@@ -1,6 +1,6 @@
 // Backends brought in place of the session's own: what the factory functions
 // return while they are set, and after. The session's backends are whatever
-// this environment offers (X11 ones under xvfb-run, none without a display).
+// this environment offers (X11 ones with a display, none without).
 
 #include "platform/backend_overrides.h"
 #include "support/recording/recording_backends.h"

@@ -19,7 +19,7 @@ private slots:
 void ShowDesktopTest::requestReachesTheWindowManager()
 {
     Display *wm = XOpenDisplay(nullptr);
-    QVERIFY2(wm, "needs an X display (run under xvfb-run)");
+    QVERIFY2(wm, "needs an X display (run it through tests/support/own_display.sh)");
     const Window root = DefaultRootWindow(wm);
     XSelectInput(wm, root, SubstructureRedirectMask);
     XSync(wm, False);

@@ -1,4 +1,4 @@
-// Keys held down on the X server that xvfb-run provides, heard by keyboard
+// Keys held down on the test's own virtual X server, heard by keyboard
 // listening: repeated like the server repeats a hot key, until each key's
 // own release. A second connection of the test plays the keyboard (XTest,
 // by keycode) and sets the server's repeat controls, restored afterwards.
@@ -65,7 +65,7 @@ private:
 void TestX11HeldKeys::initTestCase()
 {
     m_keyboard = XOpenDisplay(nullptr);
-    QVERIFY2(m_keyboard, "no X display: run under xvfb-run");
+    QVERIFY2(m_keyboard, "no X display: run it through tests/support/own_display.sh");
     QVERIFY(XkbGetAutoRepeatRate(m_keyboard, XkbUseCoreKbd, &m_savedDelay, &m_savedInterval));
     m_listener.setListener([this](unsigned key, bool down) { m_events.seen.emplace_back(key, down); });
     QVERIFY(m_listener.start());

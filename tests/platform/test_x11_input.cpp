@@ -1,5 +1,5 @@
-// Hot keys, the keyboard listener and the keymap against the X server that
-// xvfb-run provides. A second connection of the test plays the keyboard (XTest,
+// Hot keys, the keyboard listener and the keymap against the test's own
+// virtual X server. A second connection of the test plays the keyboard (XTest,
 // by keycode, as the mouse's receiver does) and rival applications.
 
 #include "platform/keys.h"
@@ -110,7 +110,7 @@ private:
 void TestX11Input::initTestCase()
 {
     m_keyboard = XOpenDisplay(nullptr);
-    QVERIFY2(m_keyboard, "no X display: run under xvfb-run");
+    QVERIFY2(m_keyboard, "no X display: run it through tests/support/own_display.sh");
     int event = 0, error = 0, major = 0, minor = 0;
     QVERIFY2(XTestQueryExtension(m_keyboard, &event, &error, &major, &minor), "the server lacks XTest");
 }

@@ -1,6 +1,6 @@
 // Typing into the focused window: the queue's order and pacing against the
 // recording injector, the same tasks for real through XTest into a window of
-// this process under xvfb-run, and the correction diff.
+// this process on its own Xvfb, and the correction diff.
 
 #include "core/key/typingtaskqueue.h"
 #include "core/speech/mmtypinghelper.h"
@@ -106,7 +106,7 @@ void TestTyping::initTestCase()
 {
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
     m_keyboard = XOpenDisplay(nullptr);
-    QVERIFY2(m_keyboard, "no X display: run under xvfb-run");
+    QVERIFY2(m_keyboard, "no X display: run it through tests/support/own_display.sh");
 }
 
 void TestTyping::pacing_data()
