@@ -102,6 +102,8 @@ struct Sim
     bool recording = false;
     Clock::time_point recordStart;
     uint64_t audioSent = 0;  // in this recording
+    std::chrono::microseconds audioPeriod = kAudioPeriod;   // for the next recording
+    std::chrono::microseconds recordPeriod = kAudioPeriod;  // of the current one
     hidsim::MsbcSource source;
 
     int openCount = 0;
@@ -134,6 +136,7 @@ struct Sim
         replies.clear();
         recording = false;
         audioSent = 0;
+        audioPeriod = recordPeriod = kAudioPeriod;
         source.setTone(440.0, 0.5);
         openCount = closeCount = closesDuringRead = 0;
         audioGenerated = audioDropped = audioRead = 0;
@@ -199,7 +202,7 @@ struct Sim
 
     Clock::time_point nextAudioDue() const
     {
-        return recordStart + kAudioPeriod * static_cast<Clock::rep>(audioSent + 1);
+        return recordStart + recordPeriod * static_cast<Clock::rep>(audioSent + 1);
     }
 
     // Earliest moment something new becomes readable, or max() when idle.
@@ -291,6 +294,7 @@ struct Sim
             if (!recording) {
                 recording = true;
                 recordStart = now;
+                recordPeriod = audioPeriod;
                 audioSent = 0;
                 source.restart();
             }
@@ -774,6 +778,12 @@ int hidsim_set_audio_wav(const char *path)
     return s.source.loadWav(path, nullptr) ? 0 : -1;
 }
 
+void hidsim_set_audio_period_us(int us)
+{
+    std::lock_guard<std::mutex> lock(sim().mutex);
+    sim().audioPeriod = std::chrono::microseconds(us > 0 ? us : HIDSIM_AUDIO_PERIOD_US);
+}
+
 void hidsim_set_audio_tone(double hz, double amplitude)
 {
     Sim &s = sim();
@@ -906,7 +916,7 @@ long long hidsim_audio_sent_ns(int index)
     s.pump(Clock::now());
     if (index < 0 || uint64_t(index) >= s.audioSent)
         return -1;
-    const Clock::time_point sent = s.recordStart + kAudioPeriod * static_cast<Clock::rep>(index + 1);
+    const Clock::time_point sent = s.recordStart + s.recordPeriod * static_cast<Clock::rep>(index + 1);
     return std::chrono::duration_cast<std::chrono::nanoseconds>(sent.time_since_epoch()).count();
 }
 

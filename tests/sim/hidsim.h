@@ -12,8 +12,9 @@
  * protocol; interface 1 ("/dev/hidraw-sim-1") is the plain mouse: it opens,
  * never has input and refuses writes.
  *
- * Time is real: audio is due every 7.5 ms after "record on" and replies are
- * due a short delay after their request. Due reports are moved into each open
+ * Time is real: audio is due every 7.5 ms after "record on" (unless a test
+ * asks for faster sound) and replies are due a short delay after their
+ * request. Due reports are moved into each open
  * interface-0 handle's input queue whenever hid_read or one of the counters
  * below looks at it. Each queue holds 64 reports, like the kernel's hidraw
  * buffer; when full, the oldest report is dropped and counted.
@@ -75,6 +76,10 @@ void hidsim_set_reply_delay_ms(int ms);
 int hidsim_set_audio_wav(const char *path);
 /* A sine wave; amplitude is a fraction of full scale (0..1). */
 void hidsim_set_audio_tone(double hz, double amplitude);
+/* Time between audio reports from the next "record on": tests that need many
+ * seconds of sound let the mouse talk faster than real time. 0 or less is
+ * the real 7.5 ms. hidsim_reset restores it. */
+void hidsim_set_audio_period_us(int us);
 
 /* Queues a report exactly as given (no padding) on every open interface-0
  * handle, subject to the 64-report bound. Returns how many handles got it. */
