@@ -75,6 +75,8 @@ public:
     QString firmwareVersion = QStringLiteral("unknown");
     int linkModel = 0;
     LinkState linkState = Disconnected;
+    // Which cloud recogniser serves this mouse: "default" or "microsoft".
+    QString recognizer = QStringLiteral("default");
     int bleUp = 0;
     int hidUp = 0;
     int batteryPollMs = 5000;

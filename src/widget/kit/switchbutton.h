@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QAbstractButton>
+
+// The on/off switch of the settings pages: a checkable button drawn as a
+// sliding knob. Toggled by click or Space like any checkable button.
+class SwitchButton : public QAbstractButton
+{
+    Q_OBJECT
+public:
+    explicit SwitchButton(QWidget *parent = nullptr);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
