@@ -6,6 +6,8 @@
 #   scripts/install-deps.sh          build + run packages
 #   scripts/install-deps.sh --test   also what the test suite needs
 #   scripts/install-deps.sh --bench  also what scripts/bench-startup.sh needs
+#   scripts/install-deps.sh --art    also the tools that regenerate committed
+#                                    assets (pictures, language tables)
 # The flags combine.
 set -euo pipefail
 
@@ -35,11 +37,19 @@ bench_pkgs=(
   copyq
 )
 
+# Only for regenerating what is committed: PNGs from their SVG sources, the
+# language tables from CLDR through ICU. Building never needs these.
+art_pkgs=(
+  librsvg2-bin
+  python3-icu
+)
+
 want=("${build_pkgs[@]}")
 for arg in "$@"; do
   case "$arg" in
     --test) want+=("${test_pkgs[@]}") ;;
     --bench) want+=("${bench_pkgs[@]}") ;;
+    --art) want+=("${art_pkgs[@]}") ;;
     *) echo "install-deps.sh: unknown option $arg" >&2; exit 2 ;;
   esac
 done
