@@ -1,13 +1,20 @@
 #include "mainwindow.h"
 
 #include "business/funcontrolcenter.h"
-#include "core/device/mousedevice.h"
+#include "core/key/myglobalshortcut.h"
 #include "core/setting/inifileinf.h"
 #include "debug.h"
 #include "global_listen/globalmouse.h"
 #include "platform/device_monitor.h"
 #include "utils/app_paths.h"
+#include "utils/device_file_utils.h"
 #include "widget/iconfont/iconfont.h"
+#include "widget/main/ai_assistant.h"
+#include "widget/main/device_pictures.h"
+#include "widget/main/external_ai_client.h"
+#include "widget/main/navigation_bar.h"
+#include "widget/main/placeholder_page.h"
+#include "widget/main/status_footer.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -21,6 +28,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -36,6 +44,8 @@ QPushButton *headerButton(const QString &icon, const QString &objectName)
     return button;
 }
 
+constexpr int kClientCheckMs = 5000;
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget *parent) : FramelessWindow(parent)
@@ -43,9 +53,8 @@ MainWindow::MainWindow(QWidget *parent) : FramelessWindow(parent)
     setObjectName(QStringLiteral("FramelessWnd"));
     setWindowTitle(QStringLiteral("Talkvane"));
     m_trayIcon = new QSystemTrayIcon(this);
-    // Constructing the diagnostics page connects the mouse's buttons to the
-    // control center; the typing mode comes from the settings.
-    m_debug = new Debug;
+    buildPages();
+    // The typing mode comes from the settings.
     FunControlCenter::getInstance()->setSecDynamicTyping(
         IniFileInf::get_keydefine(QStringLiteral("input_model")).contains(QLatin1String("dynamics")));
     initializeDevice();
@@ -53,25 +62,120 @@ MainWindow::MainWindow(QWidget *parent) : FramelessWindow(parent)
     setupUi();
 }
 
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildPages()
+{
+    m_pages = new QStackedWidget;
+    m_pages->setObjectName(QStringLiteral("stackedPages"));
+    const auto later = [this](const char *title, const char *text, const char *icon) {
+        m_pages->addWidget(new PlaceholderPage(title, text, QString::fromLatin1(icon)));
+    };
+    later(QT_TRANSLATE_NOOP("PlaceholderPage", "智能设置"),
+          QT_TRANSLATE_NOOP("PlaceholderPage", "识别语种、标点、搜索引擎和输入模式的设置将在这里提供。"),
+          "fa-solid fa-wand-magic-sparkles");
+    later(QT_TRANSLATE_NOOP("PlaceholderPage", "鼠标设置"),
+          QT_TRANSLATE_NOOP("PlaceholderPage", "按键功能、灵敏度和滚轮的设置将在这里提供。"),
+          "fa-solid fa-sliders");
+    later(QT_TRANSLATE_NOOP("PlaceholderPage", "翻译设置"),
+          QT_TRANSLATE_NOOP("PlaceholderPage", "翻译语种、划词翻译和截图翻译的设置将在这里提供。"),
+          "fa-solid fa-language");
+    later(QT_TRANSLATE_NOOP("PlaceholderPage", "云指令设置"),
+          QT_TRANSLATE_NOOP("PlaceholderPage",
+                            "语音指令将在后续版本提供：说出名称即可打开文件夹、程序或网址。"),
+          "fa-solid fa-terminal");
+    later(QT_TRANSLATE_NOOP("PlaceholderPage", "软件设置"),
+          QT_TRANSLATE_NOOP("PlaceholderPage", "界面语言、开机启动和日志的设置将在这里提供。"),
+          "fa-solid fa-gear");
+    later(QT_TRANSLATE_NOOP("PlaceholderPage", "使用指南"),
+          QT_TRANSLATE_NOOP("PlaceholderPage", "使用指南将在后续版本提供。"),
+          "fa-solid fa-book-open");
+    later(QT_TRANSLATE_NOOP("PlaceholderPage", "AI导航"),
+          QT_TRANSLATE_NOOP("PlaceholderPage", "AI导航将在后续版本提供。"),
+          "fa-solid fa-compass");
+    // Constructing the diagnostics page connects the mouse's buttons to the
+    // control center.
+    m_debug = new Debug;
+    m_pages->addWidget(m_debug);
+    later(QT_TRANSLATE_NOOP("PlaceholderPage", "会议纪要"),
+          QT_TRANSLATE_NOOP("PlaceholderPage", "会议记录列表将在后续版本提供。"),
+          "fa-solid fa-users");
+    later(QT_TRANSLATE_NOOP("PlaceholderPage", "云服务"),
+          QT_TRANSLATE_NOOP("PlaceholderPage", "云端会议页面将在后续版本提供。"),
+          "fa-solid fa-cloud");
+}
+
 void MainWindow::initializeDevice()
 {
     m_device = qobject_cast<MouseDevice *>(
         createDevice(QStringLiteral("0x5850"), QStringLiteral("0x5653")));
-    connect(m_device, &MouseDevice::onConnectState, this, [this](LinkState state) {
-        qDebug() << "link state" << state;
-        if (state == Disconnected)
-            m_lastSerial = QStringLiteral("unknown");
-        if ((state == ReceiverLinked || state == BluetoothLinked) && m_linkNotice)
-            m_linkNotice->hide();
-    });
+    connect(m_device, &MouseDevice::onConnectState, this, &MainWindow::onLinkState);
     connect(m_device, &MouseDevice::linkNotice, this, &MainWindow::showLinkNotice);
-    connect(m_device, &MouseDevice::onInfoData, this, [this] {
-        if (m_device->linkState == ReceiverLinked || m_device->linkState == BluetoothLinked)
-            m_lastSerial = m_device->sn;
-    });
+    connect(m_device, &MouseDevice::onInfoData, this, &MainWindow::onDeviceInfo);
     qDebug() << m_device->describe();
     m_device->resetConnectState();
     m_device->connect();
+}
+
+void MainWindow::onLinkState(LinkState state)
+{
+    qDebug() << "link state" << state;
+    if (state == Disconnected) {
+        if (m_footer) {
+            m_footer->showLinkPicture(DevicePictures::kDisconnected);
+            m_footer->hideBattery();
+        }
+        m_lastSerial = QStringLiteral("unknown");
+    }
+    if ((state == ReceiverLinked || state == BluetoothLinked) && m_linkNotice)
+        m_linkNotice->hide();
+}
+
+void MainWindow::onDeviceInfo()
+{
+    if (!m_footer)
+        return;
+    const bool linked = m_device->linkState == ReceiverLinked || m_device->linkState == BluetoothLinked;
+    if (linked) {
+        m_lastSerial = m_device->sn;
+        const QString picture = DevicePictures::linkPicture(m_device->productName, m_device->linkModel);
+        if (!picture.isEmpty())
+            m_footer->showLinkPicture(picture);
+    }
+    const int level = m_device->battery;
+    if (level >= 1 && level <= 100) {
+        m_footer->showBattery(level);
+        warnLowBattery(level);
+    }
+    m_aiButton->show();
+    const QString serial = m_device->sn;
+    if (!serial.isEmpty() && serial != QLatin1String("unknown")
+        && DeviceFileUtils::checkFirstRunByFile(serial + QStringLiteral("ai"))
+        && IniFileInf::get_keydefine(QStringLiteral("aal")) != QLatin1String("aiGpt"))
+        IniFileInf::set_keydefine(QStringLiteral("aal"), QStringLiteral("aiGpt"));
+    m_footer->showModel(modelText());
+    m_footer->showFirmware(m_device->firmwareVersion);
+    m_navigation->setProductText(m_device->displayModel());
+}
+
+QString MainWindow::modelText() const
+{
+    if (!m_device || m_device->model == QLatin1String("unknown"))
+        return {};
+    if (m_device->productName == QLatin1String("WQORBELINE OPX263"))
+        return m_device->displayModel();
+    return tr("Model: ") + m_device->displayModel();
+}
+
+void MainWindow::warnLowBattery(int level)
+{
+    if (m_battery.check(level) == 0)
+        return;
+    qWarning() << "low battery" << level;
+    QMessageBox box(QMessageBox::Warning, tr("低电量警告"),
+                    tr("电量仅剩 %1%，请及时充电！").arg(level), QMessageBox::Ok, this);
+    box.exec();
+    m_battery.closed();
 }
 
 void MainWindow::registerDevice()
@@ -95,9 +199,9 @@ void MainWindow::registerDevice()
         qWarning() << "注册失败！";
 }
 
-void MainWindow::setupUi()
+void MainWindow::setupTray()
 {
-    // Tray first: it is how the user gets back to a hidden window.
+    // First: it is how the user gets back to a hidden window.
     m_trayMenu = new QMenu(this);
     m_showAction = m_trayMenu->addAction(QString(), this, &MainWindow::windowShow);
     m_logFolderAction = m_trayMenu->addAction(QString(), this, &MainWindow::openLogFolder);
@@ -115,6 +219,11 @@ void MainWindow::setupUi()
     m_trayIcon->show();
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         qWarning() << "no notification area in this session; closing the window minimises it";
+}
+
+void MainWindow::setupUi()
+{
+    setupTray();
 
     auto *central = new QWidget;
     central->setObjectName(QStringLiteral("widgetCentral"));
@@ -126,23 +235,41 @@ void MainWindow::setupUi()
     m_linkNotice->setObjectName(QStringLiteral("labelLinkNotice"));
     m_linkNotice->setWordWrap(true);
     m_linkNotice->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_linkNotice->setStyleSheet(
-        QStringLiteral("QLabel { background: #fff4e5; color: #7a4100; padding: 8px 16px; }"));
     m_linkNotice->hide();
     layout->addWidget(m_linkNotice);
-    m_pages = new QStackedWidget;
-    m_pages->setObjectName(QStringLiteral("stackedPages"));
-    m_pages->addWidget(m_debug);
-    layout->addWidget(m_pages, 1);
+
+    auto *body = new QHBoxLayout;
+    body->setSpacing(0);
+    m_navigation = new NavigationBar;
+    body->addWidget(m_navigation);
+    body->addWidget(m_pages, 1);
+    layout->addLayout(body, 1);
+    m_footer = new StatusFooter;
+    layout->addWidget(m_footer);
     setCentralWidget(central);
+    connect(m_navigation, &NavigationBar::pageRequested, m_pages, &QStackedWidget::setCurrentIndex);
+    connect(m_navigation->aiButton(), &QPushButton::clicked, this, [this] {
+        if (m_ai)
+            m_ai->showWindow();
+        else
+            showNotice(tr("AI窗口暂不可用"));
+    });
+    connect(m_navigation->externalClientButton(), &QPushButton::clicked, this,
+            &MainWindow::launchExternalClient);
+    m_navigation->select(NavigationBar::MouseSettingPage);
 
     QFile style(QStringLiteral(":/resources/style/mainwindow.qss"));
     if (style.open(QIODevice::ReadOnly))
         setStyleSheet(QString::fromUtf8(style.readAll()));
-
     resize(1100, 720);
+
+    m_clientTimer = new QTimer(this);
+    m_clientTimer->setInterval(kClientCheckMs);
+    connect(m_clientTimer, &QTimer::timeout, this, &MainWindow::refreshExternalClient);
+    m_clientTimer->start();
     retranslateUi();
 
+    registerAltX();
     // Keys whose hot keys could not be taken are heard through this.
     GlobalMouse::instance()->installKeyboardHook();
 }
@@ -158,12 +285,16 @@ QWidget *MainWindow::buildHeader()
     row->addWidget(m_title);
     row->addStretch(1);
 
+    m_screenshotButton = headerButton(QStringLiteral("fa-solid fa-crop-simple"), QStringLiteral("btnScreenshot"));
+    m_aiButton = headerButton(QStringLiteral("fa-solid fa-rotate"), QStringLiteral("btnAi"));
+    m_aiButton->hide();  // shown once the mouse has said who it is
     m_minButton = headerButton(QStringLiteral("fa-solid fa-minus"), QStringLiteral("btnMin"));
     m_maxButton = headerButton(QStringLiteral("fa-regular fa-square"), QStringLiteral("btnMax"));
     m_closeButton = headerButton(QStringLiteral("fa-solid fa-xmark"), QStringLiteral("btnClose"));
-    row->addWidget(m_minButton);
-    row->addWidget(m_maxButton);
-    row->addWidget(m_closeButton);
+    for (QPushButton *b : {m_screenshotButton, m_aiButton, m_minButton, m_maxButton, m_closeButton})
+        row->addWidget(b);
+    connect(m_screenshotButton, &QPushButton::clicked, this, &MainWindow::startScreenshot);
+    connect(m_aiButton, &QPushButton::clicked, this, &MainWindow::refreshAi);
     connect(m_minButton, &QPushButton::clicked, this, &QWidget::showMinimized);
     connect(m_maxButton, &QPushButton::clicked, this,
             [this] { isMaximized() ? showNormal() : showMaximized(); });
@@ -173,20 +304,109 @@ QWidget *MainWindow::buildHeader()
     return header;
 }
 
+void MainWindow::registerAltX()
+{
+    m_altX = new MyGlobalShortCut(QStringLiteral("Alt+x"), this);
+    if (!m_altX->isRegistered()) {
+        GlobalMouse::instance()->addAltX();
+        connect(GlobalMouse::instance(), &GlobalMouse::sendAltX, this, &MainWindow::KeyOne133,
+                Qt::QueuedConnection);
+    }
+    connect(m_altX, &MyGlobalShortCut::activated, this, &MainWindow::KeyOne133);
+}
+
+void MainWindow::KeyOne133()
+{
+    if (m_exitPromptOpen)
+        return;
+    const QString enabled = IniFileInf::get_keydefine(QStringLiteral("sysocrkey"));
+    qInfo() << "shortcut" << enabled;
+    if (enabled == QLatin1String("1"))
+        startScreenshot();
+}
+
+void MainWindow::startScreenshot()
+{
+    showMinimized();
+    FunControlCenter::getInstance()->startScreenOcr();
+}
+
+void MainWindow::setAiAssistant(std::unique_ptr<AiAssistant> assistant)
+{
+    const bool first = !m_ai;
+    m_ai = std::move(assistant);
+    if (!m_ai || !first)
+        return;
+    const auto center = FunControlCenter::getInstance();
+    connect(center.get(), &FunControlCenter::voiceAICallback, this, &MainWindow::handOverToAi);
+    connect(center.get(), &FunControlCenter::LongPressAiGpt, m_navigation, &NavigationBar::select);
+}
+
+void MainWindow::handOverToAi(const QString &text)
+{
+    qDebug() << "接入语音大模型 ; 识别到的文字： " << text;
+    if (!m_ai)
+        return;
+    m_ai->showWindow();
+    QTimer::singleShot(1000, this, [this, text] {
+        if (m_ai)
+            m_ai->callPage(QStringLiteral("voiceChange"), text);
+        QTimer::singleShot(1500, this, [this, text] {
+            if (m_ai)
+                m_ai->callPage(QStringLiteral("onSendData"), text);
+        });
+    });
+}
+
+void MainWindow::refreshAi()
+{
+    if (!m_ai) {
+        showNotice(tr("AI窗口暂不可用"));
+        return;
+    }
+    m_ai->reload();
+    showNotice(tr("更新成功"));
+}
+
+void MainWindow::refreshExternalClient()
+{
+    if (m_exitPromptOpen)
+        return;
+    m_navigation->setExternalClientText(ExternalAiClient::buttonText());
+}
+
+void MainWindow::launchExternalClient()
+{
+    const QString notice = ExternalAiClient::launch();
+    if (!notice.isEmpty())
+        showNotice(notice);
+}
+
+void MainWindow::showNotice(const QString &text)
+{
+    QMessageBox::information(this, tr("提示"), text);
+}
+
 void MainWindow::retranslateUi()
 {
     m_showAction->setText(tr("鼠标设置"));
     m_logFolderAction->setText(tr("日志目录"));
     m_quitAction->setText(tr("退出"));
+    m_screenshotButton->setToolTip(tr("截图"));
+    m_aiButton->setToolTip(tr("AI"));
     m_minButton->setToolTip(tr("最小化"));
     m_maxButton->setToolTip(tr("最大化"));
     m_closeButton->setToolTip(tr("关闭"));
     m_trayIcon->setToolTip(QStringLiteral("Talkvane"));
+    m_navigation->retranslateUi();
+    m_footer->retranslateUi();
+    m_footer->showModel(modelText());
+    refreshExternalClient();
 }
 
 void MainWindow::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange && m_navigation)
         retranslateUi();
     FramelessWindow::changeEvent(event);
 }

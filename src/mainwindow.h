@@ -1,31 +1,51 @@
 #pragma once
 
+#include "core/device/mousedevice.h"
 #include "widget/framelesswindow.h"
+#include "widget/main/low_battery_warning.h"
 
 #include <memory>
 
+class AiAssistant;
 class Debug;
 class MouseDevice;
+class MyGlobalShortCut;
+class NavigationBar;
+class QLabel;
 class QMenu;
+class QPushButton;
 class QStackedWidget;
 class QSystemTrayIcon;
-class QLabel;
-class QPushButton;
+class QTimer;
+class StatusFooter;
 
-// The one top-level window. Closing it only hides it: Talkvane lives on in
-// the notification area until "退出" is chosen from the tray menu.
+// The one top-level window: it places the pages, shows the mouse's link and
+// battery, owns the notification-area icon and wires the control center's
+// results to the windows that show them. Closing it only hides it: Talkvane
+// lives on in the notification area until "退出" is chosen from the tray menu.
 class MainWindow : public FramelessWindow
 {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     bool exitPromptOpen() const { return m_exitPromptOpen; }
+    NavigationBar *navigation() const { return m_navigation; }
+    QStackedWidget *pages() const { return m_pages; }
+    StatusFooter *footer() const { return m_footer; }
+    QString lastSerial() const { return m_lastSerial; }
+
+    // Installs the AI window; from then on spoken questions of the AI scene
+    // and the AI long press reach it. Without one, the user is told that the
+    // AI window is not available.
+    void setAiAssistant(std::unique_ptr<AiAssistant> assistant);
 
 public slots:
     void windowShow();
     void quit();
+    void KeyOne133();
     void retranslateUi();
 
 protected:
@@ -36,23 +56,45 @@ private:
     void initializeDevice();
     void registerDevice();
     void setupUi();
+    void setupTray();
     QWidget *buildHeader();
+    void buildPages();
+    void registerAltX();
+    void onLinkState(LinkState state);
+    void onDeviceInfo();
+    void warnLowBattery(int level);
+    void handOverToAi(const QString &text);
+    void refreshAi();
+    void startScreenshot();
+    void refreshExternalClient();
+    void launchExternalClient();
+    void showNotice(const QString &text);
     void openLogFolder();
     void showLinkNotice(const QString &text);
+    QString modelText() const;
 
     Debug *m_debug = nullptr;
     MouseDevice *m_device = nullptr;
+    std::unique_ptr<AiAssistant> m_ai;
+    MyGlobalShortCut *m_altX = nullptr;
     QString m_lastSerial = QStringLiteral("unknown");
+    LowBatteryWarning m_battery;
+
     QSystemTrayIcon *m_trayIcon = nullptr;
     QMenu *m_trayMenu = nullptr;
     QAction *m_showAction = nullptr;
     QAction *m_logFolderAction = nullptr;
     QAction *m_quitAction = nullptr;
     QLabel *m_title = nullptr;
+    QPushButton *m_screenshotButton = nullptr;
+    QPushButton *m_aiButton = nullptr;
     QPushButton *m_minButton = nullptr;
     QPushButton *m_maxButton = nullptr;
     QPushButton *m_closeButton = nullptr;
     QLabel *m_linkNotice = nullptr;
+    NavigationBar *m_navigation = nullptr;
     QStackedWidget *m_pages = nullptr;
+    StatusFooter *m_footer = nullptr;
+    QTimer *m_clientTimer = nullptr;
     bool m_exitPromptOpen = false;
 };
