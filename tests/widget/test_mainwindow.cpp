@@ -2,9 +2,11 @@
 
 #include "core/device/mousedevice.h"
 #include "mainwindow.h"
+#include "support/message_boxes.h"
 #include "support/recording/recording_backends.h"
 #include "sim/hidsim.h"
 #include "widget/iconfont/iconfont.h"
+#include "widget/main/device_pictures.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -32,10 +34,8 @@ private slots:
     void receiverThatCannotBeOpenedIsExplained();
     void quitAsksFirst_data();
     void quitAsksFirst();
-
-private:
-    // Answers the next modal message box with the given button.
-    void answerNextMessageBox(QMessageBox::StandardButton button, QString *seenText);
+    void devicePictures_data();
+    void devicePictures();
 };
 
 void MainWindowTest::initTestCase()
@@ -128,22 +128,6 @@ void MainWindowTest::receiverThatCannotBeOpenedIsExplained()
     QTRY_VERIFY_WITH_TIMEOUT(!notice->isVisible(), 3000);
 }
 
-void MainWindowTest::answerNextMessageBox(QMessageBox::StandardButton button, QString *seenText)
-{
-    // Polls rather than waits: the box runs its own nested event loop.
-    auto *poll = new QTimer(this);
-    connect(poll, &QTimer::timeout, this, [=] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        poll->deleteLater();
-        poll->stop();
-        *seenText = box->text();
-        box->button(button)->click();
-    });
-    poll->start(20);
-}
-
 void MainWindowTest::quitAsksFirst_data()
 {
     QTest::addColumn<int>("answer");
@@ -162,7 +146,7 @@ void MainWindowTest::quitAsksFirst()
     MainWindow w;
     w.show();
     QString asked;
-    answerNextMessageBox(QMessageBox::StandardButton(answer), &asked);
+    MessageBoxes::answerNext(this, QMessageBox::StandardButton(answer), &asked);
     // Quitting the application ends every running event loop, this one too,
     // long before its own time-out.
     QEventLoop loop;
@@ -176,6 +160,41 @@ void MainWindowTest::quitAsksFirst()
     QCOMPARE(clock.elapsed() < 2500, quits);
     // Only an answered "no" closes the prompt state again.
     QCOMPARE(w.exitPromptOpen(), quits);
+}
+
+void MainWindowTest::devicePictures_data()
+{
+    // product name, link model, battery level; the pictures expected (empty:
+    // the link picture is left as it is).
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<int>("linkModel");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("battery");
+    const QString m = QStringLiteral(":/resources/images/product/connect_mode/");
+    const QString b = QStringLiteral(":/resources/icons/battery/");
+    QTest::newRow("Bluetooth 1, full") << "DLVPX08" << 2 << 100 << m + "connect_mode1.png" << b + "battery_100.png";
+    QTest::newRow("Bluetooth 2, 95 counts as full") << "DLVPX08" << 3 << 95 << m + "connect_mode2.png" << b + "battery_100.png";
+    QTest::newRow("receiver, 94 is ninety") << "DLVPX08" << 4 << 94 << m + "connect_mode3.png" << b + "battery_90.png";
+    QTest::newRow("receiver 5, tens digit") << "DLVPX08" << 5 << 47 << m + "connect_mode2.png" << b + "battery_40.png";
+    QTest::newRow("ten") << "DLVPX08" << 4 << 10 << m + "connect_mode3.png" << b + "battery_10.png";
+    QTest::newRow("below ten") << "DLVPX08" << 4 << 9 << m + "connect_mode3.png" << b + "battery_0.png";
+    QTest::newRow("cable model") << "WQBT5.2 Mouse" << 4 << 1 << m + "connect_typec_mode3.png" << b + "battery_0.png";
+    QTest::newRow("unknown link model") << "DLVPX08" << 7 << 60 << QString() << b + "battery_60.png";
+}
+
+void MainWindowTest::devicePictures()
+{
+    QFETCH(QString, product);
+    QFETCH(int, linkModel);
+    QFETCH(int, level);
+    QFETCH(QString, link);
+    QFETCH(QString, battery);
+    QCOMPARE(DevicePictures::linkPicture(product, linkModel), link);
+    QCOMPARE(DevicePictures::batteryPicture(level), battery);
+    // Every picture named is really in the resources.
+    for (const QString &picture : {link, battery, DevicePictures::kDisconnected})
+        QVERIFY2(picture.isEmpty() || !QImage(picture).isNull(), qPrintable(picture));
 }
 
 QTEST_MAIN(MainWindowTest)
