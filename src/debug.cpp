@@ -4,6 +4,7 @@
 #include "core/device/mousedevice.h"
 
 #include <QDebug>
+#include <QEvent>
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -21,13 +22,13 @@ Debug::Debug(QWidget *parent) : QWidget(parent)
     m_center = FunControlCenter::getInstance();
 
     auto *column = new QVBoxLayout(this);
-    auto *hint = new QLabel(tr("切换模式需要手动重新连接设备"));
+    m_hint = new QLabel;
     m_status = new QLabel;
-    auto *caption = new QLabel(tr("按键测试"));
-    m_keyLabel = new QLabel(tr("按键信息"));
-    column->addWidget(hint);
+    m_caption = new QLabel;
+    m_keyLabel = new QLabel;
+    column->addWidget(m_hint);
     column->addWidget(m_status);
-    column->addWidget(caption);
+    column->addWidget(m_caption);
     column->addWidget(m_keyLabel);
     column->addStretch(1);
 
@@ -37,15 +38,34 @@ Debug::Debug(QWidget *parent) : QWidget(parent)
         "background-color: rgba(0, 0, 0, 160); color: white; border-radius: 6px; padding: 10px;"));
     m_notice->hide();
 
+    m_linkState = m_device->linkState;
     connect(m_device, &MouseDevice::onConnectState, this, [this](LinkState state) {
-        if (state == Disconnected)
-            m_status->setText(tr("设备关闭了"));
-        else if (state == Scanning)
-            m_status->setText(tr("设备连接中"));
-        else
-            m_status->clear();
+        m_linkState = state;
+        retranslateUi();
     });
     wireButtons();
+    retranslateUi();
+}
+
+void Debug::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
+
+void Debug::retranslateUi()
+{
+    m_hint->setText(tr("切换模式需要手动重新连接设备"));
+    m_caption->setText(tr("按键测试"));
+    if (!m_keySeen)
+        m_keyLabel->setText(tr("按键信息"));
+    if (m_linkState == Disconnected)
+        m_status->setText(tr("设备关闭了"));
+    else if (m_linkState == Scanning)
+        m_status->setText(tr("设备连接中"));
+    else
+        m_status->clear();
 }
 
 bool Debug::longPressActive()
@@ -119,6 +139,7 @@ void Debug::longPressStart(int key, int count)
         const QString text = tr("按下了") + keyName(key) + tr("；次数：") + QString::number(count);
         qDebug() << text;
         m_keyLabel->setText(text);
+        m_keySeen = true;
         switch (key) {
         case 129: m_center->translateKeyLongPress(); break;
         case 130: m_center->voiceKeyLongPress(); break;
@@ -140,6 +161,7 @@ void Debug::longPressEnd(int key, int count)
     if (m_device->linkState != ReceiverLinked && m_device->linkState != BluetoothLinked)
         return;
     m_keyLabel->setText(tr("抬起了") + keyName(key) + tr("；次数：") + QString::number(count));
+    m_keySeen = true;
     if (g_recording)
         m_device->stopRecord();
     g_recording = false;
@@ -157,6 +179,7 @@ void Debug::shortClick(int key, int count)
     const QString text = tr("按下了") + keyName(key) + tr("；次数：") + QString::number(count);
     qDebug() << text;
     m_keyLabel->setText(text);
+    m_keySeen = true;
     switch (key) {
     case 129: m_center->translateKeyShortClick(); break;
     case 130: m_center->voiceKeyShortClick(); break;

@@ -4,8 +4,9 @@
 
 #include <memory>
 
+#include "core/device/mousedevice.h"
+
 class FunControlCenter;
-class MouseDevice;
 class QLabel;
 
 // The diagnostics page. Creating it connects the mouse's buttons to the
@@ -21,7 +22,11 @@ public:
     QString noticeText() const;
     static bool longPressActive();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslateUi();
     void wireButtons();
     bool linkReady() const;
     void longPressStart(int key, int count);
@@ -32,7 +37,11 @@ private:
 
     MouseDevice *m_device = nullptr;
     std::shared_ptr<FunControlCenter> m_center;
+    QLabel *m_hint = nullptr;
+    QLabel *m_caption = nullptr;
     QLabel *m_status = nullptr;
+    LinkState m_linkState = Disconnected;
+    bool m_keySeen = false;
     QLabel *m_keyLabel = nullptr;
     QLabel *m_notice = nullptr;
 };
