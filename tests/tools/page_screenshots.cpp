@@ -1,0 +1,80 @@
+// Saves a picture of every page of the main window, in Chinese and in
+// English, for people to look at: clipped, overlapping or empty widgets show
+// up at once. The mouse is the simulated one, linked, so the footer and the
+// mouse page show a real device. Not a test; scripts/screenshots.sh runs it.
+//   page_screenshots <output folder>
+
+#include "core/device/mousedevice.h"
+#include "mainwindow.h"
+#include "sim/hidsim.h"
+#include "support/recording/recording_backends.h"
+#include "widget/iconfont/iconfont.h"
+#include "widget/main/navigation_bar.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFontDatabase>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTranslator>
+#include <cstdio>
+
+namespace {
+
+void settle(int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: page_screenshots <output folder>\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    const int font = QFontDatabase::addApplicationFont(QStringLiteral(":/resources/fonts/DroidSansFallback.ttf"));
+    if (font >= 0)
+        QApplication::setFont(QFont(QFontDatabase::applicationFontFamilies(font).value(0)));
+    platform::recording::install();
+    IconFont::instance().initFontAwesome();
+    hidsim_reset();
+
+    MainWindow window;
+    window.resize(1100, 720);
+    window.show();
+    MouseDevice *mouse = MouseDevice::instance().get();
+    for (int i = 0; i < 100 && mouse->battery == 0; ++i)
+        settle(50);
+
+    QTranslator english;
+    for (const QString &language : {QStringLiteral("zh_CN"), QStringLiteral("en_US")}) {
+        if (language == QLatin1String("en_US")) {
+            if (!english.load(QStringLiteral(":/i18n/sevoly_en_US.qm")))
+                return 1;
+            QApplication::installTranslator(&english);
+        }
+        QDir().mkpath(out + QLatin1Char('/') + language);
+        QButtonGroup *pages = window.navigation()->group();
+        for (QAbstractButton *button : pages->buttons()) {
+            const int page = pages->id(button);
+            window.navigation()->select(page);
+            settle(150);
+            const QString name = QStringLiteral("%1/%2/page%3.png")
+                                     .arg(out, language)
+                                     .arg(page, 2, 10, QLatin1Char('0'));
+            if (!window.grab().save(name))
+                return 1;
+            std::printf("%s\n", qPrintable(name));
+        }
+    }
+    return 0;
+}
