@@ -128,9 +128,7 @@ def icu_name(loc_id, col):
     if "," in name:
         # The tables cannot carry a comma: "Chinese (Hong Kong SAR, China)" keeps
         # the first part of its qualifier.
-        shorter = re.sub(r",[^()]*\)", ")", name)
-        print("shortened %s: %s -> %s" % (col, name, shorter), file=sys.stderr)
-        name = shorter
+        name = re.sub(r",[^()]*\)", ")", name)
     # A script CLDR does not name shows as its code: treat it as missing too.
     if loc.getScript() and loc.getDisplayScript(display) == loc.getScript():
         return None
