@@ -34,6 +34,7 @@ AiSetting::AiSetting(QWidget *parent) : SettingsForm(parent)
     m_language = new SearchButton(LanguageListWidget::VI, QStringLiteral("listenlangstr"));
 
     m_engine = new QComboBox;
+    m_engine->setMinimumWidth(160);
     const QString query = QStringLiteral("/search?q=");
     m_engine->addItem(QString(), PublicHosts::baiduSearch() + QStringLiteral("/s?ie=UTF-8&wd="));
     m_engine->addItem(QString(), PublicHosts::googleSearch() + query);
@@ -41,6 +42,7 @@ AiSetting::AiSetting(QWidget *parent) : SettingsForm(parent)
     m_engine->addItem(QString(), PublicHosts::yahooSearch() + query);
 
     m_inputMode = new QComboBox;
+    m_inputMode->setMinimumWidth(160);
     m_inputMode->addItem(QString(), kDynamics);
     m_inputMode->addItem(QString(), kWhole);
 

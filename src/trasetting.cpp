@@ -32,15 +32,18 @@ TraSetting::TraSetting(QWidget *parent) : SettingsForm(parent)
         m_targetLabels.append(addRow(QString(), m_buttons.last()));
     };
 
-    addLanguages(LanguageListWidget::VI, "listenlangstr", LanguageListWidget::VT, "translatelangstr");
+    addLanguages(LanguageListWidget::VI, "listenlangstr",
+                 LanguageListWidget::VT, "translatelangstr");
 
-    addLanguages(LanguageListWidget::WI, "screenlangstr", LanguageListWidget::WT, "screentranlangstr");
+    addLanguages(LanguageListWidget::WI, "screenlangstr",
+                 LanguageListWidget::WT, "screentranlangstr");
     m_screenword = new SwitchButton;
     m_screenword->setChecked(screenwordOn());
     m_screenwordHint = new QLabel;
     m_screenwordLabel = addRow(QString(), m_screenword, m_screenwordHint);
 
-    addLanguages(LanguageListWidget::OI, "ocrsourcelangstr", LanguageListWidget::OT, "ocrtargetlangstr");
+    addLanguages(LanguageListWidget::OI, "ocrsourcelangstr",
+                 LanguageListWidget::OT, "ocrtargetlangstr");
     m_ocrKey = new SwitchButton;
     m_ocrKey->setChecked(IniFileInf::get_keydefine(kOcrKey) == QLatin1String("1"));
     m_ocrKeyHint = new QLabel;

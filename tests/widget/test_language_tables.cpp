@@ -175,7 +175,8 @@ void LanguageTablesTest::quirksThatStoredCodesRelyOn()
 
     const auto translator = load("voice_translate.csv");
     QCOMPARE(LanguageTables::column(translator, 1).count(QStringLiteral("ko")), 2);
-    QCOMPARE(translator.at(2).mid(1, 3), (QStringList{"zh-Hant", "中文(繁体)", "Chinese (Traditional)"}));
+    QCOMPARE(translator.at(2).mid(1, 3),
+             (QStringList{"zh-Hant", "中文(繁体)", "Chinese (Traditional)"}));
 
     const auto all = load("voice_identify_cn_all.csv");
     const auto fallback = load("voice_identify_cn.csv");
@@ -225,7 +226,7 @@ void LanguageTablesTest::firstRunDefaultsAreOffered()
     const auto rows = LanguageTables::load(type, country, QStringLiteral("default"));
     QVERIFY(!rows.isEmpty());
     if (code == QLatin1String("en") && type == LanguageTables::SpeechRecognition)
-        QEXPECT_FAIL("", "the English default names the language 'en'; the table's code is 'en_us'", Continue);
+        QEXPECT_FAIL("", "the English default is 'en'; the table's code is 'en_us'", Continue);
     if (code == QLatin1String("ru_ru"))
         QEXPECT_FAIL("", "the Russian default is 'ru_ru'; the table's code is 'ru-ru'", Continue);
     QVERIFY2(LanguageTables::findCode(rows, code) > 0, qPrintable(code));

@@ -14,7 +14,7 @@ namespace {
 QString plainOrCn(const QString &country, const char *plain)
 {
     const QString name = QLatin1String(plain);
-    return country == QLatin1String("cn") ? name + QStringLiteral("_cn.csv") : name + QStringLiteral(".csv");
+    return name + (country == QLatin1String("cn") ? QStringLiteral("_cn.csv") : QStringLiteral(".csv"));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "core/setting/inifileinf.h"
 #include "core/setting/language_tables.h"
+#include "widget/iconfont/iconfont.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -19,6 +20,10 @@ SearchButton::SearchButton(LanguageListWidget::LanguageListWidgetType type, cons
 {
     setCursor(Qt::PointingHandCursor);
     setMinimumWidth(160);
+    // The arrow on the right says a list opens, also while nothing is chosen.
+    setLayoutDirection(Qt::RightToLeft);
+    setIcon(IconFont::instance().icon(QStringLiteral("fa-solid fa-angle-down"),
+                                      QColor(0x90, 0x93, 0x99)));
     connect(this, &QPushButton::clicked, this, &SearchButton::openPopup);
     refresh();
 }
