@@ -39,8 +39,6 @@ HAND = {
     "lzh": {"zh_Hans": "文言文", "en": "Literary Chinese"},
     "mrj": {"zh_Hans": "山地马里语", "en": "Hill Mari"},
     "prs": {"zh_Hant": "達利語"},
-    "tlh_piqd": {"zh_Hans": "克林贡语（pIqaD）", "zh_Hant": "克林貢文（pIqaD）",
-                 "en": "Klingon (pIqaD)"},
     # Languages of India, Nepal and Siberia read by the cloud OCR.
     "bfy": {"zh_Hans": "巴盖利语", "en": "Bagheli"},
     "bfz": {"zh_Hans": "马哈苏帕哈里语", "en": "Mahasu Pahari"},
@@ -65,6 +63,9 @@ HAND = {
     "xnr": {"zh_Hans": "康格里语", "en": "Kangri"},
     "xsr": {"zh_Hans": "夏尔巴语", "zh_Hant": "雪巴語", "en": "Sherpa"},
 }
+
+# Scripts CLDR does not name, by their own name.
+SCRIPTS = {"Piqd": "pIqaD"}
 
 # Chinese dialects of the mainland dictation: CLDR names none of these places.
 DIALECTS = {
@@ -129,9 +130,13 @@ def icu_name(loc_id, col):
         # The tables cannot carry a comma: "Chinese (Hong Kong SAR, China)" keeps
         # the first part of its qualifier.
         name = re.sub(r",[^()]*\)", ")", name)
-    # A script CLDR does not name shows as its code: treat it as missing too.
-    if loc.getScript() and loc.getDisplayScript(display) == loc.getScript():
-        return None
+    # A script CLDR does not name shows as its code.
+    script = loc.getScript()
+    if script and loc.getDisplayScript(display) == script:
+        if script not in SCRIPTS:
+            return None
+        base = icu.Locale(loc.getLanguage()).getDisplayName(display)
+        return ("%s（%s）" if col.startswith("zh") else "%s (%s)") % (base, SCRIPTS[script])
     return name
 
 
