@@ -21,6 +21,8 @@ set(TALKVANE_DICTATION_INT_API_SECRET "" CACHE STRING "Dictation API secret, int
 # Public sites opened in the user's browser (bare host names, no scheme).
 set(TALKVANE_HOST_SEARCH_BAIDU "www.baidu.com" CACHE STRING "Chinese web search host")
 set(TALKVANE_HOST_SEARCH_GOOGLE "www.google.com" CACHE STRING "International web search host")
+set(TALKVANE_HOST_SEARCH_BING "www.bing.com" CACHE STRING "Web search host of the Bing entry")
+set(TALKVANE_HOST_SEARCH_YAHOO "search.yahoo.com" CACHE STRING "Web search host of the Yahoo entry")
 set(TALKVANE_HOST_PORTAL_HAO123 "www.hao123.com" CACHE STRING "Chinese start portal host")
 set(TALKVANE_HOST_PORTAL_BING "www.bing.com" CACHE STRING "International start portal host")
 set(TALKVANE_HOST_PORTAL_YANDEX "yandex.com" CACHE STRING "Russian start portal host")

@@ -1,6 +1,9 @@
 #include "tradialogue.h"
 
+#include "core/setting/inifileinf.h"
+#include "core/setting/language_tables.h"
 #include "widget/iconfont/iconfont.h"
+#include "widget/language/languagelistwidget.h"
 #include "widget/window_dragger.h"
 
 #include <QApplication>
@@ -311,11 +314,26 @@ void TraDialogue::stopAnimation()
 void TraDialogue::loadTargetLanguages(SENCE_TYPE scene)
 {
     m_scene = scene;
-    // The language tables are not part of this build yet: the selector stays
-    // empty rather than offering languages that could not be looked up.
+    auto type = LanguageListWidget::VT;
+    QString key = QStringLiteral("translatelangstr");
+    if (scene == SENCE_OCR_TRA) {
+        type = LanguageListWidget::OT;
+        key = QStringLiteral("ocrtargetlangstr");
+    } else if (scene == SENCE_WORD_TRA) {
+        type = LanguageListWidget::WT;
+        key = QStringLiteral("screentranlangstr");
+    }
+    const QVector<QStringList> rows = LanguageListWidget::loadCsvData(type);
+    m_languageCodes = LanguageTables::column(rows, LanguageTables::kCodeColumn);
+    const QStringList names = LanguageTables::column(rows, LanguageListWidget::displayColumn());
+
     const QSignalBlocker block(mTargetLangSelect);
     mTargetLangSelect->clear();
-    m_languageCodes.clear();
+    for (int i = 1; i < names.size(); ++i)
+        mTargetLangSelect->addItem(names.at(i));
+    const int row = m_languageCodes.indexOf(IniFileInf::get_keydefine(key), 1);
+    // A stored code the table lacks leaves the selector without a choice.
+    mTargetLangSelect->setCurrentIndex(row > 0 ? row - 1 : -1);
 }
 
 void TraDialogue::onComboBoxIndexChanged(int index)

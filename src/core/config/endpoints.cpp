@@ -127,6 +127,8 @@ namespace PublicHosts {
 
 QString baiduSearch() { return QStringLiteral(TALKVANE_HOST_SEARCH_BAIDU); }
 QString googleSearch() { return QStringLiteral(TALKVANE_HOST_SEARCH_GOOGLE); }
+QString bingSearch() { return QStringLiteral(TALKVANE_HOST_SEARCH_BING); }
+QString yahooSearch() { return QStringLiteral(TALKVANE_HOST_SEARCH_YAHOO); }
 QString hao123Portal() { return QStringLiteral(TALKVANE_HOST_PORTAL_HAO123); }
 QString bingPortal() { return QStringLiteral(TALKVANE_HOST_PORTAL_BING); }
 QString yandexPortal() { return QStringLiteral(TALKVANE_HOST_PORTAL_YANDEX); }

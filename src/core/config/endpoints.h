@@ -55,6 +55,8 @@ namespace PublicHosts {
 
 QString baiduSearch();
 QString googleSearch();
+QString bingSearch();
+QString yahooSearch();
 QString hao123Portal();
 QString bingPortal();
 QString yandexPortal();
