@@ -1,5 +1,8 @@
 #include "mainwindow.h"
 
+#include "aisetting.h"
+#include "trasetting.h"
+
 #include "business/funcontrolcenter.h"
 #include "core/key/myglobalshortcut.h"
 #include "core/setting/inifileinf.h"
@@ -54,9 +57,6 @@ MainWindow::MainWindow(QWidget *parent) : FramelessWindow(parent)
     setWindowTitle(QStringLiteral("Talkvane"));
     m_trayIcon = new QSystemTrayIcon(this);
     buildPages();
-    // The typing mode comes from the settings.
-    FunControlCenter::getInstance()->setSecDynamicTyping(
-        IniFileInf::get_keydefine(QStringLiteral("input_model")).contains(QLatin1String("dynamics")));
     initializeDevice();
     registerDevice();
     setupUi();
@@ -71,15 +71,12 @@ void MainWindow::buildPages()
     const auto later = [this](const char *title, const char *text, const char *icon) {
         m_pages->addWidget(new PlaceholderPage(title, text, QString::fromLatin1(icon)));
     };
-    later(QT_TRANSLATE_NOOP("PlaceholderPage", "智能设置"),
-          QT_TRANSLATE_NOOP("PlaceholderPage", "识别语种、标点、搜索引擎和输入模式的设置将在这里提供。"),
-          "fa-solid fa-wand-magic-sparkles");
+    // Constructing it hands the stored typing mode to the control center.
+    m_pages->addWidget(new AiSetting);
     later(QT_TRANSLATE_NOOP("PlaceholderPage", "鼠标设置"),
           QT_TRANSLATE_NOOP("PlaceholderPage", "按键功能、灵敏度和滚轮的设置将在这里提供。"),
           "fa-solid fa-sliders");
-    later(QT_TRANSLATE_NOOP("PlaceholderPage", "翻译设置"),
-          QT_TRANSLATE_NOOP("PlaceholderPage", "翻译语种、划词翻译和截图翻译的设置将在这里提供。"),
-          "fa-solid fa-language");
+    m_pages->addWidget(new TraSetting);
     later(QT_TRANSLATE_NOOP("PlaceholderPage", "云指令设置"),
           QT_TRANSLATE_NOOP("PlaceholderPage",
                             "语音指令将在后续版本提供：说出名称即可打开文件夹、程序或网址。"),
