@@ -45,6 +45,8 @@ Debug::Debug(QWidget *parent) : QWidget(parent)
         else
             m_status->clear();
     });
+    connect(m_device, &MouseDevice::onInfoData, this,
+            [this] { emit receiveMouseInfo(m_device->sn, m_device->firmwareVersion); });
     wireButtons();
 }
 

@@ -21,6 +21,10 @@ public:
     QString noticeText() const;
     static bool longPressActive();
 
+signals:
+    // The mouse's serial number and firmware version, each time it reports them.
+    void receiveMouseInfo(QString sn, QString ver);
+
 private:
     void wireButtons();
     bool linkReady() const;

@@ -96,7 +96,7 @@ int main(int argc, char *argv[])
 
     auto translator = std::make_unique<QTranslator>();
     if (UiTranslation::load(*translator))
-        QCoreApplication::installTranslator(translator.get());
+        UiTranslation::makeCurrent(translator.get());
     if (DeviceFileUtils::checkFirstRunByFile(QStringLiteral("main")))
         setLangConfig(translator->language());
 
