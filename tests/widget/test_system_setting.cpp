@@ -1,0 +1,268 @@
+// The software settings page: the start-with-the-session switch and the
+// "BootUp" setting follow the autostart entry, the interface language can be
+// changed while windows are open, the log switch reroutes the log at once.
+
+#include "core/log/message_handlers.h"
+#include "core/setting/inifileinf.h"
+#include "core/setting/translation_loader.h"
+#include "support/message_capture.h"
+#include "system_setting.h"
+#include "widget/kit/switchbutton.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+
+namespace {
+
+// A window that sets a translated text whenever the language changes, as
+// every window of the program does.
+class ProbeWindow : public QLabel
+{
+public:
+    ProbeWindow() { retranslate(); }
+    int languageChanges = 0;
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::LanguageChange) {
+            ++languageChanges;
+            retranslate();
+        }
+        QLabel::changeEvent(event);
+    }
+
+private:
+    void retranslate() { setText(QCoreApplication::translate("MainWindow", "退出")); }
+};
+
+// Translates one text, and nothing else; with no translation, not even that.
+class OneTextTranslator : public QTranslator
+{
+public:
+    explicit OneTextTranslator(const char *translation) : m_translation(translation) {}
+    bool isEmpty() const override { return false; }
+    QString translate(const char *, const char *source, const char *, int) const override
+    {
+        // A null string means "not here": Qt asks the next translator.
+        return m_translation && qstrcmp(source, "source") == 0 ? QString::fromUtf8(m_translation)
+                                                               : QString();
+    }
+
+private:
+    const char *m_translation;
+};
+
+QString setting(const char *key)
+{
+    return IniFileInf::get_keydefine(QString::fromLatin1(key));
+}
+
+void store(const char *key, const QString &value)
+{
+    IniFileInf::set_keydefine(QString::fromLatin1(key), value);
+}
+
+}  // namespace
+
+class SystemSettingTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void bootUpFollowsTheEntryAtConstruction_data();
+    void bootUpFollowsTheEntryAtConstruction();
+    void bootSwitchWritesEntryAndSetting();
+    void unwritableFolderPutsTheSwitchBack();
+    void storedLanguageSelectsItsRow_data();
+    void storedLanguageSelectsItsRow();
+    void choosingALanguageRetranslatesOpenWindows();
+    void aNewTranslationReplacesTheOldOne();
+    void logSwitchStoresAndReroutesAtOnce();
+
+private:
+    QString entryPath() const { return m_config->path() + QStringLiteral("/autostart/talkvane.desktop"); }
+    void writeEntry(const QByteArray &text)
+    {
+        QDir().mkpath(m_config->path() + QStringLiteral("/autostart"));
+        QFile f(entryPath());
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(text);
+    }
+
+    std::unique_ptr<QTemporaryDir> m_config;
+};
+
+void SystemSettingTest::init()
+{
+    m_config = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config->path()));
+    QFile::remove(IniFileInf::optionFilePath());
+}
+
+void SystemSettingTest::bootUpFollowsTheEntryAtConstruction_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QByteArray>("entry");  // empty: none
+    QTest::addColumn<bool>("on");
+
+    const QByteArray own = "[Desktop Entry]\nType=Application\nExec=/elsewhere/talkvane\n"
+                           "X-Talkvane-Autostart=true\n";
+    QTest::newRow("setting on, no entry") << "1" << QByteArray() << false;
+    QTest::newRow("setting off, entry there") << "0" << own << true;
+    QTest::newRow("never set, entry there") << "" << own << true;
+    QTest::newRow("setting on, entry hidden") << "1" << own + "Hidden=true\n" << false;
+}
+
+void SystemSettingTest::bootUpFollowsTheEntryAtConstruction()
+{
+    QFETCH(QString, stored);
+    QFETCH(QByteArray, entry);
+    QFETCH(bool, on);
+    store("BootUp", stored);
+    if (!entry.isEmpty())
+        writeEntry(entry);
+
+    SystemSetting page;
+    QCOMPARE(page.findChild<SwitchButton *>(QStringLiteral("switchBoot"))->isChecked(), on);
+    QCOMPARE(setting("BootUp"), on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void SystemSettingTest::bootSwitchWritesEntryAndSetting()
+{
+    SystemSetting page;
+    auto *boot = page.findChild<SwitchButton *>(QStringLiteral("switchBoot"));
+    QVERIFY(!boot->isChecked());
+
+    boot->click();
+    QVERIFY(boot->isChecked());
+    QCOMPARE(setting("BootUp"), QStringLiteral("1"));
+    QFile entry(entryPath());
+    QVERIFY(entry.open(QIODevice::ReadOnly));
+    QVERIFY(entry.readAll().contains(
+        "Exec=" + QFile::encodeName(QCoreApplication::applicationFilePath()) + "\n"));
+
+    boot->click();
+    QVERIFY(!boot->isChecked());
+    QCOMPARE(setting("BootUp"), QStringLiteral("0"));
+    QVERIFY(!QFile::exists(entryPath()));
+}
+
+void SystemSettingTest::unwritableFolderPutsTheSwitchBack()
+{
+    // A file where the folder belongs cannot be written into, not even by root.
+    QFile blocker(m_config->path() + QStringLiteral("/autostart"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    store("BootUp", QStringLiteral("0"));
+
+    SystemSetting page;
+    auto *boot = page.findChild<SwitchButton *>(QStringLiteral("switchBoot"));
+    WarningCapture warnings;
+    boot->click();
+    QVERIFY(!boot->isChecked());
+    QCOMPARE(setting("BootUp"), QStringLiteral("0"));
+    QVERIFY2(warnings.messages().join(QLatin1Char('\n')).contains(QLatin1String("boot up failed")),
+             qPrintable(warnings.messages().join(QLatin1Char('\n'))));
+}
+
+void SystemSettingTest::storedLanguageSelectsItsRow_data()
+{
+    QTest::addColumn<QString>("sysLang");
+    QTest::addColumn<QString>("shown");  // empty: no row
+
+    QTest::newRow("traditional chinese") << "zh_HK" << QStringLiteral("中文繁體");
+    QTest::newRow("chinese") << "zh_CN" << QStringLiteral("中文");
+    QTest::newRow("english") << "en_US" << QStringLiteral("English");
+    // A translation's own stored name, as the start writes it.
+    QTest::newRow("korean as stored by its translation") << "ko" << QStringLiteral("한국어");
+    QTest::newRow("indonesian") << "id" << QStringLiteral("Indonesia");
+    QTest::newRow("russian") << "ru_RU" << QStringLiteral("Русский");
+    QTest::newRow("french is not offered") << "fr_FR" << QString();
+    QTest::newRow("nonsense") << "xx_YY" << QString();
+    QTest::newRow("empty") << "" << QString();
+}
+
+void SystemSettingTest::storedLanguageSelectsItsRow()
+{
+    QFETCH(QString, sysLang);
+    QFETCH(QString, shown);
+    store("sysLang", sysLang);
+    SystemSetting page;
+    auto *combo = page.findChild<QComboBox *>(QStringLiteral("comboBoxLanguage"));
+    QCOMPARE(combo->count(), 9);
+    QCOMPARE(combo->currentIndex() < 0 ? QString() : combo->currentText(), shown);
+    // Showing the stored choice is not choosing it.
+    QCOMPARE(setting("sysLang"), sysLang);
+}
+
+void SystemSettingTest::choosingALanguageRetranslatesOpenWindows()
+{
+    store("sysLang", QStringLiteral("zh_CN"));
+    SystemSetting page;
+    ProbeWindow window;
+    window.show();
+    page.show();
+    QCOMPARE(window.text(), QStringLiteral("退出"));
+    auto *combo = page.findChild<QComboBox *>(QStringLiteral("comboBoxLanguage"));
+
+    combo->setCurrentIndex(combo->findText(QStringLiteral("English")));
+    QCOMPARE(setting("sysLang"), QStringLiteral("en_US"));
+    QTRY_COMPARE(window.text(), QStringLiteral("Exit"));
+    const int changes = window.languageChanges;
+
+    combo->setCurrentIndex(combo->findText(QStringLiteral("中文")));
+    QCOMPARE(setting("sysLang"), QStringLiteral("zh_CN"));
+    QTRY_COMPARE(window.text(), QStringLiteral("退出"));
+    QVERIFY(window.languageChanges > changes);
+}
+
+void SystemSettingTest::aNewTranslationReplacesTheOldOne()
+{
+    OneTextTranslator first("first");
+    OneTextTranslator silent(nullptr);
+    UiTranslation::makeCurrent(&first);
+    QCOMPARE(QCoreApplication::translate("Ctx", "source"), QStringLiteral("first"));
+    // A text the new translation lacks shows its source, not the old language.
+    UiTranslation::makeCurrent(&silent);
+    QCOMPARE(QCoreApplication::translate("Ctx", "source"), QStringLiteral("source"));
+    QCoreApplication::removeTranslator(&silent);
+}
+
+void SystemSettingTest::logSwitchStoresAndReroutesAtOnce()
+{
+    QFile::remove(LogFile::path());
+    store("isLog", QStringLiteral("0"));
+    SystemSetting page;
+    auto *log = page.findChild<SwitchButton *>(QStringLiteral("switchLog"));
+    QVERIFY(!log->isChecked());
+    QSignalSpy sign(&page, &SystemSetting::logSwitchSign);
+    const QtMessageHandler before = qInstallMessageHandler(nullptr);
+
+    log->click();
+    QCOMPARE(setting("isLog"), QStringLiteral("1"));
+    QCOMPARE(sign.count(), 1);
+    QCOMPARE(sign.at(0).at(0).toBool(), true);
+    qWarning("to the file 7f3a");
+
+    log->click();
+    QCOMPARE(setting("isLog"), QStringLiteral("0"));
+    QCOMPARE(sign.at(1).at(0).toBool(), false);
+    qWarning("to standard error 7f3a");
+    qInstallMessageHandler(before);
+
+    QFile file(LogFile::path());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    QVERIFY(text.contains("to the file 7f3a"));
+    QVERIFY(!text.contains("to standard error 7f3a"));
+}
+
+QTEST_MAIN(SystemSettingTest)
+#include "test_system_setting.moc"
