@@ -8,6 +8,7 @@
 #include "support/files.h"
 #include "support/message_capture.h"
 #include "system_setting.h"
+#include "widget/app_icon.h"
 #include "widget/kit/switchbutton.h"
 
 #include <QComboBox>
@@ -76,6 +77,7 @@ private slots:
     void choosingALanguageRetranslatesOpenWindows();
     void aNewTranslationReplacesTheOldOne();
     void logSwitchStoresAndReroutesAtOnce();
+    void applicationIconIsDrawnForTraySizes();
 
 private:
     QString autostartDir() const { return m_config->path() + QStringLiteral("/autostart"); }
@@ -224,6 +226,15 @@ void SystemSettingTest::logSwitchStoresAndReroutesAtOnce()
     const QByteArray text = TestFiles::readAll(LogFile::path());
     QVERIFY(text.contains("to the file 7f3a"));
     QVERIFY(!text.contains("to standard error 7f3a"));
+}
+
+void SystemSettingTest::applicationIconIsDrawnForTraySizes()
+{
+    const QIcon icon = appIcon();
+    for (int size : {48, 64, 128, 256}) {
+        QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+        QVERIFY(!icon.pixmap(size).toImage().isNull());
+    }
 }
 
 QTEST_MAIN(SystemSettingTest)
