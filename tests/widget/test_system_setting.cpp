@@ -2,10 +2,13 @@
 // interface language changes while windows are open, the log switch
 // reroutes the log at once.
 
+#include "core/device/mousedevice.h"
 #include "core/log/message_handlers.h"
 #include "core/setting/inifileinf.h"
 #include "core/setting/translation_loader.h"
+#include "debug.h"
 #include "support/files.h"
+#include "support/recording/recording_backends.h"
 #include "support/message_capture.h"
 #include "system_setting.h"
 #include "widget/app_icon.h"
@@ -78,6 +81,7 @@ private slots:
     void aNewTranslationReplacesTheOldOne();
     void logSwitchStoresAndReroutesAtOnce();
     void applicationIconIsDrawnForTraySizes();
+    void mouseInfoReachesTheHardwareRows();
 
 private:
     QString autostartDir() const { return m_config->path() + QStringLiteral("/autostart"); }
@@ -235,6 +239,23 @@ void SystemSettingTest::applicationIconIsDrawnForTraySizes()
         QVERIFY(icon.availableSizes().contains(QSize(size, size)));
         QVERIFY(!icon.pixmap(size).toImage().isNull());
     }
+}
+
+void SystemSettingTest::mouseInfoReachesTheHardwareRows()
+{
+    platform::recording::install();  // no hot keys or devices of the session
+    Debug diagnostics;
+    SystemSetting page;
+    // As the main window wires them.
+    connect(&diagnostics, &Debug::receiveMouseInfo, &page, &SystemSetting::setMouseInfo);
+    // The mouse's info reply: serial number, receiver id, model and firmware bytes.
+    QByteArray info = QByteArray::fromHex("a55a0c5406" "0a0b0c0d0e0f" "112233445566" "0004");
+    info.append(QByteArray(64 - info.size(), '\0'));
+    MouseDevice::instance()->analysisData(info);
+    QCOMPARE(page.findChild<QLabel *>(QStringLiteral("labelSerial"))->text(),
+             QStringLiteral("0a0b0c0d0e0f"));
+    QCOMPARE(page.findChild<QLabel *>(QStringLiteral("labelFirmware"))->text(),
+             QStringLiteral("A1.0"));
 }
 
 QTEST_MAIN(SystemSettingTest)
