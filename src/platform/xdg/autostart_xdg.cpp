@@ -14,7 +14,7 @@ const char kOwnMark[] = "X-Talkvane-Autostart";
 
 QString autostartDir()
 {
-    // The base directory spec: a relative value is invalid and ignored.
+    // XDG treats a relative value as unset.
     QString base = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"));
     if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + QStringLiteral("/.config");
