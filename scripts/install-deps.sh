@@ -28,6 +28,7 @@ build_pkgs=(
 test_pkgs=(
   xvfb xauth
   sox
+  desktop-file-utils
 )
 # Only for the start-up benchmark: a notification area to dock into, and a
 # Qt tray program to compare with. The test suite must not need these.

@@ -43,6 +43,8 @@ Debug::Debug(QWidget *parent) : QWidget(parent)
         m_linkState = state;
         retranslateUi();
     });
+    connect(m_device, &MouseDevice::onInfoData, this,
+            [this] { emit receiveMouseInfo(m_device->sn, m_device->firmwareVersion); });
     wireButtons();
     retranslateUi();
 }

@@ -22,6 +22,10 @@ public:
     QString noticeText() const;
     static bool longPressActive();
 
+signals:
+    // The mouse's serial number and firmware version, each time it reports them.
+    void receiveMouseInfo(QString sn, QString ver);
+
 protected:
     void changeEvent(QEvent *event) override;
 

@@ -11,6 +11,7 @@
 #include "singleapplication.h"
 #include "utils/app_paths.h"
 #include "utils/device_file_utils.h"
+#include "widget/app_icon.h"
 #include "widget/iconfont/iconfont.h"
 
 #include <QDebug>
@@ -96,12 +97,13 @@ int main(int argc, char *argv[])
 
     auto translator = std::make_unique<QTranslator>();
     if (UiTranslation::load(*translator))
-        QCoreApplication::installTranslator(translator.get());
+        UiTranslation::makeCurrent(translator.get());
     if (DeviceFileUtils::checkFirstRunByFile(QStringLiteral("main")))
         setLangConfig(translator->language());
 
     IconFont::instance().initFontAwesome();
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(appIcon());
     SbcHelper::instance();  // the voice decoder exists before any audio arrives
 
     curl_global_init(CURL_GLOBAL_ALL);

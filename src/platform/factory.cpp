@@ -2,6 +2,7 @@
 // Called on the GUI thread: the backends read their events there. The key
 // injector is the exception: the typing worker asks for it.
 
+#include "platform/autostart.h"
 #include "platform/backend_overrides.h"
 #include "platform/clipboard_watch.h"
 #include "platform/device_monitor.h"
@@ -17,6 +18,9 @@
 #endif
 #ifdef TALKVANE_PLATFORM_UDEV
 #include "platform/linux/device_monitor_udev.h"
+#endif
+#ifdef TALKVANE_PLATFORM_XDG
+#include "platform/xdg/autostart_xdg.h"
 #endif
 
 #include <mutex>
@@ -116,6 +120,16 @@ std::shared_ptr<ClipboardWatch> clipboardWatch()
 #ifdef TALKVANE_PLATFORM_X11
     if (!instance)
         instance = x11::X11ClipboardWatch::create();
+#endif
+    return instance;
+}
+
+std::shared_ptr<Autostart> autostart()
+{
+    static std::shared_ptr<Autostart> instance;
+#ifdef TALKVANE_PLATFORM_XDG
+    if (!instance)
+        instance = std::make_shared<xdg::XdgAutostart>();
 #endif
     return instance;
 }

@@ -70,6 +70,11 @@ void rotateIfNeeded(QFile &log)
 
 }  // namespace
 
+void routeLogToFile(bool toFile)
+{
+    qInstallMessageHandler(toFile ? fileMessageHandler : consoleMessageHandler);
+}
+
 namespace LogFile {
 
 QString path()

@@ -12,6 +12,10 @@ void fileMessageHandler(QtMsgType type, const QMessageLogContext &context, const
 // One line per message on standard error.
 void consoleMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &msg);
 
+// Installs fileMessageHandler (toFile) or consoleMessageHandler, for the
+// whole process at once.
+void routeLogToFile(bool toFile);
+
 namespace LogFile {
 
 constexpr qint64 kRotateAtBytes = 10 * 1024 * 1024;  // 10,485,760

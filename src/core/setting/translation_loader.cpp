@@ -2,13 +2,21 @@
 
 #include "core/setting/inifileinf.h"
 
+#include <QCoreApplication>
 #include <QDebug>
+#include <QPointer>
 #include <QLocale>
 #include <QTranslator>
 
 namespace UiTranslation {
 
 namespace {
+
+QPointer<QTranslator> &current()
+{
+    static QPointer<QTranslator> translator;
+    return translator;
+}
 
 bool loadForLocale(QTranslator &translator, const QLocale &locale)
 {
@@ -45,6 +53,14 @@ bool load(QTranslator &translator)
     if (sysLang.isEmpty())
         IniFileInf::set_keydefine(QStringLiteral("sysLang"), translator.language());
     return loaded;
+}
+
+void makeCurrent(QTranslator *translator)
+{
+    if (current())
+        QCoreApplication::removeTranslator(current());
+    current() = translator;
+    QCoreApplication::installTranslator(translator);
 }
 
 }  // namespace UiTranslation
