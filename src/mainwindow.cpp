@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "aisetting.h"
+#include "system_setting.h"
 #include "trasetting.h"
 
 #include "business/funcontrolcenter.h"
@@ -11,6 +12,7 @@
 #include "platform/device_monitor.h"
 #include "utils/app_paths.h"
 #include "utils/device_file_utils.h"
+#include "widget/app_icon.h"
 #include "widget/iconfont/iconfont.h"
 #include "widget/main/ai_assistant.h"
 #include "widget/main/device_pictures.h"
@@ -81,9 +83,8 @@ void MainWindow::buildPages()
           QT_TRANSLATE_NOOP("PlaceholderPage",
                             "语音指令将在后续版本提供：说出名称即可打开文件夹、程序或网址。"),
           "fa-solid fa-terminal");
-    later(QT_TRANSLATE_NOOP("PlaceholderPage", "软件设置"),
-          QT_TRANSLATE_NOOP("PlaceholderPage", "界面语言、开机启动和日志的设置将在这里提供。"),
-          "fa-solid fa-gear");
+    auto *software = new SystemSetting;
+    m_pages->addWidget(software);
     later(QT_TRANSLATE_NOOP("PlaceholderPage", "使用指南"),
           QT_TRANSLATE_NOOP("PlaceholderPage", "使用指南将在后续版本提供。"),
           "fa-solid fa-book-open");
@@ -94,6 +95,7 @@ void MainWindow::buildPages()
     // control center.
     m_debug = new Debug;
     m_pages->addWidget(m_debug);
+    connect(m_debug, &Debug::receiveMouseInfo, software, &SystemSetting::setMouseInfo);
     later(QT_TRANSLATE_NOOP("PlaceholderPage", "会议纪要"),
           QT_TRANSLATE_NOOP("PlaceholderPage", "会议记录列表将在后续版本提供。"),
           "fa-solid fa-users");
@@ -204,10 +206,8 @@ void MainWindow::setupTray()
     m_logFolderAction = m_trayMenu->addAction(QString(), this, &MainWindow::openLogFolder);
     m_quitAction = m_trayMenu->addAction(QString(), this, &MainWindow::quit);
     m_trayIcon->setContextMenu(m_trayMenu);
-    const QIcon appIcon = IconFont::instance().icon(QStringLiteral("fa-solid fa-computer-mouse"),
-                                                    QColor(0x2f, 0x6b, 0xff));
-    m_trayIcon->setIcon(appIcon);
-    setWindowIcon(appIcon);
+    m_trayIcon->setIcon(appIcon());
+    setWindowIcon(appIcon());
     connect(m_trayIcon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason == QSystemTrayIcon::Trigger)
