@@ -4,22 +4,21 @@
 #include "core/device/product_data.h"
 #include "core/setting/inifileinf.h"
 #include "utils/device_file_utils.h"
-#include "widget/iconfont/iconfont.h"
+#include "widget/dialogframe.h"
 #include "widget/keys/akeysetting.h"
 #include "widget/keys/button_actions.h"
 #include "widget/keys/keyrow.h"
 #include "widget/keys/voicetraasssetting.h"
 #include "widget/keys/wheelsetting.h"
 #include "widget/kit/settingsform.h"
+#include "widget/productheader.h"
 
 #include <QComboBox>
 #include <QDebug>
 #include <QEvent>
-#include <QHBoxLayout>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLabel>
-#include <QPixmap>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -68,27 +67,8 @@ void Setting::buildUi()
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
 
-    auto *product = new QWidget;
-    auto *productLine = new QHBoxLayout(product);
-    productLine->setContentsMargins(24, 20, 24, 0);
-    productLine->setSpacing(20);
-    m_picture = new QLabel;
-    m_picture->setObjectName(QStringLiteral("labelPicture"));
-    m_picture->setFixedSize(200, 140);
-    m_picture->setAlignment(Qt::AlignCenter);
-    auto *names = new QVBoxLayout;
-    m_name = new QLabel;
-    m_name->setStyleSheet(QStringLiteral("font-size: 20px; font-weight: 600; color: #303133;"));
-    m_model = new QLabel;
-    m_model->setStyleSheet(QStringLiteral("font-size: 13px; color: #909399;"));
-    names->addStretch(1);
-    names->addWidget(m_name);
-    names->addWidget(m_model);
-    names->addStretch(1);
-    productLine->addWidget(m_picture);
-    productLine->addLayout(names, 1);
-    column->addWidget(product);
-    showPicture(QString());
+    m_header = new ProductHeader;
+    column->addWidget(m_header);
 
     m_form = new SettingsForm;
     m_keySection = m_form->addSection(QString());
@@ -106,6 +86,7 @@ void Setting::buildUi()
     m_dpi = new QComboBox;
     m_dpi->setObjectName(QStringLiteral("comboDpi"));
     m_dpi->setMinimumWidth(140);
+    m_dpi->setStyleSheet(DialogFrame::inputStyle());
     m_dpi->setEnabled(false);
     m_dpiCaption = m_form->addRow(QString(), m_dpi);
     connect(m_dpi, QOverload<int>::of(&QComboBox::activated), this, &Setting::onDpiChosen);
@@ -174,14 +155,14 @@ void Setting::refreshTexts()
     m_wheel->setActionText(popUp ? tr("弹出网址") : tr("不弹出网址"));
 
     const bool known = m_device && usableProductId(m_device->model);
-    m_name->setText(known ? m_device->displayModel() : tr("未连接设备"));
-    m_model->setText(known && !m_device->productName.isEmpty()
-                         ? tr("Model: ") + m_device->productName
-                         : QString());
+    m_header->setNames(known ? m_device->displayModel() : tr("未连接设备"),
+                       known ? m_device->productName : QString());
 }
 
 void Setting::onDeviceInfo()
 {
+    if (!m_device)
+        return;
     const QString productId = m_device->model;
     if (usableProductId(productId) && productId != m_keyModeModel) {
         m_keyModeModel = productId;
@@ -208,7 +189,7 @@ void Setting::onDeviceInfo()
 void Setting::applyProductData(const QString &productId, const QString &deviceName, bool first)
 {
     qDebug() << "apply product data:" << productId << deviceName << "first:" << first;
-    showPicture(productId);
+    m_header->showPicture(productId);
     const QJsonObject data = loadProductData(productId, deviceName);
     const QJsonArray infos = data.value(QStringLiteral("keyInfos")).toArray();
 
@@ -247,22 +228,6 @@ void Setting::applyProductData(const QString &productId, const QString &deviceNa
         if (row != AKeyRow)
             m_locked[row] = info.value(QStringLiteral("isLock")).toInt() == 1;
     }
-}
-
-void Setting::showPicture(const QString &productId)
-{
-    const QPixmap picture(productId.isEmpty() ? QString() : productPicturePath(productId));
-    if (picture.isNull()) {
-        if (!productId.isEmpty())
-            qDebug() << "no product picture:" << productPicturePath(productId);
-        m_picture->setPixmap(IconFont::instance()
-                                 .icon(QStringLiteral("fa-solid fa-computer-mouse"),
-                                       QColor(0xc0, 0xc4, 0xcc))
-                                 .pixmap(72, 72));
-        return;
-    }
-    m_picture->setPixmap(picture.scaled(m_picture->size() * devicePixelRatioF(),
-                                        Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void Setting::fillDpi(const QJsonArray &values)

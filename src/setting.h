@@ -7,6 +7,7 @@
 class AKeySetting;
 class KeyRow;
 class MouseDevice;
+class ProductHeader;
 class QComboBox;
 class QJsonArray;
 class QLabel;
@@ -40,7 +41,6 @@ protected:
 private:
     void buildUi();
     void applyProductData(const QString &productId, const QString &deviceName, bool first);
-    void showPicture(const QString &productId);
     void fillDpi(const QJsonArray &values);
     void selectDeviceDpi();
     void onDpiChosen(int index);
@@ -59,9 +59,7 @@ private:
     bool m_locked[RowCount] = {};
 
     SettingsForm *m_form = nullptr;
-    QLabel *m_picture = nullptr;
-    QLabel *m_name = nullptr;
-    QLabel *m_model = nullptr;
+    ProductHeader *m_header = nullptr;
     QLabel *m_keySection = nullptr;
     QLabel *m_otherSection = nullptr;
     QLabel *m_captions[RowCount] = {};

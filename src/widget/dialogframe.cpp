@@ -20,7 +20,8 @@ DialogFrame::DialogFrame(QWidget *parent) : QDialog(parent)
         "QWidget#dialogTitleBar { background: #f5f7fa; border-bottom: 1px solid #ebeef5; }"
         "QLabel#dialogTitle { font-size: 15px; font-weight: 600; color: #303133; }"
         "QPushButton#dialogClose { border: none; background: transparent; }"
-        "QPushButton#dialogClose:hover { background: #f0f0f0; border-radius: 4px; }"));
+        "QPushButton#dialogClose:hover { background: #f0f0f0; border-radius: 4px; }")
+        + inputStyle());
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(1, 1, 1, 1);
@@ -57,6 +58,17 @@ DialogFrame::DialogFrame(QWidget *parent) : QDialog(parent)
     m_body->setContentsMargins(24, 16, 24, 20);
     m_body->setSpacing(12);
     outer->addWidget(content, 1);
+}
+
+QString DialogFrame::inputStyle()
+{
+    return QStringLiteral(
+        "QComboBox, QLineEdit { min-height: 30px; padding: 0 10px; border: 1px solid #dcdfe6;"
+        " border-radius: 4px; background: #ffffff; color: #606266; }"
+        "QComboBox:hover, QLineEdit:hover, QLineEdit:focus { border-color: #409eff; }"
+        "QComboBox:disabled { background: #f5f7fa; color: #c0c4cc; }"
+        "QComboBox::drop-down { border: none; width: 26px; }"
+        "QComboBox::down-arrow { image: url(:/resources/icons/arrow_down.png); width: 12px; height: 12px; }");
 }
 
 void DialogFrame::setTitle(const QString &title)

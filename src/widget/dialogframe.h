@@ -21,6 +21,10 @@ public:
     QVBoxLayout *body() const { return m_body; }
     QPushButton *closeButton() const { return m_close; }
 
+    // The look of the lists and fields in the dialogs, shared with the pages
+    // that open them.
+    static QString inputStyle();
+
 private:
     QLabel *m_icon = nullptr;
     QLabel *m_title = nullptr;

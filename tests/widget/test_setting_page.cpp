@@ -62,6 +62,7 @@ private slots:
     void productDataWritesDefaults();
     void rowsAndLockLabelsFollowTheProductData_data();
     void rowsAndLockLabelsFollowTheProductData();
+    void deviceNameArrivingLaterSwitchesToTheVariantsData();
     void missingProductDataKeepsTheCommonButtonsAndStoredActions();
     void dpiSelectorFollowsAndSetsTheMouse();
     void newModelSetsTheKeyModes_data();
@@ -183,6 +184,22 @@ void SettingPageTest::rowsAndLockLabelsFollowTheProductData()
     QVERIFY(!page->rowShown(Setting::AKeyRow));
     QVERIFY(!page->keyRow(Setting::VoiceRow)->isLocked());
     QCOMPARE(page->dpiSelector()->itemText(2), QStringLiteral("2400"));
+}
+
+void SettingPageTest::deviceNameArrivingLaterSwitchesToTheVariantsData()
+{
+    writeData("PX08", kThreeButtons);
+    writeData("WQPX08", kLockedWithAKey);
+    // The info report names the model before the name report names the variant.
+    QVERIFY(pageFor("DLVPX08", "PX08"));
+    QVERIFY(!m_page->keyRow(Setting::VoiceRow)->isLocked());
+    QCOMPARE(get("tkl"), QStringLiteral("translationKey"));
+
+    QVERIFY(MouseReports::sendName("WQPX08"));
+    QTRY_VERIFY(m_page->keyRow(Setting::VoiceRow)->isLocked());
+    QVERIFY(m_page->rowShown(Setting::AKeyRow));
+    // Still the model's first report: the variant's defaults win.
+    QCOMPARE(get("tkl"), QStringLiteral("aiGpt"));
 }
 
 void SettingPageTest::missingProductDataKeepsTheCommonButtonsAndStoredActions()

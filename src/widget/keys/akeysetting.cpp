@@ -48,7 +48,6 @@ AKeySetting::AKeySetting(QWidget *parent) : DialogFrame(parent)
     urlLine->setSpacing(6);
     m_urlCaption = new QLabel(QStringLiteral("http://"));
     m_url = new QLineEdit;
-    m_url->setMinimumHeight(30);
     m_url->setText(IniFileInf::get_keydefine(QStringLiteral("akeyurl")));
     urlLine->addWidget(m_urlCaption);
     urlLine->addWidget(m_url, 1);

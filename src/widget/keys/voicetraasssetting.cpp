@@ -15,10 +15,6 @@
 
 namespace {
 
-const char kComboStyle[] =
-    "QComboBox { min-height: 30px; padding: 0 10px; border: 1px solid #dcdfe6; border-radius: 4px; }"
-    "QComboBox:hover { border-color: #409eff; }";
-
 void fill(QComboBox *list, const QVector<ButtonActions::Item> &items)
 {
     const QSignalBlocker blocker(list);
@@ -57,10 +53,7 @@ VoiceTraAssSetting::VoiceTraAssSetting(const QString &shortKey, const QString &l
     m_longCaption = new QLabel;
     m_shortList = new QComboBox;
     m_longList = new QComboBox;
-    m_shortList->setStyleSheet(QLatin1String(kComboStyle));
-    m_longList->setStyleSheet(QLatin1String(kComboStyle));
     m_shortcut = new ShortcutLineEdit;
-    m_shortcut->setMinimumHeight(30);
     fillShortList();
     fillLongList();
 
