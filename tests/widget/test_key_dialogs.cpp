@@ -8,7 +8,9 @@
 #include "support/message_capture.h"
 #include "support/mouse_reports.h"
 #include "support/recording/recording_backends.h"
+#include "setting.h"
 #include "widget/iconfont/iconfont.h"
+#include "widget/keys/keyrow.h"
 #include "widget/keys/akeysetting.h"
 #include "widget/keys/key_modes.h"
 #include "widget/keys/shortcutlineedit.h"
@@ -21,6 +23,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -43,6 +46,17 @@ QAbstractButton *buttonNamed(QButtonGroup *group, const QString &text)
     return nullptr;
 }
 
+// Marks every translated text, so a text not set again shows up.
+class MarkingTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *, const char *source, const char *, int) const override
+    {
+        return QStringLiteral("T:") + QString::fromUtf8(source);
+    }
+};
+
 }  // namespace
 
 class KeyDialogsTest : public QObject
@@ -60,6 +74,7 @@ private slots:
     void wheelDialogFollowsTheMouse();
     void shortcutSpelling_data();
     void shortcutSpelling();
+    void textsFollowTheLanguage();
 
 private:
     int flag(const QString &shortKey) const
@@ -243,6 +258,8 @@ void KeyDialogsTest::shortcutSpelling_data()
     QTest::newRow("ctrl backspace") << int(Qt::Key_Backspace) << int(Qt::ControlModifier)
                                     << "Ctrl+Backspace";
     QTest::newRow("lone modifier") << int(Qt::Key_Control) << int(Qt::ControlModifier) << "F1";
+    QTest::newRow("escape is the dialog's") << int(Qt::Key_Escape) << 0 << "F1";
+    QTest::newRow("ctrl escape") << int(Qt::Key_Escape) << int(Qt::ControlModifier) << "Ctrl+Esc";
     QTest::newRow("backspace clears") << int(Qt::Key_Backspace) << 0 << "";
     QTest::newRow("delete clears") << int(Qt::Key_Delete) << 0 << "";
 }
@@ -260,6 +277,31 @@ void KeyDialogsTest::shortcutSpelling()
     QCOMPARE(changed.count(), text == "F1" ? 0 : 1);
     if (changed.count())
         QCOMPARE(changed.first().first().toString(), text);
+}
+
+void KeyDialogsTest::textsFollowTheLanguage()
+{
+    set("vkl", "voiceInput");
+    VoiceTraAssSetting voice("vks", "vkl", "vksIndex", "vklIndex");
+    voice.custShow();
+    AKeySetting aKey;
+    WheelSetting wheel;
+    Setting page;
+    MarkingTranslator marking;
+    QApplication::installTranslator(&marking);
+    QApplication::processEvents();
+    // Taken out again at once: the texts only change back with the next events.
+    QApplication::removeTranslator(&marking);
+
+    QCOMPARE(voice.title(), QStringLiteral("T:语音键设置"));
+    QCOMPARE(voice.longPressList()->currentText(), QStringLiteral("T:语音输入"));
+    QCOMPARE(voice.shortcutField()->placeholderText(), QStringLiteral("T:按下快捷键"));
+    QCOMPARE(aKey.title(), QStringLiteral("T:自定义键设置"));
+    QVERIFY(buttonNamed(aKey.shortGroup(), "T:一键打开网页"));
+    QCOMPARE(wheel.title(), QStringLiteral("T:滚轮键设置"));
+    QCOMPARE(wheel.popUpChoice()->text(), QStringLiteral("T:弹出网址"));
+    QVERIFY2(page.keyRow(Setting::VoiceRow)->actionText().contains("T:语音输入"),
+             qPrintable(page.keyRow(Setting::VoiceRow)->actionText()));
 }
 
 QTEST_MAIN(KeyDialogsTest)

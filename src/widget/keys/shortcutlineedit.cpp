@@ -63,9 +63,13 @@ bool ShortcutLineEdit::event(QEvent *event)
 
 void ShortcutLineEdit::keyPressEvent(QKeyEvent *event)
 {
-    event->accept();
     const int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (key == Qt::Key_Escape && modifiers == Qt::NoModifier) {
+        event->ignore();  // closes the dialog, as everywhere else
+        return;
+    }
+    event->accept();
     if ((key == Qt::Key_Backspace || key == Qt::Key_Delete) && modifiers == Qt::NoModifier) {
         if (!text().isEmpty()) {
             clear();

@@ -4,8 +4,9 @@
 
 // Records a key combination while focused and shows it in its portable
 // spelling ("Ctrl+Shift+A"), the form stored as a button's short-click
-// action. Backspace or Delete alone clears it; a modifier alone is not a
-// combination. Typed text, paste and drops never reach it.
+// action. Backspace or Delete alone clears it; Escape alone is left to the
+// dialog; a modifier alone is not a combination. Typed text, paste and drops
+// never reach it.
 class ShortcutLineEdit : public QLineEdit
 {
     Q_OBJECT
