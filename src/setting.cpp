@@ -145,10 +145,9 @@ void Setting::refreshTexts()
 {
     for (int row = 0; row < RowCount; ++row) {
         const RowKeys &keys = kRows[row];
-        m_rows[row]->setActionText(tr("短按") + QStringLiteral("：")
-                                   + ButtonActions::words(get(keys.shortKey))
-                                   + QStringLiteral("    ") + tr("长按") + QStringLiteral("：")
-                                   + ButtonActions::words(get(keys.longKey)));
+        m_rows[row]->setActionText(tr("短按：%1    长按：%2")
+                                       .arg(ButtonActions::words(get(keys.shortKey)),
+                                            ButtonActions::words(get(keys.longKey))));
         m_rows[row]->setLocked(m_locked[row], lockText(Row(row)));
     }
     const bool popUp = m_device && m_device->wheelSwitch == 1;
