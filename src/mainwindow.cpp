@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "aisetting.h"
+#include "setting.h"
 #include "system_setting.h"
 #include "trasetting.h"
 
@@ -75,9 +76,7 @@ void MainWindow::buildPages()
     };
     // Constructing it hands the stored typing mode to the control center.
     m_pages->addWidget(new AiSetting);
-    later(QT_TRANSLATE_NOOP("PlaceholderPage", "鼠标设置"),
-          QT_TRANSLATE_NOOP("PlaceholderPage", "按键功能、灵敏度和滚轮的设置将在这里提供。"),
-          "fa-solid fa-sliders");
+    m_pages->addWidget(new Setting);
     m_pages->addWidget(new TraSetting);
     later(QT_TRANSLATE_NOOP("PlaceholderPage", "云指令设置"),
           QT_TRANSLATE_NOOP("PlaceholderPage",
