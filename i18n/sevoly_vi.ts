@@ -2,6 +2,183 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="vi_VN" sourcelanguage="zh_CN">
 <context>
+    <name>AKeySetting</name>
+    <message>
+        <source>AI大模型</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation type="unfinished">Dịch giọng nói</translation>
+    </message>
+    <message>
+        <source>语音助手</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>语音输入</source>
+        <translation type="unfinished">Nhập bằng giọng nói</translation>
+    </message>
+    <message>
+        <source>截屏翻译</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>长语音(单击开启)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回车</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一键百度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回退</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>返回桌面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一键打开网页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自定义键设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>长按</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>短按</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AiSetting</name>
+    <message>
+        <source>语音识别设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>识别带标点</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>识别语种</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>语音搜索</source>
+        <translation type="unfinished">Tìm kiếm bằng giọng nói</translation>
+    </message>
+    <message>
+        <source>搜索引擎</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>百度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>谷歌</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>必应</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入模式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>动态打字模式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整句输入</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ButtonActions</name>
+    <message>
+        <source>语音输入</source>
+        <translation type="unfinished">Nhập bằng giọng nói</translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation type="unfinished">Dịch giọng nói</translation>
+    </message>
+    <message>
+        <source>语音助手</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AI大模型</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>截屏翻译</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回车</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一键百度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回退</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>显示桌面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一键打开网页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation type="unfinished">Sao chép</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上一页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下一页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请选择</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Debug</name>
     <message>
         <source>切换模式需要手动重新连接设备</source>
@@ -53,6 +230,29 @@
     </message>
 </context>
 <context>
+    <name>ExternalAiClient</name>
+    <message>
+        <source>一键安装龙虾</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>启动龙虾</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>启动龙虾失败，请手动运行: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>安装文件不存在: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>启动安装程序失败，请手动运行: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FunControlCenter</name>
     <message>
         <source>当前识别语言暂不可用</source>
@@ -100,6 +300,37 @@
     </message>
 </context>
 <context>
+    <name>LanguageListWidget</name>
+    <message>
+        <source>语音识别</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation type="unfinished">Dịch giọng nói</translation>
+    </message>
+    <message>
+        <source>截图识别</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>截图翻译</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>划词识别</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>划词翻译</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>搜索</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>鼠标设置</source>
@@ -133,6 +364,34 @@
         <source>确定退出此程序吗?</source>
         <translation>Bạn có chắc muốn thoát Talkvane?</translation>
     </message>
+    <message>
+        <source>Model: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>低电量警告</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电量仅剩 %1%，请及时充电！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AI窗口暂不可用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>更新成功</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>截图</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AI</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MouseDevice</name>
@@ -146,6 +405,92 @@
     </message>
 </context>
 <context>
+    <name>NavigationBar</name>
+    <message>
+        <source>智能设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>鼠标设置</source>
+        <translation type="unfinished">Cài đặt chuột</translation>
+    </message>
+    <message>
+        <source>翻译设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>云指令设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>软件设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>使用指南</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AI导航</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议纪要</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AI大模型</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未连接设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlaceholderPage</name>
+    <message>
+        <source>云指令设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>语音指令将在后续版本提供：说出名称即可打开文件夹、程序或网址。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>使用指南</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>使用指南将在后续版本提供。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AI导航</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AI导航将在后续版本提供。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议纪要</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议记录列表将在后续版本提供。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>云服务</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>云端会议页面将在后续版本提供。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PlayPcmAudio</name>
     <message>
         <source>Error: (文件打开失败!   )</source>
@@ -154,6 +499,181 @@
     <message>
         <source>Error: (输出设备不支持该格式，不能播放音频。)</source>
         <translation>Lỗi: (thiết bị đầu ra không hỗ trợ định dạng này, không thể phát âm thanh.)</translation>
+    </message>
+</context>
+<context>
+    <name>SearchButton</name>
+    <message>
+        <source>语音识别语种</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>语音翻译语种</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>截图识别语种</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>截图翻译语种</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>划词识别语种</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>划词翻译语种</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Setting</name>
+    <message>
+        <source>按键设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>鼠标设置</source>
+        <translation type="unfinished">Cài đặt chuột</translation>
+    </message>
+    <message>
+        <source>语音键</source>
+        <translation type="unfinished">nút giọng nói</translation>
+    </message>
+    <message>
+        <source>翻译键</source>
+        <translation type="unfinished">nút dịch</translation>
+    </message>
+    <message>
+        <source>搜索键</source>
+        <translation type="unfinished">nút tìm kiếm</translation>
+    </message>
+    <message>
+        <source>自定义键</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>滚轮键</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AI键</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation type="unfinished">Dịch giọng nói</translation>
+    </message>
+    <message>
+        <source>语音输入</source>
+        <translation type="unfinished">Nhập bằng giọng nói</translation>
+    </message>
+    <message>
+        <source>语音搜索</source>
+        <translation type="unfinished">Tìm kiếm bằng giọng nói</translation>
+    </message>
+    <message>
+        <source>短按：%1    长按：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>弹出网址</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不弹出网址</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未连接设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutLineEdit</name>
+    <message>
+        <source>按下快捷键</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatusFooter</name>
+    <message>
+        <source>固件版本</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连接方式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电量</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SystemSetting</name>
+    <message>
+        <source>通用设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>显示语言</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>软件版本号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开机启动</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>检查更新</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日志</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日志记录</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日志上传</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>硬件信息</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>固件版本号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>序列号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当前版本暂不支持</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>此系统不支持开机启动</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation type="unfinished">Sao chép</translation>
     </message>
 </context>
 <context>
@@ -189,6 +709,87 @@
     <message>
         <source>已复制</source>
         <translation>Đã sao chép</translation>
+    </message>
+</context>
+<context>
+    <name>TraSetting</name>
+    <message>
+        <source>语音翻译设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>划词翻译设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>截图翻译设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>识别语种</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>翻译语种</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>划词翻译</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>划词取词将在后续版本提供</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>截图快捷键</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>快捷键：Alt+x</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VoiceTraAssSetting</name>
+    <message>
+        <source>语音键设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>翻译键设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>助手键设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>单击按键功能</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>长按按键功能</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WheelSetting</name>
+    <message>
+        <source>滚轮键设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>弹出网址</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不弹出网址</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
