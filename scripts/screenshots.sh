@@ -7,6 +7,10 @@ build="${TALKVANE_BUILD_DIR:-$root/build}"
 out="${1:-$build/screenshots}"
 "$root/scripts/build.sh" >/dev/null
 mkdir -p "$out"
-# A folder of its own: Talkvane keeps its files beside the executable.
+# A folder of its own: Talkvane keeps its files beside the executable, the
+# models' product data and pictures too. Fresh settings every time.
 cd "$build/tests/page_screenshots"
+rm -rf device option.ini
+mkdir -p device
+cp "$build"/app/device/*.json "$build"/app/device/*.png device/
 QT_QPA_PLATFORM=offscreen ./page_screenshots "$(realpath "$out")"

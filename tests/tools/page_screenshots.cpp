@@ -5,6 +5,9 @@
 //   page_screenshots <output folder>
 
 #include "core/device/mousedevice.h"
+#include "core/setting/inifileinf.h"
+#include "core/setting/language_defaults.h"
+#include "core/setting/translation_loader.h"
 #include "mainwindow.h"
 #include "sim/hidsim.h"
 #include "support/recording/recording_backends.h"
@@ -15,6 +18,7 @@
 #include <QButtonGroup>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFontDatabase>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -44,6 +48,12 @@ int main(int argc, char *argv[])
     const int font = QFontDatabase::addApplicationFont(QStringLiteral(":/resources/fonts/DroidSansFallback.ttf"));
     if (font >= 0)
         QApplication::setFont(QFont(QFontDatabase::applicationFontFamilies(font).value(0)));
+    QFile style(QStringLiteral(":/resources/style/appstyles.qss"));
+    if (style.open(QIODevice::ReadOnly))
+        app.setStyleSheet(QString::fromUtf8(style.readAll()));
+    // A Chinese user's first start, as the program does it.
+    IniFileInf::set_keydefine(QStringLiteral("sysLang"), QStringLiteral("zh_CN"));
+    setLangConfig(QStringLiteral("zh_CN"));
     platform::recording::install();
     IconFont::instance().initFontAwesome();
     hidsim_reset();
@@ -58,9 +68,11 @@ int main(int argc, char *argv[])
     QTranslator english;
     for (const QString &language : {QStringLiteral("zh_CN"), QStringLiteral("en_US")}) {
         if (language == QLatin1String("en_US")) {
-            if (!english.load(QStringLiteral(":/i18n/sevoly_en_US.qm")))
+            // As the software page switches it: stored, then installed.
+            IniFileInf::set_keydefine(QStringLiteral("sysLang"), language);
+            if (!UiTranslation::loadForLocaleName(english, language))
                 return 1;
-            QApplication::installTranslator(&english);
+            UiTranslation::makeCurrent(&english);
         }
         QDir().mkpath(out + QLatin1Char('/') + language);
         QButtonGroup *pages = window.navigation()->group();

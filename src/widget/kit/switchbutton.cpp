@@ -1,5 +1,6 @@
 #include "widget/kit/switchbutton.h"
 
+#include <QFocusEvent>
 #include <QPainter>
 
 SwitchButton::SwitchButton(QWidget *parent) : QAbstractButton(parent)
@@ -12,6 +13,12 @@ SwitchButton::SwitchButton(QWidget *parent) : QAbstractButton(parent)
 QSize SwitchButton::sizeHint() const
 {
     return {44, 24};
+}
+
+void SwitchButton::focusInEvent(QFocusEvent *event)
+{
+    m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    QAbstractButton::focusInEvent(event);
 }
 
 void SwitchButton::paintEvent(QPaintEvent *)
@@ -34,7 +41,7 @@ void SwitchButton::paintEvent(QPaintEvent *)
     const qreal x = isChecked() ? track.right() - 2 - knob : track.left() + 2;
     p.setBrush(Qt::white);
     p.drawEllipse(QRectF(x, track.top() + 2, knob, knob));
-    if (hasFocus()) {
+    if (hasFocus() && m_keyboardFocus) {
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(on.darker(120), 1, Qt::DotLine));
         p.drawRoundedRect(track, radius, radius);

@@ -14,4 +14,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    bool m_keyboardFocus = false;  // the ring only for keyboard users
 };
