@@ -83,7 +83,6 @@ int main(int argc, char *argv[])
     // Registered by its own static initialiser already; naming it here makes a
     // build that leaves the font out fail to link instead of starting without it.
     Q_INIT_RESOURCE(fonts);
-    useApplicationFont();
     installLogHandler();
     qDebug() << "\n\n\n\n\n\n\nprogram init" << QCoreApplication::applicationVersion()
              << QSysInfo::prettyProductName();
@@ -106,10 +105,14 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(appIcon());
     SbcHelper::instance();  // the voice decoder exists before any audio arrives
 
+    // The window's constructor needs no HTTP; TLS set-up can wait until the
+    // icon is in the notification area.
+    auto window = std::make_unique<MainWindow>();
+    // Registering the large application font takes longer than showing the
+    // icon; the pages are not on screen yet, so they simply take it over.
+    useApplicationFont();
     curl_global_init(CURL_GLOBAL_ALL);
     qDebug() << "curl global init";
-
-    auto window = std::make_unique<MainWindow>();
     app->mainWidget = window.get();
     window->show();
     app->exec();

@@ -59,6 +59,9 @@ MainWindow::MainWindow(QWidget *parent) : FramelessWindow(parent)
     setObjectName(QStringLiteral("FramelessWnd"));
     setWindowTitle(QStringLiteral("Talkvane"));
     m_trayIcon = new QSystemTrayIcon(this);
+    // The icon first: it is what the user waits for after starting Talkvane,
+    // and building the pages takes longer than all the rest.
+    setupTray();
     buildPages();
     initializeDevice();
     registerDevice();
@@ -205,6 +208,7 @@ void MainWindow::setupTray()
     m_logFolderAction = m_trayMenu->addAction(QString(), this, &MainWindow::openLogFolder);
     m_quitAction = m_trayMenu->addAction(QString(), this, &MainWindow::quit);
     m_trayIcon->setContextMenu(m_trayMenu);
+    retranslateTray();
     m_trayIcon->setIcon(appIcon());
     setWindowIcon(appIcon());
     connect(m_trayIcon, &QSystemTrayIcon::activated, this,
@@ -213,13 +217,14 @@ void MainWindow::setupTray()
                     windowShow();
             });
     m_trayIcon->show();
+    // Sends the dock request now rather than after the pages are built.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         qWarning() << "no notification area in this session; closing the window minimises it";
 }
 
 void MainWindow::setupUi()
 {
-    setupTray();
 
     auto *central = new QWidget;
     central->setObjectName(QStringLiteral("widgetCentral"));
@@ -383,17 +388,22 @@ void MainWindow::showNotice(const QString &text)
     QMessageBox::information(this, tr("提示"), text);
 }
 
-void MainWindow::retranslateUi()
+void MainWindow::retranslateTray()
 {
     m_showAction->setText(tr("鼠标设置"));
     m_logFolderAction->setText(tr("日志目录"));
     m_quitAction->setText(tr("退出"));
+    m_trayIcon->setToolTip(QStringLiteral("Talkvane"));
+}
+
+void MainWindow::retranslateUi()
+{
+    retranslateTray();
     m_screenshotButton->setToolTip(tr("截图"));
     m_aiButton->setToolTip(tr("AI"));
     m_minButton->setToolTip(tr("最小化"));
     m_maxButton->setToolTip(tr("最大化"));
     m_closeButton->setToolTip(tr("关闭"));
-    m_trayIcon->setToolTip(QStringLiteral("Talkvane"));
     m_navigation->retranslateUi();
     m_footer->retranslateUi();
     m_footer->showModel(modelText());

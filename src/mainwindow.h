@@ -57,6 +57,7 @@ private:
     void registerDevice();
     void setupUi();
     void setupTray();
+    void retranslateTray();
     QWidget *buildHeader();
     void buildPages();
     void registerAltX();
