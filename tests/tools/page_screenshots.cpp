@@ -12,6 +12,10 @@
 #include "sim/hidsim.h"
 #include "support/recording/recording_backends.h"
 #include "widget/iconfont/iconfont.h"
+#include "widget/keys/akeysetting.h"
+#include "widget/keys/voicetraasssetting.h"
+#include "widget/keys/wheelsetting.h"
+#include "widget/language/languagelistwidget.h"
 #include "widget/main/navigation_bar.h"
 
 #include <QApplication>
@@ -84,6 +88,25 @@ int main(int argc, char *argv[])
                                      .arg(out, language)
                                      .arg(page, 2, 10, QLatin1Char('0'));
             if (!window.grab().save(name))
+                return 1;
+            std::printf("%s\n", qPrintable(name));
+        }
+        // The dialogs and the language list, each on its own.
+        const QList<QPair<QString, QWidget *>> dialogs = {
+            {QStringLiteral("dialog-voice-key"),
+             new VoiceTraAssSetting(QStringLiteral("vks"), QStringLiteral("vkl"),
+                                    QStringLiteral("vksIndex"), QStringLiteral("vklIndex"))},
+            {QStringLiteral("dialog-custom-key"), new AKeySetting},
+            {QStringLiteral("dialog-wheel"), new WheelSetting},
+            {QStringLiteral("language-list"), new LanguageListWidget(LanguageListWidget::VI)},
+        };
+        for (const auto &dialog : dialogs) {
+            dialog.second->show();
+            settle(150);
+            const QString name = QStringLiteral("%1/%2/%3.png").arg(out, language, dialog.first);
+            const bool saved = dialog.second->grab().save(name);
+            delete dialog.second;
+            if (!saved)
                 return 1;
             std::printf("%s\n", qPrintable(name));
         }
