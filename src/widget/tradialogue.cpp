@@ -5,6 +5,7 @@
 #include "widget/iconfont/iconfont.h"
 #include "widget/language/languagelistwidget.h"
 #include "widget/window_dragger.h"
+#include "widget/kit/shadowcard.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -80,16 +81,8 @@ TraDialogue::TraDialogue(QWidget *parent) : QWidget(parent)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().right() + 1 - width(), 0);
 
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto *body = new QWidget;
-    auto *shadow = new QGraphicsDropShadowEffect(body);
-    shadow->setColor(QColor(0, 0, 0, 64));
-    shadow->setOffset(0, 2);
-    shadow->setBlurRadius(14);
-    body->setGraphicsEffect(shadow);
+    QWidget *body = addShadowedBody(this);
     new WindowDragger(body, false);  // a tool tip is not the window manager's to move
-    outer->addWidget(body);
 
     auto *column = new QVBoxLayout(body);
     auto *header = new QHBoxLayout;

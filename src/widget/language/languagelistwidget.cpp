@@ -4,6 +4,7 @@
 #include "core/setting/inifileinf.h"
 #include "core/setting/language_tables.h"
 #include "widget/iconfont/iconfont.h"
+#include "widget/kit/shadowcard.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -63,15 +64,7 @@ LanguageListWidget::LanguageListWidget(LanguageListWidgetType type, QWidget *par
         move(area.center() - rect().center());
     }
 
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto *body = new QWidget;
-    auto *shadow = new QGraphicsDropShadowEffect(body);
-    shadow->setColor(QColor(0, 0, 0, 64));
-    shadow->setOffset(0, 2);
-    shadow->setBlurRadius(14);
-    body->setGraphicsEffect(shadow);
-    outer->addWidget(body);
+    QWidget *body = addShadowedBody(this);
     auto *column = new QVBoxLayout(body);
 
     auto *header = new QHBoxLayout;
