@@ -5,177 +5,181 @@
     <name>AKeySetting</name>
     <message>
         <source>AI大模型</source>
-        <translation type="unfinished"></translation>
+        <translation>AI Chat</translation>
     </message>
     <message>
         <source>语音翻译</source>
-        <translation type="unfinished">Voice Translation</translation>
+        <translation>Translation</translation>
     </message>
     <message>
         <source>语音助手</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistant</translation>
     </message>
     <message>
         <source>语音输入</source>
-        <translation type="unfinished">Voice Input</translation>
+        <translation>Voice Input</translation>
     </message>
     <message>
         <source>截屏翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>Translate Screen</translation>
     </message>
     <message>
         <source>长语音(单击开启)</source>
-        <translation type="unfinished"></translation>
+        <translation>Click to Dictate</translation>
     </message>
     <message>
         <source>回车</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>一键百度</source>
-        <translation type="unfinished"></translation>
+        <translation>Baidu Search</translation>
     </message>
     <message>
         <source>回退</source>
-        <translation type="unfinished"></translation>
+        <translation>Backspace</translation>
     </message>
     <message>
         <source>返回桌面</source>
-        <translation type="unfinished"></translation>
+        <translation>Back to Desktop</translation>
     </message>
     <message>
         <source>一键打开网页</source>
-        <translation type="unfinished"></translation>
+        <translation>Open Web Page</translation>
     </message>
     <message>
         <source>自定义键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom Button Settings</translation>
     </message>
     <message>
         <source>长按</source>
-        <translation type="unfinished"></translation>
+        <translation>Long Press</translation>
     </message>
     <message>
         <source>短按</source>
-        <translation type="unfinished"></translation>
+        <translation>Short Press</translation>
     </message>
 </context>
 <context>
     <name>AiSetting</name>
     <message>
         <source>语音识别设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Speech Recognition Settings</translation>
     </message>
     <message>
         <source>识别带标点</source>
-        <translation type="unfinished"></translation>
+        <translation>Add punctuation</translation>
     </message>
     <message>
         <source>识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Recognition language</translation>
     </message>
     <message>
         <source>语音搜索</source>
-        <translation type="unfinished">Voice Search</translation>
+        <translation>Voice Search</translation>
     </message>
     <message>
         <source>搜索引擎</source>
-        <translation type="unfinished"></translation>
+        <translation>Search engine</translation>
     </message>
     <message>
         <source>百度</source>
-        <translation type="unfinished"></translation>
+        <translation>Baidu</translation>
     </message>
     <message>
         <source>谷歌</source>
-        <translation type="unfinished"></translation>
+        <translation>Google</translation>
     </message>
     <message>
         <source>必应</source>
-        <translation type="unfinished"></translation>
+        <translation>Bing</translation>
     </message>
     <message>
         <source>输入设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Input Settings</translation>
     </message>
     <message>
         <source>输入模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Input mode</translation>
     </message>
     <message>
         <source>动态打字模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Live typing</translation>
     </message>
     <message>
         <source>整句输入</source>
-        <translation type="unfinished"></translation>
+        <translation>Whole sentence</translation>
     </message>
 </context>
 <context>
     <name>ButtonActions</name>
     <message>
         <source>语音输入</source>
-        <translation type="unfinished">Voice Input</translation>
+        <translation>Voice Input</translation>
     </message>
     <message>
         <source>语音翻译</source>
-        <translation type="unfinished">Voice Translation</translation>
+        <translation>Voice Translation</translation>
     </message>
     <message>
         <source>语音助手</source>
-        <translation type="unfinished"></translation>
+        <translation>Voice Assistant</translation>
     </message>
     <message>
         <source>AI大模型</source>
-        <translation type="unfinished"></translation>
+        <translation>AI Chat</translation>
     </message>
     <message>
         <source>截屏翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>Screenshot Translation</translation>
     </message>
     <message>
         <source>回车</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>一键百度</source>
-        <translation type="unfinished"></translation>
+        <translation>Baidu Search</translation>
     </message>
     <message>
         <source>回退</source>
-        <translation type="unfinished"></translation>
+        <translation>Backspace</translation>
     </message>
     <message>
         <source>显示桌面</source>
-        <translation type="unfinished"></translation>
+        <translation>Show Desktop</translation>
     </message>
     <message>
         <source>一键打开网页</source>
-        <translation type="unfinished"></translation>
+        <translation>Open Web Page</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>复制</source>
-        <translation type="unfinished">Copy</translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>粘贴</source>
-        <translation type="unfinished"></translation>
+        <translation>Paste</translation>
     </message>
     <message>
         <source>上一页</source>
-        <translation type="unfinished"></translation>
+        <translation>Page Up</translation>
     </message>
     <message>
         <source>下一页</source>
-        <translation type="unfinished"></translation>
+        <translation>Page Down</translation>
     </message>
     <message>
         <source>请选择</source>
-        <translation type="unfinished"></translation>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>未设置</source>
+        <translation>Not set</translation>
     </message>
 </context>
 <context>
@@ -233,23 +237,23 @@
     <name>ExternalAiClient</name>
     <message>
         <source>一键安装龙虾</source>
-        <translation type="unfinished"></translation>
+        <translation>Install Vorn</translation>
     </message>
     <message>
         <source>启动龙虾</source>
-        <translation type="unfinished"></translation>
+        <translation>Launch Vorn</translation>
     </message>
     <message>
         <source>启动龙虾失败，请手动运行: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not launch Vorn. Run it manually: %1</translation>
     </message>
     <message>
         <source>安装文件不存在: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer not found: %1</translation>
     </message>
     <message>
         <source>启动安装程序失败，请手动运行: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not start the installer. Run it manually: %1</translation>
     </message>
 </context>
 <context>
@@ -303,31 +307,31 @@
     <name>LanguageListWidget</name>
     <message>
         <source>语音识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Speech Recognition</translation>
     </message>
     <message>
         <source>语音翻译</source>
-        <translation type="unfinished">Voice Translation</translation>
+        <translation>Voice Translation</translation>
     </message>
     <message>
         <source>截图识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Screenshot Recognition</translation>
     </message>
     <message>
         <source>截图翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>Screenshot Translation</translation>
     </message>
     <message>
         <source>划词识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Selected Text Recognition</translation>
     </message>
     <message>
         <source>划词翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>Selected Text Translation</translation>
     </message>
     <message>
         <source>搜索</source>
-        <translation type="unfinished"></translation>
+        <translation>Search</translation>
     </message>
 </context>
 <context>
@@ -366,31 +370,31 @@
     </message>
     <message>
         <source>Model: </source>
-        <translation type="unfinished"></translation>
+        <translation>Model: </translation>
     </message>
     <message>
         <source>低电量警告</source>
-        <translation type="unfinished"></translation>
+        <translation>Low Battery</translation>
     </message>
     <message>
         <source>电量仅剩 %1%，请及时充电！</source>
-        <translation type="unfinished"></translation>
+        <translation>The battery is down to %1%. Please charge the mouse soon.</translation>
     </message>
     <message>
         <source>AI窗口暂不可用</source>
-        <translation type="unfinished"></translation>
+        <translation>The AI window is not available yet</translation>
     </message>
     <message>
         <source>更新成功</source>
-        <translation type="unfinished"></translation>
+        <translation>Updated</translation>
     </message>
     <message>
         <source>截图</source>
-        <translation type="unfinished"></translation>
+        <translation>Screenshot</translation>
     </message>
     <message>
         <source>AI</source>
-        <translation type="unfinished"></translation>
+        <translation>AI</translation>
     </message>
 </context>
 <context>
@@ -408,86 +412,86 @@
     <name>NavigationBar</name>
     <message>
         <source>智能设置</source>
-        <translation type="unfinished"></translation>
+        <translation>AI Settings</translation>
     </message>
     <message>
         <source>鼠标设置</source>
-        <translation type="unfinished">Mouse Settings</translation>
+        <translation>Mouse Settings</translation>
     </message>
     <message>
         <source>翻译设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Translation</translation>
     </message>
     <message>
         <source>云指令设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Commands</translation>
     </message>
     <message>
         <source>软件设置</source>
-        <translation type="unfinished"></translation>
+        <translation>App Settings</translation>
     </message>
     <message>
         <source>使用指南</source>
-        <translation type="unfinished"></translation>
+        <translation>User Guide</translation>
     </message>
     <message>
         <source>AI导航</source>
-        <translation type="unfinished"></translation>
+        <translation>AI Directory</translation>
     </message>
     <message>
         <source>会议纪要</source>
-        <translation type="unfinished"></translation>
+        <translation>Meeting Notes</translation>
     </message>
     <message>
         <source>AI大模型</source>
-        <translation type="unfinished"></translation>
+        <translation>AI Chat</translation>
     </message>
     <message>
         <source>未连接设备</source>
-        <translation type="unfinished"></translation>
+        <translation>Not Connected</translation>
     </message>
 </context>
 <context>
     <name>PlaceholderPage</name>
     <message>
         <source>云指令设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloud Commands</translation>
     </message>
     <message>
         <source>语音指令将在后续版本提供：说出名称即可打开文件夹、程序或网址。</source>
-        <translation type="unfinished"></translation>
+        <translation>Voice commands will come in a later version: say a name to open a folder, program or website.</translation>
     </message>
     <message>
         <source>使用指南</source>
-        <translation type="unfinished"></translation>
+        <translation>User Guide</translation>
     </message>
     <message>
         <source>使用指南将在后续版本提供。</source>
-        <translation type="unfinished"></translation>
+        <translation>The user guide will come in a later version.</translation>
     </message>
     <message>
         <source>AI导航</source>
-        <translation type="unfinished"></translation>
+        <translation>AI Directory</translation>
     </message>
     <message>
         <source>AI导航将在后续版本提供。</source>
-        <translation type="unfinished"></translation>
+        <translation>The AI directory will come in a later version.</translation>
     </message>
     <message>
         <source>会议纪要</source>
-        <translation type="unfinished"></translation>
+        <translation>Meeting Notes</translation>
     </message>
     <message>
         <source>会议记录列表将在后续版本提供。</source>
-        <translation type="unfinished"></translation>
+        <translation>The list of meeting notes will come in a later version.</translation>
     </message>
     <message>
         <source>云服务</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloud services</translation>
     </message>
     <message>
         <source>云端会议页面将在后续版本提供。</source>
-        <translation type="unfinished"></translation>
+        <translation>The cloud meetings page will come in a later version.</translation>
     </message>
 </context>
 <context>
@@ -505,175 +509,175 @@
     <name>SearchButton</name>
     <message>
         <source>语音识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Speech recognition language</translation>
     </message>
     <message>
         <source>语音翻译语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Voice translation language</translation>
     </message>
     <message>
         <source>截图识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Screenshot recognition language</translation>
     </message>
     <message>
         <source>截图翻译语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Screenshot translation language</translation>
     </message>
     <message>
         <source>划词识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Selected text recognition language</translation>
     </message>
     <message>
         <source>划词翻译语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Selected text translation language</translation>
     </message>
 </context>
 <context>
     <name>Setting</name>
     <message>
         <source>按键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Button Settings</translation>
     </message>
     <message>
         <source>鼠标设置</source>
-        <translation type="unfinished">Mouse Settings</translation>
+        <translation>Mouse Settings</translation>
     </message>
     <message>
         <source>语音键</source>
-        <translation type="unfinished">voice button</translation>
+        <translation>Voice button</translation>
     </message>
     <message>
         <source>翻译键</source>
-        <translation type="unfinished">translate button</translation>
+        <translation>Translate button</translation>
     </message>
     <message>
         <source>搜索键</source>
-        <translation type="unfinished">search button</translation>
+        <translation>Search button</translation>
     </message>
     <message>
         <source>自定义键</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom button</translation>
     </message>
     <message>
         <source>滚轮键</source>
-        <translation type="unfinished"></translation>
+        <translation>Wheel button</translation>
     </message>
     <message>
         <source>AI键</source>
-        <translation type="unfinished"></translation>
+        <translation>AI Button</translation>
     </message>
     <message>
         <source>语音翻译</source>
-        <translation type="unfinished">Voice Translation</translation>
+        <translation>Voice Translation</translation>
     </message>
     <message>
         <source>语音输入</source>
-        <translation type="unfinished">Voice Input</translation>
+        <translation>Voice Input</translation>
     </message>
     <message>
         <source>语音搜索</source>
-        <translation type="unfinished">Voice Search</translation>
+        <translation>Voice Search</translation>
     </message>
     <message>
         <source>短按：%1    长按：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Short press: %1    Long press: %2</translation>
     </message>
     <message>
         <source>弹出网址</source>
-        <translation type="unfinished"></translation>
+        <translation>Open website</translation>
     </message>
     <message>
         <source>不弹出网址</source>
-        <translation type="unfinished"></translation>
+        <translation>Don&apos;t open website</translation>
     </message>
     <message>
         <source>未连接设备</source>
-        <translation type="unfinished"></translation>
+        <translation>No device connected</translation>
     </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>
     <message>
         <source>按下快捷键</source>
-        <translation type="unfinished"></translation>
+        <translation>Press keys</translation>
     </message>
 </context>
 <context>
     <name>StatusFooter</name>
     <message>
         <source>固件版本</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware version</translation>
     </message>
     <message>
         <source>未知</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown</translation>
     </message>
     <message>
         <source>连接方式</source>
-        <translation type="unfinished"></translation>
+        <translation>Connection type</translation>
     </message>
     <message>
         <source>电量</source>
-        <translation type="unfinished"></translation>
+        <translation>Battery</translation>
     </message>
 </context>
 <context>
     <name>SystemSetting</name>
     <message>
         <source>通用设置</source>
-        <translation type="unfinished"></translation>
+        <translation>General Settings</translation>
     </message>
     <message>
         <source>显示语言</source>
-        <translation type="unfinished"></translation>
+        <translation>Display language</translation>
     </message>
     <message>
         <source>软件版本号</source>
-        <translation type="unfinished"></translation>
+        <translation>Software version</translation>
     </message>
     <message>
         <source>开机启动</source>
-        <translation type="unfinished"></translation>
+        <translation>Start at login</translation>
     </message>
     <message>
         <source>检查更新</source>
-        <translation type="unfinished"></translation>
+        <translation>Check for updates</translation>
     </message>
     <message>
         <source>日志</source>
-        <translation type="unfinished"></translation>
+        <translation>Logs</translation>
     </message>
     <message>
         <source>日志记录</source>
-        <translation type="unfinished"></translation>
+        <translation>Logging</translation>
     </message>
     <message>
         <source>日志上传</source>
-        <translation type="unfinished"></translation>
+        <translation>Upload logs</translation>
     </message>
     <message>
         <source>硬件信息</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware Information</translation>
     </message>
     <message>
         <source>固件版本号</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware version</translation>
     </message>
     <message>
         <source>序列号</source>
-        <translation type="unfinished"></translation>
+        <translation>Serial number</translation>
     </message>
     <message>
         <source>当前版本暂不支持</source>
-        <translation type="unfinished"></translation>
+        <translation>Not supported in this version</translation>
     </message>
     <message>
         <source>此系统不支持开机启动</source>
-        <translation type="unfinished"></translation>
+        <translation>Starting at login is not supported on this system</translation>
     </message>
     <message>
         <source>复制</source>
-        <translation type="unfinished">Copy</translation>
+        <translation>Copy</translation>
     </message>
 </context>
 <context>
@@ -715,81 +719,81 @@
     <name>TraSetting</name>
     <message>
         <source>语音翻译设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Voice Translation Settings</translation>
     </message>
     <message>
         <source>划词翻译设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Selected Text Translation Settings</translation>
     </message>
     <message>
         <source>截图翻译设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Screenshot Translation Settings</translation>
     </message>
     <message>
         <source>识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Source language</translation>
     </message>
     <message>
         <source>翻译语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Target language</translation>
     </message>
     <message>
         <source>划词翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>Translate selected text</translation>
     </message>
     <message>
         <source>划词取词将在后续版本提供</source>
-        <translation type="unfinished"></translation>
+        <translation>Picking up selected text will come in a later version</translation>
     </message>
     <message>
         <source>截图快捷键</source>
-        <translation type="unfinished"></translation>
+        <translation>Screenshot shortcut</translation>
     </message>
     <message>
         <source>快捷键：Alt+x</source>
-        <translation type="unfinished"></translation>
+        <translation>Shortcut: Alt+x</translation>
     </message>
 </context>
 <context>
     <name>VoiceTraAssSetting</name>
     <message>
         <source>语音键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Voice Button Settings</translation>
     </message>
     <message>
         <source>翻译键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Translate Button Settings</translation>
     </message>
     <message>
         <source>助手键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistant Button Settings</translation>
     </message>
     <message>
         <source>单击按键功能</source>
-        <translation type="unfinished"></translation>
+        <translation>Click action</translation>
     </message>
     <message>
         <source>快捷键</source>
-        <translation type="unfinished"></translation>
+        <translation>Shortcut</translation>
     </message>
     <message>
         <source>长按按键功能</source>
-        <translation type="unfinished"></translation>
+        <translation>Long-press action</translation>
     </message>
 </context>
 <context>
     <name>WheelSetting</name>
     <message>
         <source>滚轮键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Wheel Button Settings</translation>
     </message>
     <message>
         <source>弹出网址</source>
-        <translation type="unfinished"></translation>
+        <translation>Open website</translation>
     </message>
     <message>
         <source>不弹出网址</source>
-        <translation type="unfinished"></translation>
+        <translation>Don&apos;t open website</translation>
     </message>
 </context>
 <context>

@@ -5,177 +5,181 @@
     <name>AKeySetting</name>
     <message>
         <source>AI大模型</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat con IA</translation>
     </message>
     <message>
         <source>语音翻译</source>
-        <translation type="unfinished">Traducción por voz</translation>
+        <translation>Traducción</translation>
     </message>
     <message>
         <source>语音助手</source>
-        <translation type="unfinished"></translation>
+        <translation>Asistente</translation>
     </message>
     <message>
         <source>语音输入</source>
-        <translation type="unfinished">Entrada por voz</translation>
+        <translation>Dictado</translation>
     </message>
     <message>
         <source>截屏翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>Traducir captura</translation>
     </message>
     <message>
         <source>长语音(单击开启)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dictar con clic</translation>
     </message>
     <message>
         <source>回车</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro</translation>
     </message>
     <message>
         <source>一键百度</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en Baidu</translation>
     </message>
     <message>
         <source>回退</source>
-        <translation type="unfinished"></translation>
+        <translation>Retroceso</translation>
     </message>
     <message>
         <source>返回桌面</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritorio</translation>
     </message>
     <message>
         <source>一键打开网页</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir página web</translation>
     </message>
     <message>
         <source>自定义键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del botón personalizado</translation>
     </message>
     <message>
         <source>长按</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsación larga</translation>
     </message>
     <message>
         <source>短按</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsación corta</translation>
     </message>
 </context>
 <context>
     <name>AiSetting</name>
     <message>
         <source>语音识别设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de reconocimiento de voz</translation>
     </message>
     <message>
         <source>识别带标点</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir puntuación</translation>
     </message>
     <message>
         <source>识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de reconocimiento</translation>
     </message>
     <message>
         <source>语音搜索</source>
-        <translation type="unfinished">Búsqueda por voz</translation>
+        <translation>Búsqueda por voz</translation>
     </message>
     <message>
         <source>搜索引擎</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor de búsqueda</translation>
     </message>
     <message>
         <source>百度</source>
-        <translation type="unfinished"></translation>
+        <translation>Baidu</translation>
     </message>
     <message>
         <source>谷歌</source>
-        <translation type="unfinished"></translation>
+        <translation>Google</translation>
     </message>
     <message>
         <source>必应</source>
-        <translation type="unfinished"></translation>
+        <translation>Bing</translation>
     </message>
     <message>
         <source>输入设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de entrada</translation>
     </message>
     <message>
         <source>输入模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de entrada</translation>
     </message>
     <message>
         <source>动态打字模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritura en directo</translation>
     </message>
     <message>
         <source>整句输入</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase completa</translation>
     </message>
 </context>
 <context>
     <name>ButtonActions</name>
     <message>
         <source>语音输入</source>
-        <translation type="unfinished">Entrada por voz</translation>
+        <translation>Entrada por voz</translation>
     </message>
     <message>
         <source>语音翻译</source>
-        <translation type="unfinished">Traducción por voz</translation>
+        <translation>Traducción por voz</translation>
     </message>
     <message>
         <source>语音助手</source>
-        <translation type="unfinished"></translation>
+        <translation>Asistente de voz</translation>
     </message>
     <message>
         <source>AI大模型</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat con IA</translation>
     </message>
     <message>
         <source>截屏翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>Traducción de capturas</translation>
     </message>
     <message>
         <source>回车</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro</translation>
     </message>
     <message>
         <source>一键百度</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en Baidu</translation>
     </message>
     <message>
         <source>回退</source>
-        <translation type="unfinished"></translation>
+        <translation>Retroceso</translation>
     </message>
     <message>
         <source>显示桌面</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar escritorio</translation>
     </message>
     <message>
         <source>一键打开网页</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir página web</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>复制</source>
-        <translation type="unfinished">Copiar</translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>粘贴</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>上一页</source>
-        <translation type="unfinished"></translation>
+        <translation>Página anterior</translation>
     </message>
     <message>
         <source>下一页</source>
-        <translation type="unfinished"></translation>
+        <translation>Página siguiente</translation>
     </message>
     <message>
         <source>请选择</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar</translation>
+    </message>
+    <message>
+        <source>未设置</source>
+        <translation>Sin asignar</translation>
     </message>
 </context>
 <context>
@@ -233,23 +237,23 @@
     <name>ExternalAiClient</name>
     <message>
         <source>一键安装龙虾</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar Vorn</translation>
     </message>
     <message>
         <source>启动龙虾</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar Vorn</translation>
     </message>
     <message>
         <source>启动龙虾失败，请手动运行: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar Vorn. Ejecútelo manualmente: %1</translation>
     </message>
     <message>
         <source>安装文件不存在: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el instalador: %1</translation>
     </message>
     <message>
         <source>启动安装程序失败，请手动运行: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar el instalador. Ejecútelo manualmente: %1</translation>
     </message>
 </context>
 <context>
@@ -303,31 +307,31 @@
     <name>LanguageListWidget</name>
     <message>
         <source>语音识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconocimiento de voz</translation>
     </message>
     <message>
         <source>语音翻译</source>
-        <translation type="unfinished">Traducción por voz</translation>
+        <translation>Traducción por voz</translation>
     </message>
     <message>
         <source>截图识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconocimiento de capturas</translation>
     </message>
     <message>
         <source>截图翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>Traducción de capturas</translation>
     </message>
     <message>
         <source>划词识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconocimiento de texto seleccionado</translation>
     </message>
     <message>
         <source>划词翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>Traducción de texto seleccionado</translation>
     </message>
     <message>
         <source>搜索</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
 </context>
 <context>
@@ -366,31 +370,31 @@
     </message>
     <message>
         <source>Model: </source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo: </translation>
     </message>
     <message>
         <source>低电量警告</source>
-        <translation type="unfinished"></translation>
+        <translation>Batería baja</translation>
     </message>
     <message>
         <source>电量仅剩 %1%，请及时充电！</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo queda un %1% de batería. Cargue el ratón pronto.</translation>
     </message>
     <message>
         <source>AI窗口暂不可用</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana de IA aún no está disponible</translation>
     </message>
     <message>
         <source>更新成功</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizado</translation>
     </message>
     <message>
         <source>截图</source>
-        <translation type="unfinished"></translation>
+        <translation>Captura de pantalla</translation>
     </message>
     <message>
         <source>AI</source>
-        <translation type="unfinished"></translation>
+        <translation>AI</translation>
     </message>
 </context>
 <context>
@@ -408,86 +412,86 @@
     <name>NavigationBar</name>
     <message>
         <source>智能设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de IA</translation>
     </message>
     <message>
         <source>鼠标设置</source>
-        <translation type="unfinished">Ajustes del ratón</translation>
+        <translation>Ratón</translation>
     </message>
     <message>
         <source>翻译设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Traducción</translation>
     </message>
     <message>
         <source>云指令设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandos</translation>
     </message>
     <message>
         <source>软件设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicación</translation>
     </message>
     <message>
         <source>使用指南</source>
-        <translation type="unfinished"></translation>
+        <translation>Guía de uso</translation>
     </message>
     <message>
         <source>AI导航</source>
-        <translation type="unfinished"></translation>
+        <translation>Directorio IA</translation>
     </message>
     <message>
         <source>会议纪要</source>
-        <translation type="unfinished"></translation>
+        <translation>Reuniones</translation>
     </message>
     <message>
         <source>AI大模型</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat con IA</translation>
     </message>
     <message>
         <source>未连接设备</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectado</translation>
     </message>
 </context>
 <context>
     <name>PlaceholderPage</name>
     <message>
         <source>云指令设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandos en la nube</translation>
     </message>
     <message>
         <source>语音指令将在后续版本提供：说出名称即可打开文件夹、程序或网址。</source>
-        <translation type="unfinished"></translation>
+        <translation>Los comandos de voz llegarán en una versión posterior: diga un nombre para abrir una carpeta, un programa o un sitio web.</translation>
     </message>
     <message>
         <source>使用指南</source>
-        <translation type="unfinished"></translation>
+        <translation>Guía de uso</translation>
     </message>
     <message>
         <source>使用指南将在后续版本提供。</source>
-        <translation type="unfinished"></translation>
+        <translation>La guía de uso llegará en una versión posterior.</translation>
     </message>
     <message>
         <source>AI导航</source>
-        <translation type="unfinished"></translation>
+        <translation>Directorio de IA</translation>
     </message>
     <message>
         <source>AI导航将在后续版本提供。</source>
-        <translation type="unfinished"></translation>
+        <translation>El directorio de IA llegará en una versión posterior.</translation>
     </message>
     <message>
         <source>会议纪要</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas de reuniones</translation>
     </message>
     <message>
         <source>会议记录列表将在后续版本提供。</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de notas de reuniones llegará en una versión posterior.</translation>
     </message>
     <message>
         <source>云服务</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloud services</translation>
     </message>
     <message>
         <source>云端会议页面将在后续版本提供。</source>
-        <translation type="unfinished"></translation>
+        <translation>La página de reuniones en la nube llegará en una versión posterior.</translation>
     </message>
 </context>
 <context>
@@ -505,175 +509,175 @@
     <name>SearchButton</name>
     <message>
         <source>语音识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de reconocimiento de voz</translation>
     </message>
     <message>
         <source>语音翻译语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de traducción por voz</translation>
     </message>
     <message>
         <source>截图识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de reconocimiento de capturas</translation>
     </message>
     <message>
         <source>截图翻译语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de traducción de capturas</translation>
     </message>
     <message>
         <source>划词识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de reconocimiento de texto seleccionado</translation>
     </message>
     <message>
         <source>划词翻译语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de traducción de texto seleccionado</translation>
     </message>
 </context>
 <context>
     <name>Setting</name>
     <message>
         <source>按键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de botones</translation>
     </message>
     <message>
         <source>鼠标设置</source>
-        <translation type="unfinished">Ajustes del ratón</translation>
+        <translation>Ajustes del ratón</translation>
     </message>
     <message>
         <source>语音键</source>
-        <translation type="unfinished">botón de voz</translation>
+        <translation>Botón de voz</translation>
     </message>
     <message>
         <source>翻译键</source>
-        <translation type="unfinished">botón de traducción</translation>
+        <translation>Botón de traducción</translation>
     </message>
     <message>
         <source>搜索键</source>
-        <translation type="unfinished">botón de búsqueda</translation>
+        <translation>Botón de búsqueda</translation>
     </message>
     <message>
         <source>自定义键</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón personalizado</translation>
     </message>
     <message>
         <source>滚轮键</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón de la rueda</translation>
     </message>
     <message>
         <source>AI键</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón de IA</translation>
     </message>
     <message>
         <source>语音翻译</source>
-        <translation type="unfinished">Traducción por voz</translation>
+        <translation>Traducción por voz</translation>
     </message>
     <message>
         <source>语音输入</source>
-        <translation type="unfinished">Entrada por voz</translation>
+        <translation>Entrada por voz</translation>
     </message>
     <message>
         <source>语音搜索</source>
-        <translation type="unfinished">Búsqueda por voz</translation>
+        <translation>Búsqueda por voz</translation>
     </message>
     <message>
         <source>短按：%1    长按：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsación corta: %1    Pulsación larga: %2</translation>
     </message>
     <message>
         <source>弹出网址</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir sitio web</translation>
     </message>
     <message>
         <source>不弹出网址</source>
-        <translation type="unfinished"></translation>
+        <translation>No abrir sitio web</translation>
     </message>
     <message>
         <source>未连接设备</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún dispositivo conectado</translation>
     </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>
     <message>
         <source>按下快捷键</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse teclas</translation>
     </message>
 </context>
 <context>
     <name>StatusFooter</name>
     <message>
         <source>固件版本</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de firmware</translation>
     </message>
     <message>
         <source>未知</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconocida</translation>
     </message>
     <message>
         <source>连接方式</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de conexión</translation>
     </message>
     <message>
         <source>电量</source>
-        <translation type="unfinished"></translation>
+        <translation>Batería</translation>
     </message>
 </context>
 <context>
     <name>SystemSetting</name>
     <message>
         <source>通用设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes generales</translation>
     </message>
     <message>
         <source>显示语言</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de la interfaz</translation>
     </message>
     <message>
         <source>软件版本号</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión del programa</translation>
     </message>
     <message>
         <source>开机启动</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar al iniciar sesión</translation>
     </message>
     <message>
         <source>检查更新</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar actualizaciones</translation>
     </message>
     <message>
         <source>日志</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros</translation>
     </message>
     <message>
         <source>日志记录</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar registros</translation>
     </message>
     <message>
         <source>日志上传</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir registros</translation>
     </message>
     <message>
         <source>硬件信息</source>
-        <translation type="unfinished"></translation>
+        <translation>Información del hardware</translation>
     </message>
     <message>
         <source>固件版本号</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de firmware</translation>
     </message>
     <message>
         <source>序列号</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie</translation>
     </message>
     <message>
         <source>当前版本暂不支持</source>
-        <translation type="unfinished"></translation>
+        <translation>No disponible en esta versión</translation>
     </message>
     <message>
         <source>此系统不支持开机启动</source>
-        <translation type="unfinished"></translation>
+        <translation>Este sistema no admite el inicio automático al iniciar sesión</translation>
     </message>
     <message>
         <source>复制</source>
-        <translation type="unfinished">Copiar</translation>
+        <translation>Copiar</translation>
     </message>
 </context>
 <context>
@@ -715,81 +719,81 @@
     <name>TraSetting</name>
     <message>
         <source>语音翻译设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de traducción por voz</translation>
     </message>
     <message>
         <source>划词翻译设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de traducción de texto seleccionado</translation>
     </message>
     <message>
         <source>截图翻译设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de traducción de capturas</translation>
     </message>
     <message>
         <source>识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de origen</translation>
     </message>
     <message>
         <source>翻译语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de destino</translation>
     </message>
     <message>
         <source>划词翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>Traducir texto seleccionado</translation>
     </message>
     <message>
         <source>划词取词将在后续版本提供</source>
-        <translation type="unfinished"></translation>
+        <translation>La captura del texto seleccionado llegará en una versión posterior</translation>
     </message>
     <message>
         <source>截图快捷键</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajo de captura</translation>
     </message>
     <message>
         <source>快捷键：Alt+x</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajo: Alt+x</translation>
     </message>
 </context>
 <context>
     <name>VoiceTraAssSetting</name>
     <message>
         <source>语音键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del botón de voz</translation>
     </message>
     <message>
         <source>翻译键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del botón de traducción</translation>
     </message>
     <message>
         <source>助手键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del botón del asistente</translation>
     </message>
     <message>
         <source>单击按键功能</source>
-        <translation type="unfinished"></translation>
+        <translation>Al pulsar</translation>
     </message>
     <message>
         <source>快捷键</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajo</translation>
     </message>
     <message>
         <source>长按按键功能</source>
-        <translation type="unfinished"></translation>
+        <translation>Al mantener</translation>
     </message>
 </context>
 <context>
     <name>WheelSetting</name>
     <message>
         <source>滚轮键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del botón de la rueda</translation>
     </message>
     <message>
         <source>弹出网址</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir sitio web</translation>
     </message>
     <message>
         <source>不弹出网址</source>
-        <translation type="unfinished"></translation>
+        <translation>No abrir sitio web</translation>
     </message>
 </context>
 <context>

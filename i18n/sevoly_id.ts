@@ -5,177 +5,181 @@
     <name>AKeySetting</name>
     <message>
         <source>AI大模型</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrolan AI</translation>
     </message>
     <message>
         <source>语音翻译</source>
-        <translation type="unfinished">Terjemahan Suara</translation>
+        <translation>Terjemahan</translation>
     </message>
     <message>
         <source>语音助手</source>
-        <translation type="unfinished"></translation>
+        <translation>Asisten</translation>
     </message>
     <message>
         <source>语音输入</source>
-        <translation type="unfinished">Input Suara</translation>
+        <translation>Dikte</translation>
     </message>
     <message>
         <source>截屏翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>Terjemah Layar</translation>
     </message>
     <message>
         <source>长语音(单击开启)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik untuk Dikte</translation>
     </message>
     <message>
         <source>回车</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>一键百度</source>
-        <translation type="unfinished"></translation>
+        <translation>Cari di Baidu</translation>
     </message>
     <message>
         <source>回退</source>
-        <translation type="unfinished"></translation>
+        <translation>Backspace</translation>
     </message>
     <message>
         <source>返回桌面</source>
-        <translation type="unfinished"></translation>
+        <translation>Ke Desktop</translation>
     </message>
     <message>
         <source>一键打开网页</source>
-        <translation type="unfinished"></translation>
+        <translation>Buka Situs Web</translation>
     </message>
     <message>
         <source>自定义键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengaturan Tombol Kustom</translation>
     </message>
     <message>
         <source>长按</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekan Lama</translation>
     </message>
     <message>
         <source>短按</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekan Singkat</translation>
     </message>
 </context>
 <context>
     <name>AiSetting</name>
     <message>
         <source>语音识别设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengaturan Pengenalan Suara</translation>
     </message>
     <message>
         <source>识别带标点</source>
-        <translation type="unfinished"></translation>
+        <translation>Tambahkan tanda baca</translation>
     </message>
     <message>
         <source>识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahasa pengenalan</translation>
     </message>
     <message>
         <source>语音搜索</source>
-        <translation type="unfinished">Pencarian Suara</translation>
+        <translation>Pencarian Suara</translation>
     </message>
     <message>
         <source>搜索引擎</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesin pencari</translation>
     </message>
     <message>
         <source>百度</source>
-        <translation type="unfinished"></translation>
+        <translation>Baidu</translation>
     </message>
     <message>
         <source>谷歌</source>
-        <translation type="unfinished"></translation>
+        <translation>Google</translation>
     </message>
     <message>
         <source>必应</source>
-        <translation type="unfinished"></translation>
+        <translation>Bing</translation>
     </message>
     <message>
         <source>输入设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengaturan Input</translation>
     </message>
     <message>
         <source>输入模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode input</translation>
     </message>
     <message>
         <source>动态打字模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Ketik langsung</translation>
     </message>
     <message>
         <source>整句输入</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalimat utuh</translation>
     </message>
 </context>
 <context>
     <name>ButtonActions</name>
     <message>
         <source>语音输入</source>
-        <translation type="unfinished">Input Suara</translation>
+        <translation>Input Suara</translation>
     </message>
     <message>
         <source>语音翻译</source>
-        <translation type="unfinished">Terjemahan Suara</translation>
+        <translation>Terjemahan Suara</translation>
     </message>
     <message>
         <source>语音助手</source>
-        <translation type="unfinished"></translation>
+        <translation>Asisten Suara</translation>
     </message>
     <message>
         <source>AI大模型</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrolan AI</translation>
     </message>
     <message>
         <source>截屏翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>Terjemahan Tangkapan Layar</translation>
     </message>
     <message>
         <source>回车</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>一键百度</source>
-        <translation type="unfinished"></translation>
+        <translation>Cari di Baidu</translation>
     </message>
     <message>
         <source>回退</source>
-        <translation type="unfinished"></translation>
+        <translation>Backspace</translation>
     </message>
     <message>
         <source>显示桌面</source>
-        <translation type="unfinished"></translation>
+        <translation>Tampilkan Desktop</translation>
     </message>
     <message>
         <source>一键打开网页</source>
-        <translation type="unfinished"></translation>
+        <translation>Buka Halaman Web</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished"></translation>
+        <translation>Hapus</translation>
     </message>
     <message>
         <source>复制</source>
-        <translation type="unfinished">Salin</translation>
+        <translation>Salin</translation>
     </message>
     <message>
         <source>粘贴</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempel</translation>
     </message>
     <message>
         <source>上一页</source>
-        <translation type="unfinished"></translation>
+        <translation>Halaman Sebelumnya</translation>
     </message>
     <message>
         <source>下一页</source>
-        <translation type="unfinished"></translation>
+        <translation>Halaman Berikutnya</translation>
     </message>
     <message>
         <source>请选择</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilih</translation>
+    </message>
+    <message>
+        <source>未设置</source>
+        <translation>Belum diatur</translation>
     </message>
 </context>
 <context>
@@ -233,23 +237,23 @@
     <name>ExternalAiClient</name>
     <message>
         <source>一键安装龙虾</source>
-        <translation type="unfinished"></translation>
+        <translation>Instal Vorn</translation>
     </message>
     <message>
         <source>启动龙虾</source>
-        <translation type="unfinished"></translation>
+        <translation>Jalankan Vorn</translation>
     </message>
     <message>
         <source>启动龙虾失败，请手动运行: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gagal menjalankan Vorn. Jalankan secara manual: %1</translation>
     </message>
     <message>
         <source>安装文件不存在: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>File instalasi tidak ditemukan: %1</translation>
     </message>
     <message>
         <source>启动安装程序失败，请手动运行: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gagal menjalankan penginstal. Jalankan secara manual: %1</translation>
     </message>
 </context>
 <context>
@@ -303,31 +307,31 @@
     <name>LanguageListWidget</name>
     <message>
         <source>语音识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengenalan Suara</translation>
     </message>
     <message>
         <source>语音翻译</source>
-        <translation type="unfinished">Terjemahan Suara</translation>
+        <translation>Terjemahan Suara</translation>
     </message>
     <message>
         <source>截图识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengenalan Tangkapan Layar</translation>
     </message>
     <message>
         <source>截图翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>Terjemahan Tangkapan Layar</translation>
     </message>
     <message>
         <source>划词识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengenalan Teks Terpilih</translation>
     </message>
     <message>
         <source>划词翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>Terjemahan Teks Terpilih</translation>
     </message>
     <message>
         <source>搜索</source>
-        <translation type="unfinished"></translation>
+        <translation>Cari</translation>
     </message>
 </context>
 <context>
@@ -366,31 +370,31 @@
     </message>
     <message>
         <source>Model: </source>
-        <translation type="unfinished"></translation>
+        <translation>Model: </translation>
     </message>
     <message>
         <source>低电量警告</source>
-        <translation type="unfinished"></translation>
+        <translation>Baterai Lemah</translation>
     </message>
     <message>
         <source>电量仅剩 %1%，请及时充电！</source>
-        <translation type="unfinished"></translation>
+        <translation>Baterai tinggal %1%. Segera isi daya mouse.</translation>
     </message>
     <message>
         <source>AI窗口暂不可用</source>
-        <translation type="unfinished"></translation>
+        <translation>Jendela AI belum tersedia</translation>
     </message>
     <message>
         <source>更新成功</source>
-        <translation type="unfinished"></translation>
+        <translation>Berhasil diperbarui</translation>
     </message>
     <message>
         <source>截图</source>
-        <translation type="unfinished"></translation>
+        <translation>Tangkapan layar</translation>
     </message>
     <message>
         <source>AI</source>
-        <translation type="unfinished"></translation>
+        <translation>AI</translation>
     </message>
 </context>
 <context>
@@ -408,86 +412,86 @@
     <name>NavigationBar</name>
     <message>
         <source>智能设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengaturan AI</translation>
     </message>
     <message>
         <source>鼠标设置</source>
-        <translation type="unfinished">Pengaturan Mouse</translation>
+        <translation>Mouse</translation>
     </message>
     <message>
         <source>翻译设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Terjemahan</translation>
     </message>
     <message>
         <source>云指令设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Perintah Cloud</translation>
     </message>
     <message>
         <source>软件设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikasi</translation>
     </message>
     <message>
         <source>使用指南</source>
-        <translation type="unfinished"></translation>
+        <translation>Panduan</translation>
     </message>
     <message>
         <source>AI导航</source>
-        <translation type="unfinished"></translation>
+        <translation>Direktori AI</translation>
     </message>
     <message>
         <source>会议纪要</source>
-        <translation type="unfinished"></translation>
+        <translation>Notulen Rapat</translation>
     </message>
     <message>
         <source>AI大模型</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrolan AI</translation>
     </message>
     <message>
         <source>未连接设备</source>
-        <translation type="unfinished"></translation>
+        <translation>Tak Terhubung</translation>
     </message>
 </context>
 <context>
     <name>PlaceholderPage</name>
     <message>
         <source>云指令设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Perintah Cloud</translation>
     </message>
     <message>
         <source>语音指令将在后续版本提供：说出名称即可打开文件夹、程序或网址。</source>
-        <translation type="unfinished"></translation>
+        <translation>Perintah suara akan tersedia di versi berikutnya: ucapkan sebuah nama untuk membuka folder, program, atau situs web.</translation>
     </message>
     <message>
         <source>使用指南</source>
-        <translation type="unfinished"></translation>
+        <translation>Panduan Pengguna</translation>
     </message>
     <message>
         <source>使用指南将在后续版本提供。</source>
-        <translation type="unfinished"></translation>
+        <translation>Panduan akan tersedia di versi berikutnya.</translation>
     </message>
     <message>
         <source>AI导航</source>
-        <translation type="unfinished"></translation>
+        <translation>Direktori AI</translation>
     </message>
     <message>
         <source>AI导航将在后续版本提供。</source>
-        <translation type="unfinished"></translation>
+        <translation>Direktori AI akan tersedia di versi berikutnya.</translation>
     </message>
     <message>
         <source>会议纪要</source>
-        <translation type="unfinished"></translation>
+        <translation>Notulen Rapat</translation>
     </message>
     <message>
         <source>会议记录列表将在后续版本提供。</source>
-        <translation type="unfinished"></translation>
+        <translation>Daftar notulen rapat akan tersedia di versi berikutnya.</translation>
     </message>
     <message>
         <source>云服务</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloud services</translation>
     </message>
     <message>
         <source>云端会议页面将在后续版本提供。</source>
-        <translation type="unfinished"></translation>
+        <translation>Halaman rapat cloud akan tersedia di versi berikutnya.</translation>
     </message>
 </context>
 <context>
@@ -505,175 +509,175 @@
     <name>SearchButton</name>
     <message>
         <source>语音识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahasa pengenalan suara</translation>
     </message>
     <message>
         <source>语音翻译语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahasa terjemahan suara</translation>
     </message>
     <message>
         <source>截图识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahasa pengenalan tangkapan layar</translation>
     </message>
     <message>
         <source>截图翻译语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahasa terjemahan tangkapan layar</translation>
     </message>
     <message>
         <source>划词识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahasa pengenalan teks terpilih</translation>
     </message>
     <message>
         <source>划词翻译语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahasa terjemahan teks terpilih</translation>
     </message>
 </context>
 <context>
     <name>Setting</name>
     <message>
         <source>按键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengaturan Tombol</translation>
     </message>
     <message>
         <source>鼠标设置</source>
-        <translation type="unfinished">Pengaturan Mouse</translation>
+        <translation>Pengaturan Mouse</translation>
     </message>
     <message>
         <source>语音键</source>
-        <translation type="unfinished">tombol suara</translation>
+        <translation>Tombol suara</translation>
     </message>
     <message>
         <source>翻译键</source>
-        <translation type="unfinished">tombol terjemahan</translation>
+        <translation>Tombol terjemahan</translation>
     </message>
     <message>
         <source>搜索键</source>
-        <translation type="unfinished">tombol pencarian</translation>
+        <translation>Tombol pencarian</translation>
     </message>
     <message>
         <source>自定义键</source>
-        <translation type="unfinished"></translation>
+        <translation>Tombol kustom</translation>
     </message>
     <message>
         <source>滚轮键</source>
-        <translation type="unfinished"></translation>
+        <translation>Tombol roda</translation>
     </message>
     <message>
         <source>AI键</source>
-        <translation type="unfinished"></translation>
+        <translation>Tombol AI</translation>
     </message>
     <message>
         <source>语音翻译</source>
-        <translation type="unfinished">Terjemahan Suara</translation>
+        <translation>Terjemahan Suara</translation>
     </message>
     <message>
         <source>语音输入</source>
-        <translation type="unfinished">Input Suara</translation>
+        <translation>Input Suara</translation>
     </message>
     <message>
         <source>语音搜索</source>
-        <translation type="unfinished">Pencarian Suara</translation>
+        <translation>Pencarian Suara</translation>
     </message>
     <message>
         <source>短按：%1    长按：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekan singkat: %1    Tekan lama: %2</translation>
     </message>
     <message>
         <source>弹出网址</source>
-        <translation type="unfinished"></translation>
+        <translation>Buka situs web</translation>
     </message>
     <message>
         <source>不弹出网址</source>
-        <translation type="unfinished"></translation>
+        <translation>Jangan buka situs web</translation>
     </message>
     <message>
         <source>未连接设备</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak ada perangkat terhubung</translation>
     </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>
     <message>
         <source>按下快捷键</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekan tombol</translation>
     </message>
 </context>
 <context>
     <name>StatusFooter</name>
     <message>
         <source>固件版本</source>
-        <translation type="unfinished"></translation>
+        <translation>Versi firmware</translation>
     </message>
     <message>
         <source>未知</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak diketahui</translation>
     </message>
     <message>
         <source>连接方式</source>
-        <translation type="unfinished"></translation>
+        <translation>Jenis koneksi</translation>
     </message>
     <message>
         <source>电量</source>
-        <translation type="unfinished"></translation>
+        <translation>Baterai</translation>
     </message>
 </context>
 <context>
     <name>SystemSetting</name>
     <message>
         <source>通用设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengaturan Umum</translation>
     </message>
     <message>
         <source>显示语言</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahasa tampilan</translation>
     </message>
     <message>
         <source>软件版本号</source>
-        <translation type="unfinished"></translation>
+        <translation>Versi aplikasi</translation>
     </message>
     <message>
         <source>开机启动</source>
-        <translation type="unfinished"></translation>
+        <translation>Mulai saat login</translation>
     </message>
     <message>
         <source>检查更新</source>
-        <translation type="unfinished"></translation>
+        <translation>Periksa pembaruan</translation>
     </message>
     <message>
         <source>日志</source>
-        <translation type="unfinished"></translation>
+        <translation>Log</translation>
     </message>
     <message>
         <source>日志记录</source>
-        <translation type="unfinished"></translation>
+        <translation>Pencatatan log</translation>
     </message>
     <message>
         <source>日志上传</source>
-        <translation type="unfinished"></translation>
+        <translation>Unggah log</translation>
     </message>
     <message>
         <source>硬件信息</source>
-        <translation type="unfinished"></translation>
+        <translation>Informasi Perangkat Keras</translation>
     </message>
     <message>
         <source>固件版本号</source>
-        <translation type="unfinished"></translation>
+        <translation>Versi firmware</translation>
     </message>
     <message>
         <source>序列号</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomor seri</translation>
     </message>
     <message>
         <source>当前版本暂不支持</source>
-        <translation type="unfinished"></translation>
+        <translation>Belum didukung di versi ini</translation>
     </message>
     <message>
         <source>此系统不支持开机启动</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistem ini tidak mendukung mulai otomatis saat login</translation>
     </message>
     <message>
         <source>复制</source>
-        <translation type="unfinished">Salin</translation>
+        <translation>Salin</translation>
     </message>
 </context>
 <context>
@@ -715,81 +719,81 @@
     <name>TraSetting</name>
     <message>
         <source>语音翻译设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengaturan Terjemahan Suara</translation>
     </message>
     <message>
         <source>划词翻译设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengaturan Terjemahan Teks Terpilih</translation>
     </message>
     <message>
         <source>截图翻译设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengaturan Terjemahan Tangkapan Layar</translation>
     </message>
     <message>
         <source>识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahasa sumber</translation>
     </message>
     <message>
         <source>翻译语种</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahasa target</translation>
     </message>
     <message>
         <source>划词翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>Terjemahkan teks terpilih</translation>
     </message>
     <message>
         <source>划词取词将在后续版本提供</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengambilan teks terpilih akan tersedia di versi berikutnya</translation>
     </message>
     <message>
         <source>截图快捷键</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintasan tangkapan layar</translation>
     </message>
     <message>
         <source>快捷键：Alt+x</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintasan: Alt+x</translation>
     </message>
 </context>
 <context>
     <name>VoiceTraAssSetting</name>
     <message>
         <source>语音键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengaturan Tombol Suara</translation>
     </message>
     <message>
         <source>翻译键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengaturan Tombol Terjemahan</translation>
     </message>
     <message>
         <source>助手键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengaturan Tombol Asisten</translation>
     </message>
     <message>
         <source>单击按键功能</source>
-        <translation type="unfinished"></translation>
+        <translation>Fungsi klik</translation>
     </message>
     <message>
         <source>快捷键</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintasan</translation>
     </message>
     <message>
         <source>长按按键功能</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekan lama</translation>
     </message>
 </context>
 <context>
     <name>WheelSetting</name>
     <message>
         <source>滚轮键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengaturan Tombol Roda</translation>
     </message>
     <message>
         <source>弹出网址</source>
-        <translation type="unfinished"></translation>
+        <translation>Buka situs</translation>
     </message>
     <message>
         <source>不弹出网址</source>
-        <translation type="unfinished"></translation>
+        <translation>Jangan buka situs</translation>
     </message>
 </context>
 <context>

@@ -5,177 +5,181 @@
     <name>AKeySetting</name>
     <message>
         <source>AI大模型</source>
-        <translation type="unfinished"></translation>
+        <translation>AIチャット</translation>
     </message>
     <message>
         <source>语音翻译</source>
-        <translation type="unfinished">音声翻訳</translation>
+        <translation>音声翻訳</translation>
     </message>
     <message>
         <source>语音助手</source>
-        <translation type="unfinished"></translation>
+        <translation>アシスタント</translation>
     </message>
     <message>
         <source>语音输入</source>
-        <translation type="unfinished">音声入力</translation>
+        <translation>音声入力</translation>
     </message>
     <message>
         <source>截屏翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>画面翻訳</translation>
     </message>
     <message>
         <source>长语音(单击开启)</source>
-        <translation type="unfinished"></translation>
+        <translation>クリック音声入力</translation>
     </message>
     <message>
         <source>回车</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>一键百度</source>
-        <translation type="unfinished"></translation>
+        <translation>百度で検索</translation>
     </message>
     <message>
         <source>回退</source>
-        <translation type="unfinished"></translation>
+        <translation>Backspace</translation>
     </message>
     <message>
         <source>返回桌面</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップへ</translation>
     </message>
     <message>
         <source>一键打开网页</source>
-        <translation type="unfinished"></translation>
+        <translation>Webページを開く</translation>
     </message>
     <message>
         <source>自定义键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタムボタンの設定</translation>
     </message>
     <message>
         <source>长按</source>
-        <translation type="unfinished"></translation>
+        <translation>長押し</translation>
     </message>
     <message>
         <source>短按</source>
-        <translation type="unfinished"></translation>
+        <translation>短押し</translation>
     </message>
 </context>
 <context>
     <name>AiSetting</name>
     <message>
         <source>语音识别设置</source>
-        <translation type="unfinished"></translation>
+        <translation>音声認識の設定</translation>
     </message>
     <message>
         <source>识别带标点</source>
-        <translation type="unfinished"></translation>
+        <translation>句読点を付ける</translation>
     </message>
     <message>
         <source>识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>認識言語</translation>
     </message>
     <message>
         <source>语音搜索</source>
-        <translation type="unfinished">音声検索</translation>
+        <translation>音声検索</translation>
     </message>
     <message>
         <source>搜索引擎</source>
-        <translation type="unfinished"></translation>
+        <translation>検索エンジン</translation>
     </message>
     <message>
         <source>百度</source>
-        <translation type="unfinished"></translation>
+        <translation>百度</translation>
     </message>
     <message>
         <source>谷歌</source>
-        <translation type="unfinished"></translation>
+        <translation>Google</translation>
     </message>
     <message>
         <source>必应</source>
-        <translation type="unfinished"></translation>
+        <translation>Bing</translation>
     </message>
     <message>
         <source>输入设置</source>
-        <translation type="unfinished"></translation>
+        <translation>入力設定</translation>
     </message>
     <message>
         <source>输入模式</source>
-        <translation type="unfinished"></translation>
+        <translation>入力モード</translation>
     </message>
     <message>
         <source>动态打字模式</source>
-        <translation type="unfinished"></translation>
+        <translation>リアルタイム入力</translation>
     </message>
     <message>
         <source>整句输入</source>
-        <translation type="unfinished"></translation>
+        <translation>文単位で入力</translation>
     </message>
 </context>
 <context>
     <name>ButtonActions</name>
     <message>
         <source>语音输入</source>
-        <translation type="unfinished">音声入力</translation>
+        <translation>音声入力</translation>
     </message>
     <message>
         <source>语音翻译</source>
-        <translation type="unfinished">音声翻訳</translation>
+        <translation>音声翻訳</translation>
     </message>
     <message>
         <source>语音助手</source>
-        <translation type="unfinished"></translation>
+        <translation>音声アシスタント</translation>
     </message>
     <message>
         <source>AI大模型</source>
-        <translation type="unfinished"></translation>
+        <translation>AIチャット</translation>
     </message>
     <message>
         <source>截屏翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>スクリーンショット翻訳</translation>
     </message>
     <message>
         <source>回车</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>一键百度</source>
-        <translation type="unfinished"></translation>
+        <translation>百度で検索</translation>
     </message>
     <message>
         <source>回退</source>
-        <translation type="unfinished"></translation>
+        <translation>Backspace</translation>
     </message>
     <message>
         <source>显示桌面</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップを表示</translation>
     </message>
     <message>
         <source>一键打开网页</source>
-        <translation type="unfinished"></translation>
+        <translation>Webページを開く</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>复制</source>
-        <translation type="unfinished">コピー</translation>
+        <translation>コピー</translation>
     </message>
     <message>
         <source>粘贴</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付け</translation>
     </message>
     <message>
         <source>上一页</source>
-        <translation type="unfinished"></translation>
+        <translation>前のページ</translation>
     </message>
     <message>
         <source>下一页</source>
-        <translation type="unfinished"></translation>
+        <translation>次のページ</translation>
     </message>
     <message>
         <source>请选择</source>
-        <translation type="unfinished"></translation>
+        <translation>選択してください</translation>
+    </message>
+    <message>
+        <source>未设置</source>
+        <translation>未設定</translation>
     </message>
 </context>
 <context>
@@ -233,23 +237,23 @@
     <name>ExternalAiClient</name>
     <message>
         <source>一键安装龙虾</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorn を導入</translation>
     </message>
     <message>
         <source>启动龙虾</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorn を起動</translation>
     </message>
     <message>
         <source>启动龙虾失败，请手动运行: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorn を起動できませんでした。手動で実行してください: %1</translation>
     </message>
     <message>
         <source>安装文件不存在: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>インストーラーが見つかりません: %1</translation>
     </message>
     <message>
         <source>启动安装程序失败，请手动运行: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>インストーラーを起動できませんでした。手動で実行してください: %1</translation>
     </message>
 </context>
 <context>
@@ -303,31 +307,31 @@
     <name>LanguageListWidget</name>
     <message>
         <source>语音识别</source>
-        <translation type="unfinished"></translation>
+        <translation>音声認識</translation>
     </message>
     <message>
         <source>语音翻译</source>
-        <translation type="unfinished">音声翻訳</translation>
+        <translation>音声翻訳</translation>
     </message>
     <message>
         <source>截图识别</source>
-        <translation type="unfinished"></translation>
+        <translation>スクリーンショット認識</translation>
     </message>
     <message>
         <source>截图翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>スクリーンショット翻訳</translation>
     </message>
     <message>
         <source>划词识别</source>
-        <translation type="unfinished"></translation>
+        <translation>選択テキスト認識</translation>
     </message>
     <message>
         <source>划词翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>選択テキスト翻訳</translation>
     </message>
     <message>
         <source>搜索</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
 </context>
 <context>
@@ -366,31 +370,31 @@
     </message>
     <message>
         <source>Model: </source>
-        <translation type="unfinished"></translation>
+        <translation>型番：</translation>
     </message>
     <message>
         <source>低电量警告</source>
-        <translation type="unfinished"></translation>
+        <translation>バッテリー残量低下</translation>
     </message>
     <message>
         <source>电量仅剩 %1%，请及时充电！</source>
-        <translation type="unfinished"></translation>
+        <translation>バッテリー残量が %1% です。早めに充電してください。</translation>
     </message>
     <message>
         <source>AI窗口暂不可用</source>
-        <translation type="unfinished"></translation>
+        <translation>AIウィンドウはまだ利用できません</translation>
     </message>
     <message>
         <source>更新成功</source>
-        <translation type="unfinished"></translation>
+        <translation>更新しました</translation>
     </message>
     <message>
         <source>截图</source>
-        <translation type="unfinished"></translation>
+        <translation>スクリーンショット</translation>
     </message>
     <message>
         <source>AI</source>
-        <translation type="unfinished"></translation>
+        <translation>AI</translation>
     </message>
 </context>
 <context>
@@ -408,86 +412,86 @@
     <name>NavigationBar</name>
     <message>
         <source>智能设置</source>
-        <translation type="unfinished"></translation>
+        <translation>AI設定</translation>
     </message>
     <message>
         <source>鼠标设置</source>
-        <translation type="unfinished">マウス設定</translation>
+        <translation>マウス設定</translation>
     </message>
     <message>
         <source>翻译设置</source>
-        <translation type="unfinished"></translation>
+        <translation>翻訳設定</translation>
     </message>
     <message>
         <source>云指令设置</source>
-        <translation type="unfinished"></translation>
+        <translation>クラウドコマンド</translation>
     </message>
     <message>
         <source>软件设置</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリ設定</translation>
     </message>
     <message>
         <source>使用指南</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方ガイド</translation>
     </message>
     <message>
         <source>AI导航</source>
-        <translation type="unfinished"></translation>
+        <translation>AIナビ</translation>
     </message>
     <message>
         <source>会议纪要</source>
-        <translation type="unfinished"></translation>
+        <translation>議事録</translation>
     </message>
     <message>
         <source>AI大模型</source>
-        <translation type="unfinished"></translation>
+        <translation>AIチャット</translation>
     </message>
     <message>
         <source>未连接设备</source>
-        <translation type="unfinished"></translation>
+        <translation>未接続</translation>
     </message>
 </context>
 <context>
     <name>PlaceholderPage</name>
     <message>
         <source>云指令设置</source>
-        <translation type="unfinished"></translation>
+        <translation>クラウドコマンド</translation>
     </message>
     <message>
         <source>语音指令将在后续版本提供：说出名称即可打开文件夹、程序或网址。</source>
-        <translation type="unfinished"></translation>
+        <translation>音声コマンドは今後のバージョンで提供予定です。名前を言うだけで、フォルダー、プログラム、Webサイトを開けます。</translation>
     </message>
     <message>
         <source>使用指南</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方ガイド</translation>
     </message>
     <message>
         <source>使用指南将在后续版本提供。</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方ガイドは今後のバージョンで提供予定です。</translation>
     </message>
     <message>
         <source>AI导航</source>
-        <translation type="unfinished"></translation>
+        <translation>AIナビ</translation>
     </message>
     <message>
         <source>AI导航将在后续版本提供。</source>
-        <translation type="unfinished"></translation>
+        <translation>AIナビは今後のバージョンで提供予定です。</translation>
     </message>
     <message>
         <source>会议纪要</source>
-        <translation type="unfinished"></translation>
+        <translation>議事録</translation>
     </message>
     <message>
         <source>会议记录列表将在后续版本提供。</source>
-        <translation type="unfinished"></translation>
+        <translation>議事録の一覧は今後のバージョンで提供予定です。</translation>
     </message>
     <message>
         <source>云服务</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloud services</translation>
     </message>
     <message>
         <source>云端会议页面将在后续版本提供。</source>
-        <translation type="unfinished"></translation>
+        <translation>クラウド会議のページは今後のバージョンで提供予定です。</translation>
     </message>
 </context>
 <context>
@@ -505,175 +509,175 @@
     <name>SearchButton</name>
     <message>
         <source>语音识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>音声認識の言語</translation>
     </message>
     <message>
         <source>语音翻译语种</source>
-        <translation type="unfinished"></translation>
+        <translation>音声翻訳の言語</translation>
     </message>
     <message>
         <source>截图识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>スクリーンショット認識の言語</translation>
     </message>
     <message>
         <source>截图翻译语种</source>
-        <translation type="unfinished"></translation>
+        <translation>スクリーンショット翻訳の言語</translation>
     </message>
     <message>
         <source>划词识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>選択テキスト認識の言語</translation>
     </message>
     <message>
         <source>划词翻译语种</source>
-        <translation type="unfinished"></translation>
+        <translation>選択テキスト翻訳の言語</translation>
     </message>
 </context>
 <context>
     <name>Setting</name>
     <message>
         <source>按键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>ボタン設定</translation>
     </message>
     <message>
         <source>鼠标设置</source>
-        <translation type="unfinished">マウス設定</translation>
+        <translation>マウス設定</translation>
     </message>
     <message>
         <source>语音键</source>
-        <translation type="unfinished">音声ボタン</translation>
+        <translation>音声ボタン</translation>
     </message>
     <message>
         <source>翻译键</source>
-        <translation type="unfinished">翻訳ボタン</translation>
+        <translation>翻訳ボタン</translation>
     </message>
     <message>
         <source>搜索键</source>
-        <translation type="unfinished">検索ボタン</translation>
+        <translation>検索ボタン</translation>
     </message>
     <message>
         <source>自定义键</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタムボタン</translation>
     </message>
     <message>
         <source>滚轮键</source>
-        <translation type="unfinished"></translation>
+        <translation>ホイールボタン</translation>
     </message>
     <message>
         <source>AI键</source>
-        <translation type="unfinished"></translation>
+        <translation>AIボタン</translation>
     </message>
     <message>
         <source>语音翻译</source>
-        <translation type="unfinished">音声翻訳</translation>
+        <translation>音声翻訳</translation>
     </message>
     <message>
         <source>语音输入</source>
-        <translation type="unfinished">音声入力</translation>
+        <translation>音声入力</translation>
     </message>
     <message>
         <source>语音搜索</source>
-        <translation type="unfinished">音声検索</translation>
+        <translation>音声検索</translation>
     </message>
     <message>
         <source>短按：%1    长按：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>短押し：%1    長押し：%2</translation>
     </message>
     <message>
         <source>弹出网址</source>
-        <translation type="unfinished"></translation>
+        <translation>Webサイトを開く</translation>
     </message>
     <message>
         <source>不弹出网址</source>
-        <translation type="unfinished"></translation>
+        <translation>Webサイトを開かない</translation>
     </message>
     <message>
         <source>未连接设备</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイス未接続</translation>
     </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>
     <message>
         <source>按下快捷键</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを押す</translation>
     </message>
 </context>
 <context>
     <name>StatusFooter</name>
     <message>
         <source>固件版本</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアバージョン</translation>
     </message>
     <message>
         <source>未知</source>
-        <translation type="unfinished"></translation>
+        <translation>不明</translation>
     </message>
     <message>
         <source>连接方式</source>
-        <translation type="unfinished"></translation>
+        <translation>接続方式</translation>
     </message>
     <message>
         <source>电量</source>
-        <translation type="unfinished"></translation>
+        <translation>バッテリー残量</translation>
     </message>
 </context>
 <context>
     <name>SystemSetting</name>
     <message>
         <source>通用设置</source>
-        <translation type="unfinished"></translation>
+        <translation>一般設定</translation>
     </message>
     <message>
         <source>显示语言</source>
-        <translation type="unfinished"></translation>
+        <translation>表示言語</translation>
     </message>
     <message>
         <source>软件版本号</source>
-        <translation type="unfinished"></translation>
+        <translation>ソフトウェアバージョン</translation>
     </message>
     <message>
         <source>开机启动</source>
-        <translation type="unfinished"></translation>
+        <translation>ログイン時に起動</translation>
     </message>
     <message>
         <source>检查更新</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートを確認</translation>
     </message>
     <message>
         <source>日志</source>
-        <translation type="unfinished"></translation>
+        <translation>ログ</translation>
     </message>
     <message>
         <source>日志记录</source>
-        <translation type="unfinished"></translation>
+        <translation>ログを記録</translation>
     </message>
     <message>
         <source>日志上传</source>
-        <translation type="unfinished"></translation>
+        <translation>ログのアップロード</translation>
     </message>
     <message>
         <source>硬件信息</source>
-        <translation type="unfinished"></translation>
+        <translation>ハードウェア情報</translation>
     </message>
     <message>
         <source>固件版本号</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアバージョン</translation>
     </message>
     <message>
         <source>序列号</source>
-        <translation type="unfinished"></translation>
+        <translation>シリアル番号</translation>
     </message>
     <message>
         <source>当前版本暂不支持</source>
-        <translation type="unfinished"></translation>
+        <translation>このバージョンでは未対応</translation>
     </message>
     <message>
         <source>此系统不支持开机启动</source>
-        <translation type="unfinished"></translation>
+        <translation>このシステムはログイン時の自動起動に対応していません</translation>
     </message>
     <message>
         <source>复制</source>
-        <translation type="unfinished">コピー</translation>
+        <translation>コピー</translation>
     </message>
 </context>
 <context>
@@ -715,81 +719,81 @@
     <name>TraSetting</name>
     <message>
         <source>语音翻译设置</source>
-        <translation type="unfinished"></translation>
+        <translation>音声翻訳の設定</translation>
     </message>
     <message>
         <source>划词翻译设置</source>
-        <translation type="unfinished"></translation>
+        <translation>選択テキスト翻訳の設定</translation>
     </message>
     <message>
         <source>截图翻译设置</source>
-        <translation type="unfinished"></translation>
+        <translation>スクリーンショット翻訳の設定</translation>
     </message>
     <message>
         <source>识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>翻訳元の言語</translation>
     </message>
     <message>
         <source>翻译语种</source>
-        <translation type="unfinished"></translation>
+        <translation>翻訳先の言語</translation>
     </message>
     <message>
         <source>划词翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>選択テキストを翻訳</translation>
     </message>
     <message>
         <source>划词取词将在后续版本提供</source>
-        <translation type="unfinished"></translation>
+        <translation>選択テキストの取得は今後のバージョンで提供予定です</translation>
     </message>
     <message>
         <source>截图快捷键</source>
-        <translation type="unfinished"></translation>
+        <translation>スクリーンショットのショートカット</translation>
     </message>
     <message>
         <source>快捷键：Alt+x</source>
-        <translation type="unfinished"></translation>
+        <translation>ショートカット：Alt+x</translation>
     </message>
 </context>
 <context>
     <name>VoiceTraAssSetting</name>
     <message>
         <source>语音键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>音声ボタンの設定</translation>
     </message>
     <message>
         <source>翻译键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>翻訳ボタンの設定</translation>
     </message>
     <message>
         <source>助手键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>アシスタントボタンの設定</translation>
     </message>
     <message>
         <source>单击按键功能</source>
-        <translation type="unfinished"></translation>
+        <translation>クリック時</translation>
     </message>
     <message>
         <source>快捷键</source>
-        <translation type="unfinished"></translation>
+        <translation>ショートカット</translation>
     </message>
     <message>
         <source>长按按键功能</source>
-        <translation type="unfinished"></translation>
+        <translation>長押し時</translation>
     </message>
 </context>
 <context>
     <name>WheelSetting</name>
     <message>
         <source>滚轮键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>ホイールボタンの設定</translation>
     </message>
     <message>
         <source>弹出网址</source>
-        <translation type="unfinished"></translation>
+        <translation>サイトを開く</translation>
     </message>
     <message>
         <source>不弹出网址</source>
-        <translation type="unfinished"></translation>
+        <translation>サイトを開かない</translation>
     </message>
 </context>
 <context>

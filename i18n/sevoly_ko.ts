@@ -5,177 +5,181 @@
     <name>AKeySetting</name>
     <message>
         <source>AI大模型</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 채팅</translation>
     </message>
     <message>
         <source>语音翻译</source>
-        <translation type="unfinished">음성 번역</translation>
+        <translation>음성 번역</translation>
     </message>
     <message>
         <source>语音助手</source>
-        <translation type="unfinished"></translation>
+        <translation>음성 비서</translation>
     </message>
     <message>
         <source>语音输入</source>
-        <translation type="unfinished">음성 입력</translation>
+        <translation>음성 입력</translation>
     </message>
     <message>
         <source>截屏翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>스크린샷 번역</translation>
     </message>
     <message>
         <source>长语音(单击开启)</source>
-        <translation type="unfinished"></translation>
+        <translation>클릭하여 음성 입력</translation>
     </message>
     <message>
         <source>回车</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>一键百度</source>
-        <translation type="unfinished"></translation>
+        <translation>바이두 검색</translation>
     </message>
     <message>
         <source>回退</source>
-        <translation type="unfinished"></translation>
+        <translation>백스페이스</translation>
     </message>
     <message>
         <source>返回桌面</source>
-        <translation type="unfinished"></translation>
+        <translation>바탕 화면으로</translation>
     </message>
     <message>
         <source>一键打开网页</source>
-        <translation type="unfinished"></translation>
+        <translation>웹 페이지 열기</translation>
     </message>
     <message>
         <source>自定义键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 지정 버튼 설정</translation>
     </message>
     <message>
         <source>长按</source>
-        <translation type="unfinished"></translation>
+        <translation>길게 누르기</translation>
     </message>
     <message>
         <source>短按</source>
-        <translation type="unfinished"></translation>
+        <translation>짧게 누르기</translation>
     </message>
 </context>
 <context>
     <name>AiSetting</name>
     <message>
         <source>语音识别设置</source>
-        <translation type="unfinished"></translation>
+        <translation>음성 인식 설정</translation>
     </message>
     <message>
         <source>识别带标点</source>
-        <translation type="unfinished"></translation>
+        <translation>문장 부호 넣기</translation>
     </message>
     <message>
         <source>识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>인식 언어</translation>
     </message>
     <message>
         <source>语音搜索</source>
-        <translation type="unfinished">음성 검색</translation>
+        <translation>음성 검색</translation>
     </message>
     <message>
         <source>搜索引擎</source>
-        <translation type="unfinished"></translation>
+        <translation>검색 엔진</translation>
     </message>
     <message>
         <source>百度</source>
-        <translation type="unfinished"></translation>
+        <translation>바이두</translation>
     </message>
     <message>
         <source>谷歌</source>
-        <translation type="unfinished"></translation>
+        <translation>구글</translation>
     </message>
     <message>
         <source>必应</source>
-        <translation type="unfinished"></translation>
+        <translation>빙</translation>
     </message>
     <message>
         <source>输入设置</source>
-        <translation type="unfinished"></translation>
+        <translation>입력 설정</translation>
     </message>
     <message>
         <source>输入模式</source>
-        <translation type="unfinished"></translation>
+        <translation>입력 모드</translation>
     </message>
     <message>
         <source>动态打字模式</source>
-        <translation type="unfinished"></translation>
+        <translation>실시간 입력</translation>
     </message>
     <message>
         <source>整句输入</source>
-        <translation type="unfinished"></translation>
+        <translation>문장 단위 입력</translation>
     </message>
 </context>
 <context>
     <name>ButtonActions</name>
     <message>
         <source>语音输入</source>
-        <translation type="unfinished">음성 입력</translation>
+        <translation>음성 입력</translation>
     </message>
     <message>
         <source>语音翻译</source>
-        <translation type="unfinished">음성 번역</translation>
+        <translation>음성 번역</translation>
     </message>
     <message>
         <source>语音助手</source>
-        <translation type="unfinished"></translation>
+        <translation>음성 비서</translation>
     </message>
     <message>
         <source>AI大模型</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 채팅</translation>
     </message>
     <message>
         <source>截屏翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>스크린샷 번역</translation>
     </message>
     <message>
         <source>回车</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>一键百度</source>
-        <translation type="unfinished"></translation>
+        <translation>바이두 검색</translation>
     </message>
     <message>
         <source>回退</source>
-        <translation type="unfinished"></translation>
+        <translation>백스페이스</translation>
     </message>
     <message>
         <source>显示桌面</source>
-        <translation type="unfinished"></translation>
+        <translation>바탕 화면 보기</translation>
     </message>
     <message>
         <source>一键打开网页</source>
-        <translation type="unfinished"></translation>
+        <translation>웹 페이지 열기</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제</translation>
     </message>
     <message>
         <source>复制</source>
-        <translation type="unfinished">복사</translation>
+        <translation>복사</translation>
     </message>
     <message>
         <source>粘贴</source>
-        <translation type="unfinished"></translation>
+        <translation>붙여넣기</translation>
     </message>
     <message>
         <source>上一页</source>
-        <translation type="unfinished"></translation>
+        <translation>이전 페이지</translation>
     </message>
     <message>
         <source>下一页</source>
-        <translation type="unfinished"></translation>
+        <translation>다음 페이지</translation>
     </message>
     <message>
         <source>请选择</source>
-        <translation type="unfinished"></translation>
+        <translation>선택하세요</translation>
+    </message>
+    <message>
+        <source>未设置</source>
+        <translation>설정 안 됨</translation>
     </message>
 </context>
 <context>
@@ -233,23 +237,23 @@
     <name>ExternalAiClient</name>
     <message>
         <source>一键安装龙虾</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorn 설치</translation>
     </message>
     <message>
         <source>启动龙虾</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorn 실행</translation>
     </message>
     <message>
         <source>启动龙虾失败，请手动运行: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorn을 실행하지 못했습니다. 직접 실행하세요: %1</translation>
     </message>
     <message>
         <source>安装文件不存在: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>설치 파일이 없습니다: %1</translation>
     </message>
     <message>
         <source>启动安装程序失败，请手动运行: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>설치 프로그램을 실행하지 못했습니다. 직접 실행하세요: %1</translation>
     </message>
 </context>
 <context>
@@ -303,31 +307,31 @@
     <name>LanguageListWidget</name>
     <message>
         <source>语音识别</source>
-        <translation type="unfinished"></translation>
+        <translation>음성 인식</translation>
     </message>
     <message>
         <source>语音翻译</source>
-        <translation type="unfinished">음성 번역</translation>
+        <translation>음성 번역</translation>
     </message>
     <message>
         <source>截图识别</source>
-        <translation type="unfinished"></translation>
+        <translation>스크린샷 인식</translation>
     </message>
     <message>
         <source>截图翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>스크린샷 번역</translation>
     </message>
     <message>
         <source>划词识别</source>
-        <translation type="unfinished"></translation>
+        <translation>선택한 텍스트 인식</translation>
     </message>
     <message>
         <source>划词翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>선택한 텍스트 번역</translation>
     </message>
     <message>
         <source>搜索</source>
-        <translation type="unfinished"></translation>
+        <translation>검색</translation>
     </message>
 </context>
 <context>
@@ -366,31 +370,31 @@
     </message>
     <message>
         <source>Model: </source>
-        <translation type="unfinished"></translation>
+        <translation>모델: </translation>
     </message>
     <message>
         <source>低电量警告</source>
-        <translation type="unfinished"></translation>
+        <translation>배터리 부족</translation>
     </message>
     <message>
         <source>电量仅剩 %1%，请及时充电！</source>
-        <translation type="unfinished"></translation>
+        <translation>배터리가 %1% 남았습니다. 곧 충전하세요.</translation>
     </message>
     <message>
         <source>AI窗口暂不可用</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 창은 아직 사용할 수 없습니다</translation>
     </message>
     <message>
         <source>更新成功</source>
-        <translation type="unfinished"></translation>
+        <translation>업데이트되었습니다</translation>
     </message>
     <message>
         <source>截图</source>
-        <translation type="unfinished"></translation>
+        <translation>스크린샷</translation>
     </message>
     <message>
         <source>AI</source>
-        <translation type="unfinished"></translation>
+        <translation>AI</translation>
     </message>
 </context>
 <context>
@@ -408,86 +412,86 @@
     <name>NavigationBar</name>
     <message>
         <source>智能设置</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 설정</translation>
     </message>
     <message>
         <source>鼠标设置</source>
-        <translation type="unfinished">마우스 설정</translation>
+        <translation>마우스 설정</translation>
     </message>
     <message>
         <source>翻译设置</source>
-        <translation type="unfinished"></translation>
+        <translation>번역 설정</translation>
     </message>
     <message>
         <source>云指令设置</source>
-        <translation type="unfinished"></translation>
+        <translation>클라우드 명령</translation>
     </message>
     <message>
         <source>软件设置</source>
-        <translation type="unfinished"></translation>
+        <translation>앱 설정</translation>
     </message>
     <message>
         <source>使用指南</source>
-        <translation type="unfinished"></translation>
+        <translation>사용 가이드</translation>
     </message>
     <message>
         <source>AI导航</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 모음</translation>
     </message>
     <message>
         <source>会议纪要</source>
-        <translation type="unfinished"></translation>
+        <translation>회의록</translation>
     </message>
     <message>
         <source>AI大模型</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 채팅</translation>
     </message>
     <message>
         <source>未连接设备</source>
-        <translation type="unfinished"></translation>
+        <translation>연결 안 됨</translation>
     </message>
 </context>
 <context>
     <name>PlaceholderPage</name>
     <message>
         <source>云指令设置</source>
-        <translation type="unfinished"></translation>
+        <translation>클라우드 명령</translation>
     </message>
     <message>
         <source>语音指令将在后续版本提供：说出名称即可打开文件夹、程序或网址。</source>
-        <translation type="unfinished"></translation>
+        <translation>음성 명령은 이후 버전에서 제공될 예정입니다. 이름을 말하면 폴더, 프로그램 또는 웹사이트가 열립니다.</translation>
     </message>
     <message>
         <source>使用指南</source>
-        <translation type="unfinished"></translation>
+        <translation>사용 가이드</translation>
     </message>
     <message>
         <source>使用指南将在后续版本提供。</source>
-        <translation type="unfinished"></translation>
+        <translation>사용 가이드는 이후 버전에서 제공될 예정입니다.</translation>
     </message>
     <message>
         <source>AI导航</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 모음</translation>
     </message>
     <message>
         <source>AI导航将在后续版本提供。</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 모음은 이후 버전에서 제공될 예정입니다.</translation>
     </message>
     <message>
         <source>会议纪要</source>
-        <translation type="unfinished"></translation>
+        <translation>회의록</translation>
     </message>
     <message>
         <source>会议记录列表将在后续版本提供。</source>
-        <translation type="unfinished"></translation>
+        <translation>회의록 목록은 이후 버전에서 제공될 예정입니다.</translation>
     </message>
     <message>
         <source>云服务</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloud services</translation>
     </message>
     <message>
         <source>云端会议页面将在后续版本提供。</source>
-        <translation type="unfinished"></translation>
+        <translation>클라우드 회의 페이지는 이후 버전에서 제공될 예정입니다.</translation>
     </message>
 </context>
 <context>
@@ -505,175 +509,175 @@
     <name>SearchButton</name>
     <message>
         <source>语音识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>음성 인식 언어</translation>
     </message>
     <message>
         <source>语音翻译语种</source>
-        <translation type="unfinished"></translation>
+        <translation>음성 번역 언어</translation>
     </message>
     <message>
         <source>截图识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>스크린샷 인식 언어</translation>
     </message>
     <message>
         <source>截图翻译语种</source>
-        <translation type="unfinished"></translation>
+        <translation>스크린샷 번역 언어</translation>
     </message>
     <message>
         <source>划词识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>선택한 텍스트 인식 언어</translation>
     </message>
     <message>
         <source>划词翻译语种</source>
-        <translation type="unfinished"></translation>
+        <translation>선택한 텍스트 번역 언어</translation>
     </message>
 </context>
 <context>
     <name>Setting</name>
     <message>
         <source>按键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>버튼 설정</translation>
     </message>
     <message>
         <source>鼠标设置</source>
-        <translation type="unfinished">마우스 설정</translation>
+        <translation>마우스 설정</translation>
     </message>
     <message>
         <source>语音键</source>
-        <translation type="unfinished">음성 버튼</translation>
+        <translation>음성 버튼</translation>
     </message>
     <message>
         <source>翻译键</source>
-        <translation type="unfinished">번역 버튼</translation>
+        <translation>번역 버튼</translation>
     </message>
     <message>
         <source>搜索键</source>
-        <translation type="unfinished">검색 버튼</translation>
+        <translation>검색 버튼</translation>
     </message>
     <message>
         <source>自定义键</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 지정 버튼</translation>
     </message>
     <message>
         <source>滚轮键</source>
-        <translation type="unfinished"></translation>
+        <translation>휠 버튼</translation>
     </message>
     <message>
         <source>AI键</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 버튼</translation>
     </message>
     <message>
         <source>语音翻译</source>
-        <translation type="unfinished">음성 번역</translation>
+        <translation>음성 번역</translation>
     </message>
     <message>
         <source>语音输入</source>
-        <translation type="unfinished">음성 입력</translation>
+        <translation>음성 입력</translation>
     </message>
     <message>
         <source>语音搜索</source>
-        <translation type="unfinished">음성 검색</translation>
+        <translation>음성 검색</translation>
     </message>
     <message>
         <source>短按：%1    长按：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>짧게 누르기: %1    길게 누르기: %2</translation>
     </message>
     <message>
         <source>弹出网址</source>
-        <translation type="unfinished"></translation>
+        <translation>웹사이트 열기</translation>
     </message>
     <message>
         <source>不弹出网址</source>
-        <translation type="unfinished"></translation>
+        <translation>웹사이트 열지 않기</translation>
     </message>
     <message>
         <source>未连接设备</source>
-        <translation type="unfinished"></translation>
+        <translation>연결된 장치 없음</translation>
     </message>
 </context>
 <context>
     <name>ShortcutLineEdit</name>
     <message>
         <source>按下快捷键</source>
-        <translation type="unfinished"></translation>
+        <translation>키를 누르세요</translation>
     </message>
 </context>
 <context>
     <name>StatusFooter</name>
     <message>
         <source>固件版本</source>
-        <translation type="unfinished"></translation>
+        <translation>펌웨어 버전</translation>
     </message>
     <message>
         <source>未知</source>
-        <translation type="unfinished"></translation>
+        <translation>알 수 없음</translation>
     </message>
     <message>
         <source>连接方式</source>
-        <translation type="unfinished"></translation>
+        <translation>연결 방식</translation>
     </message>
     <message>
         <source>电量</source>
-        <translation type="unfinished"></translation>
+        <translation>배터리</translation>
     </message>
 </context>
 <context>
     <name>SystemSetting</name>
     <message>
         <source>通用设置</source>
-        <translation type="unfinished"></translation>
+        <translation>일반 설정</translation>
     </message>
     <message>
         <source>显示语言</source>
-        <translation type="unfinished"></translation>
+        <translation>표시 언어</translation>
     </message>
     <message>
         <source>软件版本号</source>
-        <translation type="unfinished"></translation>
+        <translation>소프트웨어 버전</translation>
     </message>
     <message>
         <source>开机启动</source>
-        <translation type="unfinished"></translation>
+        <translation>로그인 시 시작</translation>
     </message>
     <message>
         <source>检查更新</source>
-        <translation type="unfinished"></translation>
+        <translation>업데이트 확인</translation>
     </message>
     <message>
         <source>日志</source>
-        <translation type="unfinished"></translation>
+        <translation>로그</translation>
     </message>
     <message>
         <source>日志记录</source>
-        <translation type="unfinished"></translation>
+        <translation>로그 기록</translation>
     </message>
     <message>
         <source>日志上传</source>
-        <translation type="unfinished"></translation>
+        <translation>로그 업로드</translation>
     </message>
     <message>
         <source>硬件信息</source>
-        <translation type="unfinished"></translation>
+        <translation>하드웨어 정보</translation>
     </message>
     <message>
         <source>固件版本号</source>
-        <translation type="unfinished"></translation>
+        <translation>펌웨어 버전</translation>
     </message>
     <message>
         <source>序列号</source>
-        <translation type="unfinished"></translation>
+        <translation>일련번호</translation>
     </message>
     <message>
         <source>当前版本暂不支持</source>
-        <translation type="unfinished"></translation>
+        <translation>이 버전에서는 지원되지 않음</translation>
     </message>
     <message>
         <source>此系统不支持开机启动</source>
-        <translation type="unfinished"></translation>
+        <translation>이 시스템은 로그인 시 자동 시작을 지원하지 않습니다</translation>
     </message>
     <message>
         <source>复制</source>
-        <translation type="unfinished">복사</translation>
+        <translation>복사</translation>
     </message>
 </context>
 <context>
@@ -715,81 +719,81 @@
     <name>TraSetting</name>
     <message>
         <source>语音翻译设置</source>
-        <translation type="unfinished"></translation>
+        <translation>음성 번역 설정</translation>
     </message>
     <message>
         <source>划词翻译设置</source>
-        <translation type="unfinished"></translation>
+        <translation>선택한 텍스트 번역 설정</translation>
     </message>
     <message>
         <source>截图翻译设置</source>
-        <translation type="unfinished"></translation>
+        <translation>스크린샷 번역 설정</translation>
     </message>
     <message>
         <source>识别语种</source>
-        <translation type="unfinished"></translation>
+        <translation>원본 언어</translation>
     </message>
     <message>
         <source>翻译语种</source>
-        <translation type="unfinished"></translation>
+        <translation>번역 언어</translation>
     </message>
     <message>
         <source>划词翻译</source>
-        <translation type="unfinished"></translation>
+        <translation>선택한 텍스트 번역</translation>
     </message>
     <message>
         <source>划词取词将在后续版本提供</source>
-        <translation type="unfinished"></translation>
+        <translation>선택한 텍스트 가져오기는 이후 버전에서 제공될 예정입니다</translation>
     </message>
     <message>
         <source>截图快捷键</source>
-        <translation type="unfinished"></translation>
+        <translation>스크린샷 단축키</translation>
     </message>
     <message>
         <source>快捷键：Alt+x</source>
-        <translation type="unfinished"></translation>
+        <translation>단축키: Alt+x</translation>
     </message>
 </context>
 <context>
     <name>VoiceTraAssSetting</name>
     <message>
         <source>语音键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>음성 버튼 설정</translation>
     </message>
     <message>
         <source>翻译键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>번역 버튼 설정</translation>
     </message>
     <message>
         <source>助手键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>비서 버튼 설정</translation>
     </message>
     <message>
         <source>单击按键功能</source>
-        <translation type="unfinished"></translation>
+        <translation>클릭 시</translation>
     </message>
     <message>
         <source>快捷键</source>
-        <translation type="unfinished"></translation>
+        <translation>단축키</translation>
     </message>
     <message>
         <source>长按按键功能</source>
-        <translation type="unfinished"></translation>
+        <translation>길게 누를 때</translation>
     </message>
 </context>
 <context>
     <name>WheelSetting</name>
     <message>
         <source>滚轮键设置</source>
-        <translation type="unfinished"></translation>
+        <translation>휠 버튼 설정</translation>
     </message>
     <message>
         <source>弹出网址</source>
-        <translation type="unfinished"></translation>
+        <translation>웹사이트 열기</translation>
     </message>
     <message>
         <source>不弹出网址</source>
-        <translation type="unfinished"></translation>
+        <translation>웹사이트 열지 않기</translation>
     </message>
 </context>
 <context>

@@ -79,7 +79,7 @@ QString itemText(const Item &item)
 QString words(const QString &action)
 {
     if (action.isEmpty() || action == QLatin1String("noOp"))
-        return QCoreApplication::translate(kContext, "未设置");
+        return QCoreApplication::translate(kContext, QT_TRANSLATE_NOOP("ButtonActions", "未设置"));
     const int i = indexOf(allActions(), action);
     return i >= 0 ? itemText(allActions().at(i)) : action;
 }
