@@ -2,6 +2,7 @@
 // shown in English, carries no text that the English translation knows as a
 // Chinese source, and switching back brings the Chinese texts again.
 
+#include "core/setting/inifileinf.h"
 #include "mainwindow.h"
 #include "support/recording/recording_backends.h"
 #include "widget/iconfont/iconfont.h"
@@ -52,6 +53,8 @@ void UiLanguageTest::initTestCase()
 {
     platform::recording::install();
     QVERIFY(IconFont::instance().initFontAwesome());
+    // Starts in Chinese whatever an earlier run left behind.
+    IniFileInf::set_keydefine(QStringLiteral("sysLang"), QStringLiteral("zh_CN"));
     QFile ts(QStringLiteral(ENGLISH_TS));
     QVERIFY(ts.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&ts);
