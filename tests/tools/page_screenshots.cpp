@@ -7,7 +7,6 @@
 #include "core/device/mousedevice.h"
 #include "core/setting/inifileinf.h"
 #include "core/setting/language_defaults.h"
-#include "core/setting/translation_loader.h"
 #include "mainwindow.h"
 #include "sim/hidsim.h"
 #include "support/recording/recording_backends.h"
@@ -26,7 +25,7 @@
 #include <QFontDatabase>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTranslator>
+#include <QComboBox>
 #include <cstdio>
 
 namespace {
@@ -69,14 +68,14 @@ int main(int argc, char *argv[])
     for (int i = 0; i < 100 && mouse->battery == 0; ++i)
         settle(50);
 
-    QTranslator english;
     for (const QString &language : {QStringLiteral("zh_CN"), QStringLiteral("en_US")}) {
         if (language == QLatin1String("en_US")) {
-            // As the software page switches it: stored, then installed.
-            IniFileInf::set_keydefine(QStringLiteral("sysLang"), language);
-            if (!UiTranslation::loadForLocaleName(english, language))
+            // Where the user switches it: the software page's language list.
+            auto *list = window.findChild<QComboBox *>(QStringLiteral("comboBoxLanguage"));
+            if (!list)
                 return 1;
-            UiTranslation::makeCurrent(&english);
+            list->setCurrentIndex(list->findText(QStringLiteral("English")));
+            settle(100);
         }
         QDir().mkpath(out + QLatin1Char('/') + language);
         QButtonGroup *pages = window.navigation()->group();
