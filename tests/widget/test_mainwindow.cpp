@@ -7,6 +7,8 @@
 #include "sim/hidsim.h"
 #include "widget/iconfont/iconfont.h"
 #include "widget/main/device_pictures.h"
+#include "widget/main/external_ai_client.h"
+#include "widget/main/navigation_bar.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -18,6 +20,8 @@
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
 
@@ -32,6 +36,9 @@ private slots:
     void closingKeepsTheApplicationRunning();
     void windowShowRestoresMaximisedState();
     void receiverThatCannotBeOpenedIsExplained();
+    void aiWithoutItsWindowSaysSo();
+    void externalClientIsFoundOrInstalled_data();
+    void externalClientIsFoundOrInstalled();
     void quitAsksFirst_data();
     void quitAsksFirst();
     void devicePictures_data();
@@ -126,6 +133,72 @@ void MainWindowTest::receiverThatCannotBeOpenedIsExplained()
     hidsim_set_open_denied(0);
     mouse->deviceArrived(QStringLiteral("/sys/devices/x/0003:5850:5653.0007/hidraw/hidraw5"));
     QTRY_VERIFY_WITH_TIMEOUT(!notice->isVisible(), 3000);
+}
+
+void MainWindowTest::aiWithoutItsWindowSaysSo()
+{
+    MainWindow w;
+    MessageBoxes::Answerer boxes;
+    w.navigation()->aiButton()->click();
+    QTRY_COMPARE(boxes.seen(), QStringList{QStringLiteral("提示: AI窗口暂不可用")});
+}
+
+void MainWindowTest::externalClientIsFoundOrInstalled_data()
+{
+    // Where the client is (nowhere, PATH, ~/.local/bin), whether the
+    // installer is beside Talkvane; the caption and the notice expected.
+    QTest::addColumn<QString>("client");
+    QTest::addColumn<bool>("installer");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("on PATH") << "path" << false << "启动龙虾" << "";
+    QTest::newRow("per-user install") << "home" << false << "启动龙虾" << "";
+    QTest::newRow("only the installer") << "" << true << "一键安装龙虾" << "";
+    QTest::newRow("neither") << "" << false << "一键安装龙虾" << "安装文件不存在: ";
+}
+
+void MainWindowTest::externalClientIsFoundOrInstalled()
+{
+    QFETCH(QString, client);
+    QFETCH(bool, installer);
+    QFETCH(QString, caption);
+    QFETCH(QString, notice);
+    QTemporaryDir root;
+    const QByteArray oldPath = qgetenv("PATH");
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("PATH", QFile::encodeName(root.filePath(QStringLiteral("bin"))));
+    qputenv("HOME", QFile::encodeName(root.path()));
+    const auto restore = qScopeGuard([&] {
+        qputenv("PATH", oldPath);
+        qputenv("HOME", oldHome);
+        QFile::remove(ExternalAiClient::installerPath());
+        QFile::remove(ExternalAiClient::installerPath() + QStringLiteral(".ran"));
+    });
+    // Each launch leaves a mark, so a started program is seen to start.
+    const auto script = [&](const QString &path) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\n/usr/bin/touch \"$0.ran\"\n");
+        file.close();
+        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+    };
+    QString started;
+    if (client == QLatin1String("path"))
+        script(started = root.filePath(QStringLiteral("bin/vorn")));
+    else if (client == QLatin1String("home"))
+        script(started = root.filePath(QStringLiteral(".local/bin/vorn")));
+    if (installer)
+        script(started = ExternalAiClient::installerPath());
+
+    QCOMPARE(ExternalAiClient::buttonText(), caption);
+    const QString said = ExternalAiClient::launch();
+    if (notice.isEmpty()) {
+        QCOMPARE(said, QString());
+        QTRY_VERIFY(QFile::exists(started + QStringLiteral(".ran")));
+    } else {
+        QVERIFY2(said.startsWith(notice), qPrintable(said + QStringLiteral(" / ") + notice));
+    }
 }
 
 void MainWindowTest::quitAsksFirst_data()
