@@ -326,7 +326,8 @@ void TestDictationClient::framesAndPacing()
     const qint64 median = gaps.at(gaps.size() / 2);
     const double mean = double(s.frames.at(audioFrames - 1).atMs - s.frames.first().atMs)
                         / (audioFrames - 1);
-    QVERIFY2(median >= 20 && median <= 35, qPrintable(QString::number(median)));
+    // Timers run late on a loaded machine, never early: the upper bound has room.
+    QVERIFY2(median >= 20 && median <= 40, qPrintable(QString::number(median)));
     QVERIFY2(mean >= 22 && mean <= 40, qPrintable(QString::number(mean)));
 }
 
