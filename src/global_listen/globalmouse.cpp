@@ -104,6 +104,8 @@ bool GlobalMouse::installMouseEvent()
         return false;
     }
     m_drag.reset();
+    // Made now, so that it sees which selections are made from here on.
+    platform::selectedText();
     m_mouse->setListener([this](platform::MouseListener::Event event, int x, int y) {
         handleMouse(event, QPoint(x, y));
     });
@@ -158,6 +160,10 @@ QString GlobalMouse::GetSelectedTextWithRetry(int retries)
     }
     for (int attempt = 0; attempt <= retries; ++attempt) {
         const auto result = service->read(kPrimaryTimeoutMs);
+        if (result.outcome == platform::SelectedText::Outcome::Stale) {
+            qDebug() << "the selection is the one read before; nothing new selected";
+            return {};
+        }
         if (result.outcome != platform::SelectedText::Outcome::Failed)
             return QString::fromStdString(result.text);
         qWarning() << "the selection's owner did not answer with text; attempt" << attempt + 1;

@@ -15,6 +15,7 @@ public:
         Text,     // the owner answered with text
         Nothing,  // no selection, or an empty one
         Failed,   // no answer in time, or not as text: worth another try
+        Stale,    // nobody has selected anything since the last read
     };
     struct Result
     {
@@ -24,6 +25,9 @@ public:
 
     virtual ~SelectedText() = default;
 
+    // A selection outlives the gesture that made it, so one that has not
+    // been made anew since the last read that returned Text is Stale: a
+    // drag that selected nothing must not offer the earlier text again.
     // Blocks for at most timeoutMs. The GUI thread may call it as long as
     // the selection is not its own: nobody would serve it then.
     virtual Result read(int timeoutMs) = 0;

@@ -130,6 +130,7 @@ void GlobalMouseTest::publishedSelectionIsRetriedOnlyWhenUnanswered_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("text") << SelectedText::Outcome::Text << "选中的文字" << 1 << "选中的文字";
     QTest::newRow("nothing selected") << SelectedText::Outcome::Nothing << "" << 1 << "";
+    QTest::newRow("not selected anew") << SelectedText::Outcome::Stale << "earlier" << 1 << "";
     QTest::newRow("owner never answers") << SelectedText::Outcome::Failed << "" << 3 << "";
 }
 

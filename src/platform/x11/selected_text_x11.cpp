@@ -2,6 +2,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/Xfixes.h>
 
 #include <poll.h>
 
@@ -17,6 +18,25 @@ struct X11SelectedText::Private
     Atom utf8 = None;
     Atom property = None;
     Atom incr = None;
+    int fixesEvent = -1;  // XFixes event base, or -1 without XFixes
+    bool fresh = false;   // made anew since the last text was read
+
+    // Notes that the selection was set again, by anyone.
+    void note(const XEvent &event)
+    {
+        if (fixesEvent >= 0 && event.type == fixesEvent + XFixesSelectionNotify
+            && reinterpret_cast<const XFixesSelectionNotifyEvent &>(event).selection == primary)
+            fresh = true;
+    }
+
+    void drain()
+    {
+        while (XPending(display) > 0) {
+            XEvent event;
+            XNextEvent(display, &event);
+            note(event);
+        }
+    }
 
     // Waits for the answer to our conversion; false at the deadline.
     bool waitForNotify(std::chrono::steady_clock::time_point deadline, XEvent &event)
@@ -26,6 +46,7 @@ struct X11SelectedText::Private
                 XNextEvent(display, &event);
                 if (event.type == SelectionNotify && event.xselection.requestor == window)
                     return true;
+                note(event);
             }
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
                 deadline - std::chrono::steady_clock::now());
@@ -71,6 +92,13 @@ std::unique_ptr<X11SelectedText> X11SelectedText::create()
     d->utf8 = XInternAtom(display, "UTF8_STRING", False);
     d->property = XInternAtom(display, "TALKVANE_SELECTION", False);
     d->incr = XInternAtom(display, "INCR", False);
+    int error = 0;
+    if (XFixesQueryExtension(display, &d->fixesEvent, &error)) {
+        XFixesSelectSelectionInput(display, d->window, XA_PRIMARY, XFixesSetSelectionOwnerNotifyMask);
+        XSync(display, False);
+    } else {
+        d->fixesEvent = -1;
+    }
     return std::unique_ptr<X11SelectedText>(new X11SelectedText(std::move(d)));
 }
 
@@ -84,14 +112,15 @@ SelectedText::Result X11SelectedText::read(int timeoutMs)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     Result result;
+    // Also drops a late answer to an earlier try, which must not pass for this one's.
+    d->drain();
     if (XGetSelectionOwner(d->display, d->primary) == None)
         return result;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    // A late answer to an earlier try must not pass for this one's.
-    while (XPending(d->display) > 0) {
-        XEvent stale;
-        XNextEvent(d->display, &stale);
+    if (d->fixesEvent >= 0 && !d->fresh) {
+        result.outcome = Outcome::Stale;
+        return result;
     }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     XDeleteProperty(d->display, d->window, d->property);
     XConvertSelection(d->display, d->primary, d->utf8, d->property, d->window, CurrentTime);
     XFlush(d->display);
@@ -105,6 +134,8 @@ SelectedText::Result X11SelectedText::read(int timeoutMs)
         return result;
     }
     result.outcome = result.text.empty() ? Outcome::Nothing : Outcome::Text;
+    if (result.outcome == Outcome::Text)
+        d->fresh = false;
     return result;
 }
 

@@ -9,6 +9,8 @@ namespace platform::x11 {
 
 // Reads the PRIMARY selection as UTF-8 text through a small window of its
 // own on a connection of its own, so nothing waits for the Qt event loop.
+// XFixes tells it whenever the selection is made anew; without XFixes every
+// selection counts as new.
 class X11SelectedText final : public SelectedText
 {
 public:
