@@ -56,8 +56,7 @@ bool ClipboardCopy::start(Done done)
     if (busy())
         return false;
     QClipboard *clipboard = QGuiApplication::clipboard();
-    const auto keys = platform::keyInjector();
-    if (!keys) {
+    if (!platform::keyInjector()) {
         qWarning() << "no key injection in this session; cannot copy the selection";
         done(QString());
         return true;
@@ -68,19 +67,45 @@ bool ClipboardCopy::start(Done done)
     // Owning the clipboard ourselves is how a copy shows: the application
     // that copies takes it from us.
     clipboard->setMimeData(copyOf(*m_saved).release(), QClipboard::Clipboard);
-    using namespace platform;
-    if (!keys->sendBatch({{vk::Control, true}, {vk::KeyC, true}, {vk::KeyC, false}, {vk::Control, false}})) {
-        qWarning() << "SendInput 失败，错误码:" << "key injection refused Ctrl+C";
+    if (!clipboard->ownsClipboard()) {
+        // Without ownership no copy can be told from the old content.
+        qWarning() << "this session does not tell who owns the clipboard; not copying";
         finish(false);
         return true;
     }
+    m_keysSent = false;
     m_waitedMs = 0;
-    m_poll.start();
+    poll();
+    if (busy())
+        m_poll.start();
     return true;
+}
+
+void ClipboardCopy::sendCopy()
+{
+    using namespace platform;
+    m_keysSent = true;
+    m_waitedMs = 0;
+    const auto keys = keyInjector();
+    if (!keys || !keys->sendBatch({{vk::Control, true}, {vk::KeyC, true}, {vk::KeyC, false}, {vk::Control, false}})) {
+        qWarning() << "SendInput 失败，错误码:" << "key injection refused Ctrl+C";
+        finish(false);
+    }
 }
 
 void ClipboardCopy::poll()
 {
+    if (!m_keysSent) {
+        const auto keys = platform::keyInjector();
+        if (keys && keys->modifiersHeld() && m_waitedMs < kModifierWaitMs) {
+            m_waitedMs += kPollMs;
+            return;
+        }
+        if (m_waitedMs >= kModifierWaitMs)
+            qWarning() << "modifiers still held after" << m_waitedMs << "ms; copying anyway";
+        sendCopy();
+        return;
+    }
     m_waitedMs += kPollMs;
     if (!QGuiApplication::clipboard()->ownsClipboard())
         finish(true);

@@ -16,7 +16,9 @@ class QMimeData;
 // user's data: if it still owns it after the wait, the application copied
 // nothing and there is nothing selected, whatever text the clipboard holds.
 // Afterwards Talkvane stays the owner and serves the restored data. GUI
-// thread; one copy at a time.
+// thread; one copy at a time. A modifier the user still holds (Shift after
+// extending a selection) would turn Ctrl+C into another command, so the keys
+// wait for its release.
 class ClipboardCopy : public QObject
 {
     Q_OBJECT
@@ -36,14 +38,17 @@ public:
     static std::unique_ptr<QMimeData> snapshot(const QMimeData *data);
 
     static constexpr int kWaitMs = 600;  // for the application to copy
+    static constexpr int kModifierWaitMs = 1000;
     static constexpr int kPollMs = 20;
 
 private:
     void poll();
+    void sendCopy();
     void finish(bool copied);
 
     std::unique_ptr<QMimeData> m_saved;
     Done m_done;
     QTimer m_poll;
     int m_waitedMs = 0;
+    bool m_keysSent = false;
 };

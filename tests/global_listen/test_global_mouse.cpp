@@ -1,13 +1,16 @@
 // The mouse half of the global hook against the recording backends: which
 // button sequences count as a drag, the hook following install and removal,
-// retries of the published selection, and the floating button's placement
-// and fade.
+// retries of the published selection, the floating button's placement and
+// fade, and the copy fallback's keys. On an X server of its own: only a real
+// clipboard tells who owns it.
 
 #include "global_listen/globalmouse.h"
 #include "support/recording/recording_backends.h"
 #include "widget/floating_translate_button.h"
 #include "widget/iconfont/iconfont.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -32,6 +35,7 @@ private slots:
     void buttonStaysOnTheScreen_data();
     void buttonStaysOnTheScreen();
     void buttonFadesOutAndHides();
+    void copyWaitsForModifiersAndNeverReturnsTheOldClipboard();
 };
 
 void GlobalMouseTest::init()
@@ -192,6 +196,35 @@ void GlobalMouseTest::buttonFadesOutAndHides()
     button.button()->click();
     QVERIFY(!button.isVisible());
     QCOMPARE(clicked.count(), 1);
+}
+
+void GlobalMouseTest::copyWaitsForModifiersAndNeverReturnsTheOldClipboard()
+{
+    using platform::recording::RecordingKeyInjector;
+    auto keys = platform::recording::installedKeyInjector();
+    QClipboard *clipboard = QApplication::clipboard();
+    clipboard->setText(QStringLiteral("the user's text"));
+    keys->setModifiersHeld(true);  // still holding Shift from the selection
+    bool called = false;
+    QString copied = QStringLiteral("unset");
+    GlobalMouse::instance()->GetSelectedTextWithoutPollutingClipboard([&](const QString &text) {
+        called = true;
+        copied = text;
+    });
+    QTest::qWait(150);
+    QVERIFY(keys->events().empty());
+
+    keys->setModifiersHeld(false);
+    QTRY_COMPARE(keys->events().size(), size_t(4));
+    const std::vector<std::pair<unsigned, bool>> expected{{0x11, true}, {0x43, true}, {0x43, false}, {0x11, false}};
+    for (size_t i = 0; i < expected.size(); ++i) {
+        QCOMPARE(keys->events()[i].virtualKey, expected[i].first);
+        QCOMPARE(keys->events()[i].down, expected[i].second);
+    }
+    // Nobody copied: nothing selected, and the clipboard is as it was.
+    QTRY_VERIFY_WITH_TIMEOUT(called, 2000);
+    QCOMPARE(copied, QString());
+    QCOMPARE(clipboard->text(), QStringLiteral("the user's text"));
 }
 
 QTEST_MAIN(GlobalMouseTest)

@@ -254,7 +254,7 @@ void SelectedTextX11Test::switchingOffRemovesTheHookAtOnce()
     QVERIFY(!GlobalMouse::instance()->isMouseHookInstalled());
     QCOMPARE(IniFileInf::get_keydefine(QStringLiteral("screenword")), QStringLiteral("0"));
     drag(kFieldLeft + 2, kFieldLeft + kFieldWidth - 10, kFieldTop + 20);
-    QTest::qWait(350);  // a drag shows the button within about 150 ms
+    QTest::qWait(250);  // a drag shows the button within about 150 ms
     QVERIFY(!button()->isVisible());
 
     page->screenwordSwitch()->click();
