@@ -88,7 +88,7 @@ void ClipboardCopy::sendCopy()
     m_waitedMs = 0;
     const auto keys = keyInjector();
     if (!keys || !keys->sendBatch({{vk::Control, true}, {vk::KeyC, true}, {vk::KeyC, false}, {vk::Control, false}})) {
-        qWarning() << "SendInput 失败，错误码:" << "key injection refused Ctrl+C";
+        qWarning() << "Ctrl+C could not be sent; nothing copied";
         finish(false);
     }
 }

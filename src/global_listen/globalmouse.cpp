@@ -149,6 +149,7 @@ void GlobalMouse::handleMouse(platform::MouseListener::Event event, QPoint at)
 
 QString GlobalMouse::GetSelectedTextWithRetry(int retries)
 {
+    m_primaryStale = false;
     // Our own selection is served by the thread that would be waiting here.
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (clipboard->ownsSelection())
@@ -162,6 +163,7 @@ QString GlobalMouse::GetSelectedTextWithRetry(int retries)
         const auto result = service->read(kPrimaryTimeoutMs);
         if (result.outcome == platform::SelectedText::Outcome::Stale) {
             qDebug() << "the selection is the one read before; nothing new selected";
+            m_primaryStale = true;
             return {};
         }
         if (result.outcome != platform::SelectedText::Outcome::Failed)
@@ -173,6 +175,10 @@ QString GlobalMouse::GetSelectedTextWithRetry(int retries)
 
 void GlobalMouse::GetSelectedTextWithoutPollutingClipboard(std::function<void(const QString &)> done)
 {
+    if (m_primaryStale) {
+        done(QString());
+        return;
+    }
     const bool started = m_copy->start([this, done](const QString &result) {
         qDebug() << "lastStr " << m_lastStr;
         qDebug() << "result " << result;

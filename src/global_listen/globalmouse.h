@@ -48,7 +48,9 @@ public:
     QString GetSelectedTextWithRetry(int retries);
     // The selection copied with Ctrl+C, the user's clipboard put back.
     // Calls done once, later, with the text; empty when nothing was copied
-    // or the same text as the last copy.
+    // or the same text as the last copy. Not tried when the last read of the
+    // published selection found it not made anew: the drag selected nothing,
+    // and Ctrl+C is not harmless everywhere (a terminal interrupts its job).
     void GetSelectedTextWithoutPollutingClipboard(std::function<void(const QString &)> done);
 
     QString selectedText() const { return m_selectedText; }
@@ -81,6 +83,7 @@ private:
     ClipboardCopy *m_copy = nullptr;
     QString m_lastStr;  // text of the last capture through the clipboard
     QString m_selectedText;
+    bool m_primaryStale = false;
 };
 
 Q_DECLARE_METATYPE(std::shared_ptr<QMouseEvent>)

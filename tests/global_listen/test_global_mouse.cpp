@@ -36,6 +36,7 @@ private slots:
     void buttonStaysOnTheScreen();
     void buttonFadesOutAndHides();
     void copyWaitsForModifiersAndNeverReturnsTheOldClipboard();
+    void noCopyAfterADragThatSelectedNothing();
 };
 
 void GlobalMouseTest::init()
@@ -225,6 +226,28 @@ void GlobalMouseTest::copyWaitsForModifiersAndNeverReturnsTheOldClipboard()
     QTRY_VERIFY_WITH_TIMEOUT(called, 2000);
     QCOMPARE(copied, QString());
     QCOMPARE(clipboard->text(), QStringLiteral("the user's text"));
+}
+
+void GlobalMouseTest::noCopyAfterADragThatSelectedNothing()
+{
+    auto *hook = GlobalMouse::instance();
+    auto selection = platform::recording::installedSelectedText();
+    auto keys = platform::recording::installedKeyInjector();
+    const auto copy = [hook] {
+        bool called = false;
+        hook->GetSelectedTextWithoutPollutingClipboard([&called](const QString &) { called = true; });
+        QTRY_VERIFY_WITH_TIMEOUT(called, 2000);
+    };
+    selection->set(SelectedText::Outcome::Stale, "earlier");
+    QCOMPARE(hook->GetSelectedTextWithRetry(2), QString());
+    copy();
+    QVERIFY(keys->events().empty());
+
+    // Nobody publishes a selection: the copy is the only way to the text.
+    selection->set(SelectedText::Outcome::Nothing);
+    QCOMPARE(hook->GetSelectedTextWithRetry(2), QString());
+    copy();
+    QCOMPARE(keys->events().size(), size_t(4));
 }
 
 QTEST_MAIN(GlobalMouseTest)
