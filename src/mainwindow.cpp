@@ -14,6 +14,7 @@
 #include "utils/app_paths.h"
 #include "utils/device_file_utils.h"
 #include "widget/app_icon.h"
+#include "widget/floating_translate_button.h"
 #include "widget/iconfont/iconfont.h"
 #include "widget/main/ai_assistant.h"
 #include "widget/main/device_pictures.h"
@@ -21,6 +22,7 @@
 #include "widget/main/navigation_bar.h"
 #include "widget/main/placeholder_page.h"
 #include "widget/main/status_footer.h"
+#include "widget/tradialogue.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -31,6 +33,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QSystemTrayIcon>
@@ -80,7 +83,8 @@ void MainWindow::buildPages()
     // Constructing it hands the stored typing mode to the control center.
     m_pages->addWidget(new AiSetting);
     m_pages->addWidget(new Setting);
-    m_pages->addWidget(new TraSetting);
+    m_traSetting = new TraSetting;
+    m_pages->addWidget(m_traSetting);
     later(QT_TRANSLATE_NOOP("PlaceholderPage", "云指令设置"),
           QT_TRANSLATE_NOOP("PlaceholderPage",
                             "语音指令将在后续版本提供：说出名称即可打开文件夹、程序或网址。"),
@@ -270,9 +274,62 @@ void MainWindow::setupUi()
     m_clientTimer->start();
     retranslateUi();
 
+    setupSelectedText();
     registerAltX();
     // Keys whose hot keys could not be taken are heard through this.
     GlobalMouse::instance()->installKeyboardHook();
+}
+
+void MainWindow::setupSelectedText()
+{
+    auto *mouse = GlobalMouse::instance();
+    m_wordButton = new FloatingTranslateButton(this);
+    connect(m_wordButton, &FloatingTranslateButton::clicked, this, &MainWindow::translationMouseBtn);
+    connect(mouse, &GlobalMouse::mouseEvent, this, &MainWindow::translationMouse);
+    connect(m_traSetting, &TraSetting::screenwordChanged, this, [this](bool on) {
+        if (on) {
+            GlobalMouse::instance()->installMouseEvent();
+        } else {
+            GlobalMouse::instance()->uninstallMouseEvent();
+            m_wordButton->hide();
+        }
+    });
+    if (m_traSetting->screenwordOn())
+        mouse->installMouseEvent();
+}
+
+void MainWindow::translationMouse(std::shared_ptr<QMouseEvent> event)
+{
+    const QPoint at = event->globalPos();
+    // The application finishes the selection on the same release.
+    QTimer::singleShot(100, this, [this, at] {
+        auto *mouse = GlobalMouse::instance();
+        if (!mouse->isMouseHookInstalled())
+            return;  // switched off meanwhile
+        const QString text = mouse->GetSelectedTextWithRetry(2);
+        qDebug() << "MainWindow::translationMouse::<lambda_1>::operator ()" << text;
+        mouse->setSelectedText(text);
+        if (!text.isEmpty()) {
+            m_wordButton->popUpAt(at);
+            return;
+        }
+        QPointer<MainWindow> self(this);
+        mouse->GetSelectedTextWithoutPollutingClipboard([self, at](const QString &copied) {
+            auto *mouse = GlobalMouse::instance();
+            if (!self || copied.isEmpty() || !mouse->isMouseHookInstalled())
+                return;
+            mouse->setSelectedText(copied);
+            self->m_wordButton->popUpAt(at);
+        });
+    });
+}
+
+void MainWindow::translationMouseBtn()
+{
+    const QString text = GlobalMouse::instance()->selectedText();
+    qDebug() << "MainWindow::translationMouseBtn" << text;
+    TraDialogue::instance()->setShowWordText(text);
+    FunControlCenter::getInstance()->startWordTranslation(text);
 }
 
 QWidget *MainWindow::buildHeader()

@@ -8,6 +8,8 @@
 
 class AiAssistant;
 class Debug;
+class FloatingTranslateButton;
+class QMouseEvent;
 class MouseDevice;
 class MyGlobalShortCut;
 class NavigationBar;
@@ -18,6 +20,7 @@ class QStackedWidget;
 class QSystemTrayIcon;
 class QTimer;
 class StatusFooter;
+class TraSetting;
 
 // The one top-level window: it places the pages, shows the mouse's link and
 // battery, owns the notification-area icon and wires the control center's
@@ -47,6 +50,9 @@ public slots:
     void quit();
     void KeyOne133();
     void retranslateUi();
+    // A drag ended somewhere: offer the translate button if text is selected.
+    void translationMouse(std::shared_ptr<QMouseEvent> event);
+    void translationMouseBtn();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -61,6 +67,7 @@ private:
     QWidget *buildHeader();
     void buildPages();
     void registerAltX();
+    void setupSelectedText();
     void onLinkState(LinkState state);
     void onDeviceInfo();
     void warnLowBattery(int level);
@@ -75,6 +82,8 @@ private:
     QString modelText() const;
 
     Debug *m_debug = nullptr;
+    TraSetting *m_traSetting = nullptr;
+    FloatingTranslateButton *m_wordButton = nullptr;
     MouseDevice *m_device = nullptr;
     std::unique_ptr<AiAssistant> m_ai;
     MyGlobalShortCut *m_altX = nullptr;

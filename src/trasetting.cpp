@@ -39,8 +39,7 @@ TraSetting::TraSetting(QWidget *parent) : SettingsForm(parent)
                  LanguageListWidget::WT, "screentranlangstr");
     m_screenword = new SwitchButton;
     m_screenword->setChecked(screenwordOn());
-    m_screenwordHint = new QLabel;
-    m_screenwordLabel = addRow(QString(), m_screenword, m_screenwordHint);
+    m_screenwordLabel = addRow(QString(), m_screenword);
 
     addLanguages(LanguageListWidget::OI, "ocrsourcelangstr",
                  LanguageListWidget::OT, "ocrtargetlangstr");
@@ -51,10 +50,9 @@ TraSetting::TraSetting(QWidget *parent) : SettingsForm(parent)
     finish();
     retranslateUi();
 
-    qInfo() << "selected-text capture is not part of this build; the switch only keeps the choice";
     connect(m_screenword, &SwitchButton::toggled, this, [this](bool on) {
         IniFileInf::set_keydefine(kScreenword, onOff(on));
-        qInfo() << "screenword" << on << "(selected-text capture not available yet)";
+        qInfo() << "screenword" << on;
         emit screenwordChanged(on);
     });
     connect(m_ocrKey, &SwitchButton::toggled, this,
@@ -76,7 +74,6 @@ void TraSetting::retranslateUi()
         m_targetLabels[i]->setText(tr("翻译语种"));
     }
     m_screenwordLabel->setText(tr("划词翻译"));
-    m_screenwordHint->setText(tr("划词取词将在后续版本提供"));
     m_ocrKeyLabel->setText(tr("截图快捷键"));
     m_ocrKeyHint->setText(tr("快捷键：Alt+x"));
 }

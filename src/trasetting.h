@@ -37,7 +37,6 @@ private:
     QList<QLabel *> m_targetLabels;
     QList<SearchButton *> m_buttons;
     QLabel *m_screenwordLabel = nullptr;
-    QLabel *m_screenwordHint = nullptr;
     QLabel *m_ocrKeyLabel = nullptr;
     QLabel *m_ocrKeyHint = nullptr;
     SwitchButton *m_screenword = nullptr;

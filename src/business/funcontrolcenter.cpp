@@ -110,6 +110,16 @@ void FunControlCenter::beginScene(SENCE_TYPE scene, const QString &title)
     qDebug() << "scene" << scene << "language" << code << "recogniser default";
 }
 
+void FunControlCenter::startWordTranslation(const QString &text)
+{
+    qDebug() << "FunControlCenter::startWordTranslation" << text;
+    if (text.isEmpty())
+        return;
+    mSence = SENCE_WORD_TRA;
+    m_window->setShowTargetSearchResult(tr("翻译功能暂不可用"));
+    finishLater();
+}
+
 void FunControlCenter::sceneUnavailable(const QString &title, const QString &notice)
 {
     qWarning() << "not available in this build:" << notice;

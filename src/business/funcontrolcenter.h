@@ -30,6 +30,9 @@ public:
     void startVoiceAi();
     void stopVoice();
     void startScreenOcr();
+    // Text selected in another application (scene 6). No translator is part
+    // of this build yet: the result window says so beside the text.
+    void startWordTranslation(const QString &text);
 
     // Buttons (called by the dispatch of the diagnostics page).
     void translateKeyShortClick();

@@ -9,6 +9,8 @@ class DeviceMonitor;
 class HotKeyService;
 class KeyInjector;
 class KeyboardListener;
+class MouseListener;
+class SelectedText;
 
 // Backends a host brings instead of the session's own, for code that runs
 // without a desktop behind it. Each one set is what the factory functions
@@ -20,6 +22,8 @@ struct BackendOverrides
     std::shared_ptr<DeviceMonitor> deviceMonitor;
     std::shared_ptr<KeyInjector> keyInjector;
     std::shared_ptr<ClipboardWatch> clipboardWatch;
+    std::shared_ptr<MouseListener> mouseListener;
+    std::shared_ptr<SelectedText> selectedText;
 };
 
 // Replaces all overrides at once; overrideBackends({}) clears them. Safe

@@ -9,12 +9,16 @@
 #include "platform/hotkey_service.h"
 #include "platform/key_injector.h"
 #include "platform/keyboard_listener.h"
+#include "platform/mouse_listener.h"
+#include "platform/selected_text.h"
 
 #ifdef TALKVANE_PLATFORM_X11
 #include "platform/x11/clipboard_watch_x11.h"
 #include "platform/x11/hotkeys_x11.h"
 #include "platform/x11/key_injector_x11.h"
 #include "platform/x11/keyboard_listener_x11.h"
+#include "platform/x11/mouse_listener_x11.h"
+#include "platform/x11/selected_text_x11.h"
 #endif
 #ifdef TALKVANE_PLATFORM_UDEV
 #include "platform/linux/device_monitor_udev.h"
@@ -82,6 +86,30 @@ std::shared_ptr<KeyboardListener> keyboardListener()
 #ifdef TALKVANE_PLATFORM_X11
     if (!instance && x11::X11KeyboardListener::available())
         instance = std::make_shared<x11::X11KeyboardListener>();
+#endif
+    return instance;
+}
+
+std::shared_ptr<MouseListener> mouseListener()
+{
+    if (auto replaced = overridden(&BackendOverrides::mouseListener))
+        return replaced;
+    static std::shared_ptr<MouseListener> instance;
+#ifdef TALKVANE_PLATFORM_X11
+    if (!instance && x11::X11MouseListener::available())
+        instance = std::make_shared<x11::X11MouseListener>();
+#endif
+    return instance;
+}
+
+std::shared_ptr<SelectedText> selectedText()
+{
+    if (auto replaced = overridden(&BackendOverrides::selectedText))
+        return replaced;
+    static std::shared_ptr<SelectedText> instance;
+#ifdef TALKVANE_PLATFORM_X11
+    if (!instance)
+        instance = x11::X11SelectedText::create();
 #endif
     return instance;
 }

@@ -15,6 +15,8 @@ struct Installed
     std::shared_ptr<RecordingDeviceMonitor> devices;
     std::shared_ptr<RecordingKeyInjector> keys;
     std::shared_ptr<RecordingClipboardWatch> clipboard;
+    std::shared_ptr<RecordingMouseListener> mouse;
+    std::shared_ptr<RecordingSelectedText> selection;
 };
 
 Installed &installed()
@@ -99,6 +101,37 @@ bool RecordingKeyboardListener::key(unsigned virtualKey, bool down)
         return false;
     report(virtualKey, down);
     return true;
+}
+
+bool RecordingMouseListener::start()
+{
+    if (!m_startFails)
+        m_running = true;
+    return m_running;
+}
+
+void RecordingMouseListener::stop()
+{
+    m_running = false;
+}
+
+bool RecordingMouseListener::send(Event event, int x, int y)
+{
+    if (!m_running)
+        return false;
+    report(event, x, y);
+    return true;
+}
+
+SelectedText::Result RecordingSelectedText::read(int)
+{
+    ++m_reads;
+    return m_result;
+}
+
+void RecordingSelectedText::set(Outcome outcome, std::string text)
+{
+    m_result = {outcome, std::move(text)};
 }
 
 bool RecordingDeviceMonitor::start()
@@ -216,9 +249,11 @@ void install()
 {
     installed() = {std::make_shared<RecordingHotKeyService>(), std::make_shared<RecordingKeyboardListener>(),
                    std::make_shared<RecordingDeviceMonitor>(), std::make_shared<RecordingKeyInjector>(),
-                   std::make_shared<RecordingClipboardWatch>()};
+                   std::make_shared<RecordingClipboardWatch>(), std::make_shared<RecordingMouseListener>(),
+                   std::make_shared<RecordingSelectedText>()};
     const Installed &now = installed();
-    overrideBackends({now.hotKeys, now.listener, now.devices, now.keys, now.clipboard});
+    overrideBackends({now.hotKeys, now.listener, now.devices, now.keys, now.clipboard, now.mouse,
+                      now.selection});
 }
 
 void uninstall()
@@ -250,6 +285,20 @@ std::shared_ptr<RecordingKeyInjector> installedKeyInjector()
 std::shared_ptr<RecordingClipboardWatch> installedClipboardWatch()
 {
     return installed().clipboard;
+}
+
+}  // namespace platform::recording
+
+namespace platform::recording {
+
+std::shared_ptr<RecordingMouseListener> installedMouseListener()
+{
+    return installed().mouse;
+}
+
+std::shared_ptr<RecordingSelectedText> installedSelectedText()
+{
+    return installed().selection;
 }
 
 }  // namespace platform::recording

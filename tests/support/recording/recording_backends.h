@@ -5,6 +5,8 @@
 #include "platform/hotkey_service.h"
 #include "platform/key_injector.h"
 #include "platform/keyboard_listener.h"
+#include "platform/mouse_listener.h"
+#include "platform/selected_text.h"
 
 #include <chrono>
 #include <map>
@@ -72,6 +74,40 @@ public:
 private:
     bool m_running = false;
     bool m_startFails = false;
+};
+
+// Plays the user's left button and pointer; reported only while running.
+class RecordingMouseListener final : public MouseListener
+{
+public:
+    bool start() override;
+    void stop() override;
+    bool isRunning() const override { return m_running; }
+
+    void setStartFails(bool fails) { m_startFails = fails; }
+    bool press(int x, int y) { return send(Event::LeftDown, x, y); }
+    bool move(int x, int y) { return send(Event::Move, x, y); }
+    bool release(int x, int y) { return send(Event::LeftUp, x, y); }
+
+private:
+    bool send(Event event, int x, int y);
+
+    bool m_running = false;
+    bool m_startFails = false;
+};
+
+// A selection the test sets; counts the reads.
+class RecordingSelectedText final : public SelectedText
+{
+public:
+    Result read(int timeoutMs) override;
+
+    void set(Outcome outcome, std::string text = {});
+    int reads() const { return m_reads; }
+
+private:
+    Result m_result;
+    int m_reads = 0;
 };
 
 class RecordingDeviceMonitor final : public DeviceMonitor
@@ -152,5 +188,7 @@ std::shared_ptr<RecordingKeyboardListener> installedKeyboardListener();
 std::shared_ptr<RecordingDeviceMonitor> installedDeviceMonitor();
 std::shared_ptr<RecordingKeyInjector> installedKeyInjector();
 std::shared_ptr<RecordingClipboardWatch> installedClipboardWatch();
+std::shared_ptr<RecordingMouseListener> installedMouseListener();
+std::shared_ptr<RecordingSelectedText> installedSelectedText();
 
 }  // namespace platform::recording
