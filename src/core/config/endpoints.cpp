@@ -41,6 +41,13 @@ const EndpointInfo &info(Endpoint endpoint)
     Q_UNREACHABLE();
 }
 
+OverrideCheck refused(QString reason)
+{
+    return {false, std::move(reason)};
+}
+
+}  // namespace
+
 // QUrl has already normalised the host: lower case, IPv4 in dotted quads
 // (so "127.1" and "0x7f000001" arrive as 127.0.0.1), IPv6 compressed. What
 // it cannot read as an address stays a name, "127.999.0.1" included, and a
@@ -59,13 +66,6 @@ bool isLoopbackHost(const QString &host)
     }
     return true;
 }
-
-OverrideCheck refused(QString reason)
-{
-    return {false, std::move(reason)};
-}
-
-}  // namespace
 
 OverrideCheck checkOverride(Endpoint endpoint, const QString &text)
 {

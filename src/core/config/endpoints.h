@@ -33,6 +33,9 @@ struct OverrideCheck {
 // loopback hosts (127.0.0.0/8, ::1, localhost).
 OverrideCheck checkOverride(Endpoint endpoint, const QString &text);
 
+// 127.0.0.0/8, ::1 and localhost, given a host as QUrl normalises it.
+bool isLoopbackHost(const QString &host);
+
 // "TALKVANE_URL_MANAGEMENT" and so on.
 QString overrideVariable(Endpoint endpoint);
 
