@@ -18,6 +18,10 @@ set(TALKVANE_DICTATION_API_SECRET "" CACHE STRING "Dictation API secret, domesti
 set(TALKVANE_DICTATION_INT_API_KEY "" CACHE STRING "Dictation API key, international")
 set(TALKVANE_DICTATION_INT_API_SECRET "" CACHE STRING "Dictation API secret, international")
 
+# The byte the key service XORs its credential payload with (0x00..0xff, shared
+# with the service); empty means 0.
+set(TALKVANE_KEY_PAYLOAD_XOR "" CACHE STRING "XOR byte of the key service's payload")
+
 # Public sites opened in the user's browser (bare host names, no scheme).
 set(TALKVANE_HOST_SEARCH_BAIDU "www.baidu.com" CACHE STRING "Chinese web search host")
 set(TALKVANE_HOST_SEARCH_GOOGLE "www.google.com" CACHE STRING "International web search host")

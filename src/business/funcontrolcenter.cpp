@@ -75,6 +75,8 @@ FunControlCenter::FunControlCenter(QObject *parent) : QObject(parent)
     connect(this, &FunControlCenter::speechWindowTraText, m_window.get(),
             &TraDialogue::setShowTargetText);
     connect(this, &FunControlCenter::finishTask, m_window.get(), &TraDialogue::finishTask);
+
+    initKeyManage();
 }
 
 FunControlCenter::~FunControlCenter()

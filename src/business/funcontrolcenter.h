@@ -1,6 +1,7 @@
 #pragma once
 
 #include "business/sence_type.h"
+#include "core/config/appconfig.h"
 #include "core/speech/pxasrresulttype.h"
 
 #include <QKeySequence>
@@ -10,6 +11,7 @@
 #include <memory>
 
 class MouseDevice;
+class QFutureWatcherBase;
 class TraDialogue;
 class XFYunWebApiDomestic;
 
@@ -54,6 +56,17 @@ public:
     void typingTextResult(const QString &text, PXASRResultType type);
     void pasteWithText(const QString &text, PXASRResultType type);
 
+    // Fetches the service credentials from the management server and hands
+    // them to the clients. Returns at once: the fetch runs on a worker
+    // thread with its own time-outs, and the credentials are applied here on
+    // the GUI thread when a verified payload has arrived; any failure leaves
+    // every client as it was. Ends with keyManageFinished.
+    void initKeyManage();
+    const AppConfig &appConfig() const { return m_config; }
+    // Kept until the client that uses them exists in this build.
+    QString microsoftSpeechRegion() const { return m_microsoftSpeechRegion; }
+    QString microsoftSpeechKey() const { return m_microsoftSpeechKey; }
+
     void setSecDynamicTyping(bool on);
     bool dynamicTyping() const { return m_dynamicTyping; }
     void setCaptureState(int state) { m_captureState = state; }
@@ -73,6 +86,7 @@ signals:
     void voiceAICallback(QString textResult);
     void finishTask(SENCE_TYPE curSence = SENCE_OCR);
     void LongPressAiGpt(int idx);
+    void keyManageFinished(bool applied);
 
 private:
     explicit FunControlCenter(QObject *parent);
@@ -86,6 +100,7 @@ private:
     void tapKey(unsigned virtualKey);
     bool isGroupA() const;
     bool isModelB() const;
+    void applyKeys(const QByteArray &payload);
 
     SENCE_TYPE mSence = SENCE_VOICE;
     QString m_typedText;
@@ -97,4 +112,8 @@ private:
     int m_captureState = 0;
     bool m_segmentRecording = false;
     bool m_listening = false;
+    AppConfig m_config;
+    QFutureWatcherBase *m_keyFetch = nullptr;
+    QString m_microsoftSpeechRegion;
+    QString m_microsoftSpeechKey;
 };

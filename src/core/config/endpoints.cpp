@@ -120,6 +120,14 @@ QString dictationApiKey() { return QStringLiteral(TALKVANE_DICTATION_API_KEY); }
 QString dictationApiSecret() { return QStringLiteral(TALKVANE_DICTATION_API_SECRET); }
 QString dictationIntApiKey() { return QStringLiteral(TALKVANE_DICTATION_INT_API_KEY); }
 QString dictationIntApiSecret() { return QStringLiteral(TALKVANE_DICTATION_INT_API_SECRET); }
+quint8 keyPayloadXor()
+{
+    bool ok = false;
+    const uint value = QStringLiteral(TALKVANE_KEY_PAYLOAD_XOR).toUInt(&ok, 0);
+    if (ok && value > 0xff)
+        qWarning() << "TALKVANE_KEY_PAYLOAD_XOR is not a byte; using its low 8 bits";
+    return ok ? quint8(value) : 0;
+}
 
 }  // namespace BuiltInCredentials
 

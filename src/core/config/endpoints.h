@@ -50,6 +50,8 @@ QString dictationApiKey();
 QString dictationApiSecret();
 QString dictationIntApiKey();
 QString dictationIntApiSecret();
+// The byte the key service's payload is XOR-ed with.
+quint8 keyPayloadXor();
 
 }  // namespace BuiltInCredentials
 
