@@ -7,6 +7,8 @@
 #include "core/setting/inifileinf.h"
 #include "core/speech/mmtypinghelper.h"
 #include "core/speech/xfyunwebapidomestic.h"
+#include "core/translator/microsofttranslator.h"
+#include "core/translator/xunfeitranslator.h"
 #include "platform/desktop.h"
 #include "platform/key_injector.h"
 #include "platform/keys.h"
@@ -67,6 +69,12 @@ FunControlCenter::FunControlCenter(QObject *parent) : QObject(parent)
     connect(m_xfyun, &XFYunWebApiDomestic::mAudioResultBlock, this,
             &FunControlCenter::processingRecognitionResults);
 
+    m_xunfeiTranslator = new XunFeiTranslator(BuiltInCredentials::translatorIflytekAppId(),
+                                              BuiltInCredentials::translatorIflytekApiKey(),
+                                              BuiltInCredentials::translatorIflytekApiSecret());
+    m_microsoftTranslator =
+        new MicrosoftTranslator(QString(), BuiltInCredentials::translatorMicrosoftKey(), QString());
+
     connect(TypingTaskQueue::instance(), &TypingTaskQueue::onFinish, this,
             &FunControlCenter::finishLater, Qt::QueuedConnection);
 
@@ -82,6 +90,8 @@ FunControlCenter::FunControlCenter(QObject *parent) : QObject(parent)
 FunControlCenter::~FunControlCenter()
 {
     delete m_xfyun;
+    delete m_xunfeiTranslator;
+    delete m_microsoftTranslator;
 }
 
 void FunControlCenter::finishLater()

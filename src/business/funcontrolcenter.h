@@ -13,7 +13,9 @@
 class MouseDevice;
 class QFutureWatcherBase;
 class TraDialogue;
+class MicrosoftTranslator;
 class XFYunWebApiDomestic;
+class XunFeiTranslator;
 
 // Decides what a button press means: runs the scenes, starts and ends the
 // recognition sessions and routes every result to where it belongs (typed
@@ -74,6 +76,8 @@ public:
     bool segmentRecording() const { return m_segmentRecording; }
     SENCE_TYPE sence() const { return mSence; }
     XFYunWebApiDomestic *dictation() const { return m_xfyun; }
+    XunFeiTranslator *xunfeiTranslator() const { return m_xunfeiTranslator; }
+    MicrosoftTranslator *microsoftTranslator() const { return m_microsoftTranslator; }
     static bool voiceInputToggled();
     // True while a voice scene listens: the button's recording is only worth
     // starting then.
@@ -106,6 +110,8 @@ private:
     QString m_typedText;
     MouseDevice *m_device = nullptr;
     XFYunWebApiDomestic *m_xfyun = nullptr;
+    XunFeiTranslator *m_xunfeiTranslator = nullptr;
+    MicrosoftTranslator *m_microsoftTranslator = nullptr;
     std::shared_ptr<TraDialogue> m_window;
     int m_letter = 0;
     bool m_dynamicTyping = true;

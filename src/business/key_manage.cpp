@@ -5,6 +5,8 @@
 #include "core/config/endpoints.h"
 #include "core/config/key_payload.h"
 #include "core/speech/xfyunwebapidomestic.h"
+#include "core/translator/microsofttranslator.h"
+#include "core/translator/xunfeitranslator.h"
 #include "curl/curlwrapper.h"
 
 #include <QDebug>
@@ -89,6 +91,8 @@ void FunControlCenter::applyKeys(const QByteArray &payload)
     m_xfyun->setIntApiSecret(m_config.intIatAppSecret());
     // The OCR, Tencent and Microsoft speech clients are not in this build:
     // their credentials stay in the record until they are.
+    m_microsoftTranslator->setKeys(QString(), m_config.azureTranslateKey(), QString());
+    m_xunfeiTranslator->setKeys(m_config.otsAppId(), m_config.otsAppKey(), m_config.otsAppSecret());
 
     const QJsonObject keys = QJsonDocument::fromJson(payload).object();
     if (keys.contains(QLatin1String("microsoft_region")))

@@ -6,6 +6,8 @@
 #include "core/config/endpoints.h"
 #include "core/setting/inifileinf.h"
 #include "core/speech/xfyunwebapidomestic.h"
+#include "core/translator/microsofttranslator.h"
+#include "core/translator/xunfeitranslator.h"
 #include "curl/curlwrapper.h"
 #include "fakes/dictation_server.h"
 #include "fakes/key_server.h"
@@ -25,7 +27,8 @@ QJsonObject credentials(const QString &n, bool withMicrosoft)
 {
     QJsonObject o{{"iat_appid", "app" + n},      {"iat_appkey", "key" + n},
                   {"iat_appsecret", "secret" + n}, {"int_iat_appid", "intapp" + n},
-                  {"ots_appid", "ots" + n},      {"tencent_asr_secretid", "tid" + n}};
+                  {"ots_appid", "ots" + n},      {"ots_appkey", "otskey" + n},
+                  {"azure_translate_key", "tr" + n}, {"tencent_asr_secretid", "tid" + n}};
     if (withMicrosoft) {
         o.insert("azure_ocr_key", "ocr" + n);
         o.insert("microsoft_region", "region" + n);
@@ -125,6 +128,9 @@ void KeyManageTest::fetchedKeysReachTheClients()
     QCOMPARE(config.intOcrAppKey(), QString());
     QCOMPARE(m_center->microsoftSpeechRegion(), QStringLiteral("region1"));
     QCOMPARE(m_center->microsoftSpeechKey(), QStringLiteral("mskey1"));
+    QCOMPARE(m_center->xunfeiTranslator()->appId(), QStringLiteral("ots1"));
+    QCOMPARE(m_center->xunfeiTranslator()->apiKey(), QStringLiteral("otskey1"));
+    QCOMPARE(m_center->microsoftTranslator()->apiKey(), QStringLiteral("tr1"));
 }
 
 void KeyManageTest::aBrokenAnswerChangesNothing_data()
@@ -155,6 +161,8 @@ void KeyManageTest::aBrokenAnswerChangesNothing()
     QCOMPARE(m_center->appConfig().azureOcrKey(), QStringLiteral("ocr1"));
     QCOMPARE(m_center->microsoftSpeechKey(), QStringLiteral("mskey1"));
     QCOMPARE(dictate(), QStringLiteral("app1"));
+    QCOMPARE(m_center->xunfeiTranslator()->apiKey(), QStringLiteral("otskey1"));
+    QCOMPARE(m_center->microsoftTranslator()->apiKey(), QStringLiteral("tr1"));
     m_keys.setCredentials(credentials("1", true));
     m_keys.setAnswer(KeyServer::Answer::Packed);
 }
@@ -190,6 +198,7 @@ void KeyManageTest::aLaterPayloadReplacesWhatItCarries()
     QVERIFY(refresh(true));
     m_dictation.setCredentials("app2", "key2", "secret2");
     QCOMPARE(dictate(), QStringLiteral("app2"));
+    QCOMPARE(m_center->microsoftTranslator()->apiKey(), QStringLiteral("tr2"));
     // Absent keys empty the record, except the two speech values, applied only when present.
     QCOMPARE(m_center->appConfig().azureOcrKey(), QString());
     QCOMPARE(m_center->microsoftSpeechRegion(), QStringLiteral("region1"));

@@ -30,6 +30,10 @@ constexpr EndpointInfo kEndpoints[] = {
      Protocol::WebSocket},
     {Endpoint::DictationIntl, "DICTATION_INTL", TALKVANE_DEFAULT_URL_DICTATION_INTL,
      Protocol::WebSocket},
+    {Endpoint::TranslatorMicrosoft, "TRANSLATOR_MICROSOFT", TALKVANE_DEFAULT_URL_TRANSLATOR_MICROSOFT,
+     Protocol::Http},
+    {Endpoint::TranslatorIflytek, "TRANSLATOR_IFLYTEK", TALKVANE_DEFAULT_URL_TRANSLATOR_IFLYTEK,
+     Protocol::Http},
 };
 
 const EndpointInfo &info(Endpoint endpoint)
@@ -120,6 +124,12 @@ QString dictationApiKey() { return QStringLiteral(TALKVANE_DICTATION_API_KEY); }
 QString dictationApiSecret() { return QStringLiteral(TALKVANE_DICTATION_API_SECRET); }
 QString dictationIntApiKey() { return QStringLiteral(TALKVANE_DICTATION_INT_API_KEY); }
 QString dictationIntApiSecret() { return QStringLiteral(TALKVANE_DICTATION_INT_API_SECRET); }
+QString translatorMicrosoftKey() { return QStringLiteral(TALKVANE_TRANSLATOR_MICROSOFT_KEY); }
+QString translatorMicrosoftRegion() { return QStringLiteral(TALKVANE_TRANSLATOR_MICROSOFT_REGION); }
+QString translatorIflytekAppId() { return QStringLiteral(TALKVANE_TRANSLATOR_IFLYTEK_APP_ID); }
+QString translatorIflytekApiKey() { return QStringLiteral(TALKVANE_TRANSLATOR_IFLYTEK_API_KEY); }
+QString translatorIflytekApiSecret() { return QStringLiteral(TALKVANE_TRANSLATOR_IFLYTEK_API_SECRET); }
+
 quint8 keyPayloadXor()
 {
     bool ok = false;

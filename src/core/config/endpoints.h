@@ -14,6 +14,8 @@ enum class Endpoint {
     Dictation,          // streaming dictation, domestic
     DictationMinority,  // streaming dictation, domestic minority languages
     DictationIntl,      // streaming dictation, international
+    TranslatorMicrosoft,  // text translation up to ".../translate"; the query is added per request
+    TranslatorIflytek,    // text translation, the whole ".../v2/ots" URL
 };
 
 // The URL to use now: the override when set, else the built-in default
@@ -50,6 +52,11 @@ QString dictationApiKey();
 QString dictationApiSecret();
 QString dictationIntApiKey();
 QString dictationIntApiSecret();
+QString translatorMicrosoftKey();
+QString translatorMicrosoftRegion();
+QString translatorIflytekAppId();
+QString translatorIflytekApiKey();
+QString translatorIflytekApiSecret();
 // The byte the key service's payload is XOR-ed with.
 quint8 keyPayloadXor();
 
