@@ -69,6 +69,11 @@ public:
     QString microsoftSpeechRegion() const { return m_microsoftSpeechRegion; }
     QString microsoftSpeechKey() const { return m_microsoftSpeechKey; }
 
+    // Translation of a finished text, typed and shown, in the scene's target
+    // language; retranslate only shows it (the result window's language list).
+    void translateText(const QString &text);
+    void retranslate(const QString &text, const QString &targetLanguage);
+
     void setSecDynamicTyping(bool on);
     bool dynamicTyping() const { return m_dynamicTyping; }
     void setCaptureState(int state) { m_captureState = state; }
@@ -105,6 +110,9 @@ private:
     bool isGroupA() const;
     bool isModelB() const;
     void applyKeys(const QByteArray &payload);
+    void startTranslation(const QString &text, const QString &target);
+    void translationArrived(const QString &translation);
+    void translationFailed(const QString &message);
 
     SENCE_TYPE mSence = SENCE_VOICE;
     QString m_typedText;
@@ -118,6 +126,7 @@ private:
     int m_captureState = 0;
     bool m_segmentRecording = false;
     bool m_listening = false;
+    bool m_typeTranslation = true;
     AppConfig m_config;
     QFutureWatcherBase *m_keyFetch = nullptr;
     QString m_microsoftSpeechRegion;
