@@ -10,6 +10,10 @@ set(TALKVANE_URL_DICTATION_MINORITY "wss://iat-niche-api.xfyun.cn/v2/iat" CACHE 
     "Streaming dictation service, domestic minority languages")
 set(TALKVANE_URL_DICTATION_INTL "wss://iat-api-sg.xf-yun.com/v2/iat" CACHE STRING
     "Streaming dictation service, international")
+set(TALKVANE_URL_TRANSLATOR_MICROSOFT "https://api.cognitive.microsofttranslator.com/translate"
+    CACHE STRING "Text translation (Microsoft), up to /translate")
+set(TALKVANE_URL_TRANSLATOR_IFLYTEK "https://ntrans.xfyun.cn/v2/ots" CACHE STRING
+    "Text translation (iFlytek), the whole /v2/ots URL")
 
 # Built-in dictation credentials; the delivered ones replace them at run time.
 set(TALKVANE_DICTATION_APP_ID "" CACHE STRING "Dictation app id, domestic")
@@ -17,6 +21,18 @@ set(TALKVANE_DICTATION_API_KEY "" CACHE STRING "Dictation API key, domestic")
 set(TALKVANE_DICTATION_API_SECRET "" CACHE STRING "Dictation API secret, domestic")
 set(TALKVANE_DICTATION_INT_API_KEY "" CACHE STRING "Dictation API key, international")
 set(TALKVANE_DICTATION_INT_API_SECRET "" CACHE STRING "Dictation API secret, international")
+
+# Built-in translation credentials; the delivered ones replace them at run time.
+set(TALKVANE_TRANSLATOR_MICROSOFT_KEY "" CACHE STRING "Microsoft translation subscription key")
+set(TALKVANE_TRANSLATOR_MICROSOFT_REGION "southeastasia" CACHE STRING
+    "Region of the Microsoft translation subscription")
+set(TALKVANE_TRANSLATOR_IFLYTEK_APP_ID "" CACHE STRING "iFlytek translation app id")
+set(TALKVANE_TRANSLATOR_IFLYTEK_API_KEY "" CACHE STRING "iFlytek translation API key")
+set(TALKVANE_TRANSLATOR_IFLYTEK_API_SECRET "" CACHE STRING "iFlytek translation API secret")
+
+# The byte the key service XORs its credential payload with (0x00..0xff, shared
+# with the service); empty means 0.
+set(TALKVANE_KEY_PAYLOAD_XOR "" CACHE STRING "XOR byte of the key service's payload")
 
 # Public sites opened in the user's browser (bare host names, no scheme).
 set(TALKVANE_HOST_SEARCH_BAIDU "www.baidu.com" CACHE STRING "Chinese web search host")

@@ -418,6 +418,8 @@ void MainWindow::handOverToAi(const QString &text)
 
 void MainWindow::refreshAi()
 {
+    // The refresh also asks for the current service credentials (in the background).
+    FunControlCenter::getInstance()->initKeyManage();
     if (!m_ai) {
         showNotice(tr("AI窗口暂不可用"));
         return;

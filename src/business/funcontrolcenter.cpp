@@ -7,6 +7,8 @@
 #include "core/setting/inifileinf.h"
 #include "core/speech/mmtypinghelper.h"
 #include "core/speech/xfyunwebapidomestic.h"
+#include "core/translator/microsofttranslator.h"
+#include "core/translator/xunfeitranslator.h"
 #include "platform/desktop.h"
 #include "platform/key_injector.h"
 #include "platform/keys.h"
@@ -67,6 +69,20 @@ FunControlCenter::FunControlCenter(QObject *parent) : QObject(parent)
     connect(m_xfyun, &XFYunWebApiDomestic::mAudioResultBlock, this,
             &FunControlCenter::processingRecognitionResults);
 
+    m_xunfeiTranslator = new XunFeiTranslator(BuiltInCredentials::translatorIflytekAppId(),
+                                              BuiltInCredentials::translatorIflytekApiKey(),
+                                              BuiltInCredentials::translatorIflytekApiSecret());
+    m_microsoftTranslator =
+        new MicrosoftTranslator(QString(), BuiltInCredentials::translatorMicrosoftKey(), QString());
+    for (CloudTranslator *translator :
+         {static_cast<CloudTranslator *>(m_xunfeiTranslator),
+          static_cast<CloudTranslator *>(m_microsoftTranslator)}) {
+        connect(translator, &CloudTranslator::translationFinished, this,
+                &FunControlCenter::translationArrived);
+        connect(translator, &CloudTranslator::errorOccurred, this,
+                &FunControlCenter::translationFailed);
+    }
+
     connect(TypingTaskQueue::instance(), &TypingTaskQueue::onFinish, this,
             &FunControlCenter::finishLater, Qt::QueuedConnection);
 
@@ -75,11 +91,17 @@ FunControlCenter::FunControlCenter(QObject *parent) : QObject(parent)
     connect(this, &FunControlCenter::speechWindowTraText, m_window.get(),
             &TraDialogue::setShowTargetText);
     connect(this, &FunControlCenter::finishTask, m_window.get(), &TraDialogue::finishTask);
+    connect(m_window.get(), &TraDialogue::onComboBoxLangChanged, this,
+            &FunControlCenter::retranslate);
+
+    initKeyManage();
 }
 
 FunControlCenter::~FunControlCenter()
 {
     delete m_xfyun;
+    delete m_xunfeiTranslator;
+    delete m_microsoftTranslator;
 }
 
 void FunControlCenter::finishLater()
@@ -157,8 +179,8 @@ void FunControlCenter::startVoice()
 
 void FunControlCenter::startVoiceTra()
 {
-    // Translation clients are not part of this build yet.
-    sceneUnavailable(tr("语音翻译"), tr("语音翻译暂不可用"));
+    beginScene(SENCE_VOICE_TRA, tr("语音翻译"));
+    chooseRecogniser(setting("listenlangstr"), setting("ptt").toInt());
 }
 
 void FunControlCenter::startVoiceAss()
@@ -225,6 +247,15 @@ void FunControlCenter::processingRecognitionResults(bool success, QString text,
     switch (mSence) {
     case SENCE_VOICE:
         m_dynamicTyping ? typingTextResult(text, type) : pasteWithText(text, type);
+        break;
+    case SENCE_VOICE_TRA:
+        if (finished) {
+            // Nothing said, nothing to translate: the scene ends as voice input does.
+            if (text.trimmed().isEmpty())
+                finishLater();
+            else
+                translateText(text);
+        }
         break;
     case SENCE_VOICE_ASS:
         if (finished) {
@@ -320,6 +351,55 @@ void FunControlCenter::pasteWhenModifiersReleased(int waitedMs)
         TypingTaskQueue::releaseKey(platform::vk::Control);
     });
     QTimer::singleShot(kFinishDelayMs, this, [this] { emit finishTask(mSence); });
+}
+
+// ---- Translation ----
+
+void FunControlCenter::translateText(const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    const char *key = mSence == SENCE_OCR_TRA    ? "ocrtargetlangstr"
+                      : mSence == SENCE_WORD_TRA ? "screentranlangstr"
+                                                 : "translatelangstr";
+    m_typeTranslation = true;
+    startTranslation(text, setting(key));
+}
+
+void FunControlCenter::retranslate(const QString &text, const QString &targetLanguage)
+{
+    m_typeTranslation = false;
+    startTranslation(text, targetLanguage);
+}
+
+void FunControlCenter::startTranslation(const QString &text, const QString &target)
+{
+    if (setting("country") == QLatin1String("cn"))
+        m_xunfeiTranslator->translate(text, QStringLiteral("auto"), target);
+    else
+        m_microsoftTranslator->translate(text, QStringLiteral("auto"), target);
+}
+
+void FunControlCenter::translationArrived(const QString &translation)
+{
+    qDebug() << "Translation Result:" << translation << "mSence" << mSence;
+    if (m_typeTranslation) {
+        if (m_dynamicTyping) {
+            TypingTaskQueue *queue = TypingTaskQueue::instance();
+            queue->addTask({1, translation, 0, m_letter});
+            // The finish task ends the scene once the text is typed.
+            queue->addTask({3, QString(), 0, m_letter});
+        } else {
+            pasteWithText(translation, PXASRResultType::Finish);
+        }
+    }
+    emit speechWindowTraText(translation);
+}
+
+void FunControlCenter::translationFailed(const QString &message)
+{
+    qWarning() << "Error:" << message;
+    emit speechWindowText(message);
 }
 
 // ---- Buttons ----

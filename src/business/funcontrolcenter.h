@@ -1,6 +1,7 @@
 #pragma once
 
 #include "business/sence_type.h"
+#include "core/config/appconfig.h"
 #include "core/speech/pxasrresulttype.h"
 
 #include <QKeySequence>
@@ -10,8 +11,11 @@
 #include <memory>
 
 class MouseDevice;
+class QFutureWatcherBase;
 class TraDialogue;
+class MicrosoftTranslator;
 class XFYunWebApiDomestic;
+class XunFeiTranslator;
 
 // Decides what a button press means: runs the scenes, starts and ends the
 // recognition sessions and routes every result to where it belongs (typed
@@ -57,6 +61,22 @@ public:
     void typingTextResult(const QString &text, PXASRResultType type);
     void pasteWithText(const QString &text, PXASRResultType type);
 
+    // Fetches the service credentials from the management server and hands
+    // them to the clients. Returns at once: the fetch runs on a worker
+    // thread with its own time-outs, and the credentials are applied here on
+    // the GUI thread when a verified payload has arrived; any failure leaves
+    // every client as it was. Ends with keyManageFinished.
+    void initKeyManage();
+    const AppConfig &appConfig() const { return m_config; }
+    // Kept until the client that uses them exists in this build.
+    QString microsoftSpeechRegion() const { return m_microsoftSpeechRegion; }
+    QString microsoftSpeechKey() const { return m_microsoftSpeechKey; }
+
+    // Translation of a finished text, typed and shown, in the scene's target
+    // language; retranslate only shows it (the result window's language list).
+    void translateText(const QString &text);
+    void retranslate(const QString &text, const QString &targetLanguage);
+
     void setSecDynamicTyping(bool on);
     bool dynamicTyping() const { return m_dynamicTyping; }
     void setCaptureState(int state) { m_captureState = state; }
@@ -64,6 +84,8 @@ public:
     bool segmentRecording() const { return m_segmentRecording; }
     SENCE_TYPE sence() const { return mSence; }
     XFYunWebApiDomestic *dictation() const { return m_xfyun; }
+    XunFeiTranslator *xunfeiTranslator() const { return m_xunfeiTranslator; }
+    MicrosoftTranslator *microsoftTranslator() const { return m_microsoftTranslator; }
     static bool voiceInputToggled();
     // True while a voice scene listens: the button's recording is only worth
     // starting then.
@@ -76,6 +98,7 @@ signals:
     void voiceAICallback(QString textResult);
     void finishTask(SENCE_TYPE curSence = SENCE_OCR);
     void LongPressAiGpt(int idx);
+    void keyManageFinished(bool applied);
 
 private:
     explicit FunControlCenter(QObject *parent);
@@ -89,15 +112,26 @@ private:
     void tapKey(unsigned virtualKey);
     bool isGroupA() const;
     bool isModelB() const;
+    void applyKeys(const QByteArray &payload);
+    void startTranslation(const QString &text, const QString &target);
+    void translationArrived(const QString &translation);
+    void translationFailed(const QString &message);
 
     SENCE_TYPE mSence = SENCE_VOICE;
     QString m_typedText;
     MouseDevice *m_device = nullptr;
     XFYunWebApiDomestic *m_xfyun = nullptr;
+    XunFeiTranslator *m_xunfeiTranslator = nullptr;
+    MicrosoftTranslator *m_microsoftTranslator = nullptr;
     std::shared_ptr<TraDialogue> m_window;
     int m_letter = 0;
     bool m_dynamicTyping = true;
     int m_captureState = 0;
     bool m_segmentRecording = false;
     bool m_listening = false;
+    bool m_typeTranslation = true;
+    AppConfig m_config;
+    QFutureWatcherBase *m_keyFetch = nullptr;
+    QString m_microsoftSpeechRegion;
+    QString m_microsoftSpeechKey;
 };

@@ -222,8 +222,6 @@ void ControlCenterTest::unbuiltFeaturesSayTheyAreUnavailable_data()
     QTest::addColumn<int>("button");
     QTest::addColumn<bool>("held");
     QTest::addColumn<QString>("notice");
-    QTest::newRow("voice translation") << "vkl" << "translationKey" << "DLVPX08" << 130 << true
-                                       << "语音翻译暂不可用";
     QTest::newRow("dialect recogniser") << "listenlangstr" << "16k_id" << "DLVPX08" << 130
                                         << true << "当前识别语言暂不可用";
     QTest::newRow("voice search, nobody searches") << "vkl" << "voiceInput" << "DLVPX08" << 132

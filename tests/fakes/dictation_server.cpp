@@ -110,11 +110,7 @@ DictationServer::DictationServer(QObject *parent)
       m_server(new QWebSocketServer(QStringLiteral("dictation stand-in"),
                                     QWebSocketServer::SecureMode, this))
 {
-    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
-    tls.setLocalCertificate(pki().server);
-    tls.setPrivateKey(pki().serverKey);
-    tls.setPeerVerifyMode(QSslSocket::VerifyNone);  // clients bring no certificate
-    m_server->setSslConfiguration(tls);
+    m_server->setSslConfiguration(serverTls());
     connect(m_server, &QWebSocketServer::newConnection, this, &DictationServer::onNewConnection);
     m_clock.start();
 }
@@ -199,6 +195,15 @@ QJsonObject DictationServer::drop()
 QSslCertificate DictationServer::caCertificate()
 {
     return pki().ca;
+}
+
+QSslConfiguration DictationServer::serverTls()
+{
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setLocalCertificate(pki().server);
+    tls.setPrivateKey(pki().serverKey);
+    tls.setPeerVerifyMode(QSslSocket::VerifyNone);  // clients bring no certificate
+    return tls;
 }
 
 void DictationServer::trustTestCa()

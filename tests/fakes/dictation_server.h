@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QSet>
 #include <QSslCertificate>
+#include <QSslConfiguration>
 #include <QString>
 #include <QUrl>
 #include <QVector>
@@ -79,6 +80,8 @@ public:
     // configuration so clients created afterwards accept the stand-in.
     static QSslCertificate caCertificate();
     static void trustTestCa();
+    // Certificate and key of the stand-ins, issued by the test CA for 127.0.0.1.
+    static QSslConfiguration serverTls();
 
     // The same check the service applies; empty when the URL is accepted.
     static QString checkSignedUrl(const QUrl &url, const QString &expectedHost,

@@ -30,6 +30,10 @@ constexpr EndpointInfo kEndpoints[] = {
      Protocol::WebSocket},
     {Endpoint::DictationIntl, "DICTATION_INTL", TALKVANE_DEFAULT_URL_DICTATION_INTL,
      Protocol::WebSocket},
+    {Endpoint::TranslatorMicrosoft, "TRANSLATOR_MICROSOFT", TALKVANE_DEFAULT_URL_TRANSLATOR_MICROSOFT,
+     Protocol::Http},
+    {Endpoint::TranslatorIflytek, "TRANSLATOR_IFLYTEK", TALKVANE_DEFAULT_URL_TRANSLATOR_IFLYTEK,
+     Protocol::Http},
 };
 
 const EndpointInfo &info(Endpoint endpoint)
@@ -40,6 +44,13 @@ const EndpointInfo &info(Endpoint endpoint)
     }
     Q_UNREACHABLE();
 }
+
+OverrideCheck refused(QString reason)
+{
+    return {false, std::move(reason)};
+}
+
+}  // namespace
 
 // QUrl has already normalised the host: lower case, IPv4 in dotted quads
 // (so "127.1" and "0x7f000001" arrive as 127.0.0.1), IPv6 compressed. What
@@ -59,13 +70,6 @@ bool isLoopbackHost(const QString &host)
     }
     return true;
 }
-
-OverrideCheck refused(QString reason)
-{
-    return {false, std::move(reason)};
-}
-
-}  // namespace
 
 OverrideCheck checkOverride(Endpoint endpoint, const QString &text)
 {
@@ -120,6 +124,20 @@ QString dictationApiKey() { return QStringLiteral(TALKVANE_DICTATION_API_KEY); }
 QString dictationApiSecret() { return QStringLiteral(TALKVANE_DICTATION_API_SECRET); }
 QString dictationIntApiKey() { return QStringLiteral(TALKVANE_DICTATION_INT_API_KEY); }
 QString dictationIntApiSecret() { return QStringLiteral(TALKVANE_DICTATION_INT_API_SECRET); }
+QString translatorMicrosoftKey() { return QStringLiteral(TALKVANE_TRANSLATOR_MICROSOFT_KEY); }
+QString translatorMicrosoftRegion() { return QStringLiteral(TALKVANE_TRANSLATOR_MICROSOFT_REGION); }
+QString translatorIflytekAppId() { return QStringLiteral(TALKVANE_TRANSLATOR_IFLYTEK_APP_ID); }
+QString translatorIflytekApiKey() { return QStringLiteral(TALKVANE_TRANSLATOR_IFLYTEK_API_KEY); }
+QString translatorIflytekApiSecret() { return QStringLiteral(TALKVANE_TRANSLATOR_IFLYTEK_API_SECRET); }
+
+quint8 keyPayloadXor()
+{
+    bool ok = false;
+    const uint value = QStringLiteral(TALKVANE_KEY_PAYLOAD_XOR).toUInt(&ok, 0);
+    if (ok && value > 0xff)
+        qWarning() << "TALKVANE_KEY_PAYLOAD_XOR is not a byte; using its low 8 bits";
+    return ok ? quint8(value) : 0;
+}
 
 }  // namespace BuiltInCredentials
 

@@ -14,6 +14,8 @@ enum class Endpoint {
     Dictation,          // streaming dictation, domestic
     DictationMinority,  // streaming dictation, domestic minority languages
     DictationIntl,      // streaming dictation, international
+    TranslatorMicrosoft,  // text translation up to ".../translate"; the query is added per request
+    TranslatorIflytek,    // text translation, the whole ".../v2/ots" URL
 };
 
 // The URL to use now: the override when set, else the built-in default
@@ -33,6 +35,9 @@ struct OverrideCheck {
 // loopback hosts (127.0.0.0/8, ::1, localhost).
 OverrideCheck checkOverride(Endpoint endpoint, const QString &text);
 
+// 127.0.0.0/8, ::1 and localhost, given a host as QUrl normalises it.
+bool isLoopbackHost(const QString &host);
+
 // "TALKVANE_URL_MANAGEMENT" and so on.
 QString overrideVariable(Endpoint endpoint);
 
@@ -47,6 +52,13 @@ QString dictationApiKey();
 QString dictationApiSecret();
 QString dictationIntApiKey();
 QString dictationIntApiSecret();
+QString translatorMicrosoftKey();
+QString translatorMicrosoftRegion();
+QString translatorIflytekAppId();
+QString translatorIflytekApiKey();
+QString translatorIflytekApiSecret();
+// The byte the key service's payload is XOR-ed with.
+quint8 keyPayloadXor();
 
 }  // namespace BuiltInCredentials
 
