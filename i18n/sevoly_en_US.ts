@@ -183,6 +183,37 @@
     </message>
 </context>
 <context>
+    <name>CloudTranslator</name>
+    <message>
+        <source>翻译服务响应超时，请稍后再试</source>
+        <translation>The translation service did not respond in time. Please try again later.</translation>
+    </message>
+    <message>
+        <source>无法连接翻译服务，请检查网络</source>
+        <translation>Cannot reach the translation service. Please check your network.</translation>
+    </message>
+    <message>
+        <source>翻译服务拒绝了请求，请刷新后再试</source>
+        <translation>The translation service refused the request. Please refresh and try again.</translation>
+    </message>
+    <message>
+        <source>翻译请求过于频繁，请稍后再试</source>
+        <translation>Too many translation requests. Please try again later.</translation>
+    </message>
+    <message>
+        <source>翻译服务暂时不可用，请稍后再试</source>
+        <translation>The translation service is temporarily unavailable. Please try again later.</translation>
+    </message>
+    <message>
+        <source>翻译服务返回了无法识别的结果</source>
+        <translation>The translation service returned a result that could not be read.</translation>
+    </message>
+    <message>
+        <source>翻译服务未配置</source>
+        <translation>The translation service is not configured.</translation>
+    </message>
+</context>
+<context>
     <name>Debug</name>
     <message>
         <source>切换模式需要手动重新连接设备</source>
@@ -271,10 +302,6 @@
         <translation>Voice Translation</translation>
     </message>
     <message>
-        <source>语音翻译暂不可用</source>
-        <translation>Voice translation is not available yet</translation>
-    </message>
-    <message>
         <source>语音搜索</source>
         <translation>Voice Search</translation>
     </message>
@@ -301,6 +328,10 @@
     <message>
         <source>截屏识别暂不可用</source>
         <translation>Screenshot recognition is not available yet</translation>
+    </message>
+    <message>
+        <source>翻译功能暂不可用</source>
+        <translation>Translation is not available yet.</translation>
     </message>
 </context>
 <context>
@@ -740,10 +771,6 @@
     <message>
         <source>划词翻译</source>
         <translation>Translate selected text</translation>
-    </message>
-    <message>
-        <source>划词取词将在后续版本提供</source>
-        <translation>Picking up selected text will come in a later version</translation>
     </message>
     <message>
         <source>截图快捷键</source>

@@ -183,6 +183,37 @@
     </message>
 </context>
 <context>
+    <name>CloudTranslator</name>
+    <message>
+        <source>翻译服务响应超时，请稍后再试</source>
+        <translation>El servicio de traducción no respondió a tiempo. Inténtalo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>无法连接翻译服务，请检查网络</source>
+        <translation>No se puede conectar con el servicio de traducción. Comprueba la red.</translation>
+    </message>
+    <message>
+        <source>翻译服务拒绝了请求，请刷新后再试</source>
+        <translation>El servicio de traducción rechazó la solicitud. Actualiza e inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>翻译请求过于频繁，请稍后再试</source>
+        <translation>Demasiadas solicitudes de traducción. Inténtalo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>翻译服务暂时不可用，请稍后再试</source>
+        <translation>El servicio de traducción no está disponible por ahora. Inténtalo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>翻译服务返回了无法识别的结果</source>
+        <translation>El servicio de traducción devolvió un resultado ilegible.</translation>
+    </message>
+    <message>
+        <source>翻译服务未配置</source>
+        <translation>El servicio de traducción no está configurado.</translation>
+    </message>
+</context>
+<context>
     <name>Debug</name>
     <message>
         <source>切换模式需要手动重新连接设备</source>
@@ -271,10 +302,6 @@
         <translation>Traducción por voz</translation>
     </message>
     <message>
-        <source>语音翻译暂不可用</source>
-        <translation>La traducción por voz aún no está disponible</translation>
-    </message>
-    <message>
         <source>语音搜索</source>
         <translation>Búsqueda por voz</translation>
     </message>
@@ -301,6 +328,10 @@
     <message>
         <source>截屏识别暂不可用</source>
         <translation>El reconocimiento de capturas aún no está disponible</translation>
+    </message>
+    <message>
+        <source>翻译功能暂不可用</source>
+        <translation>La traducción aún no está disponible.</translation>
     </message>
 </context>
 <context>
@@ -740,10 +771,6 @@
     <message>
         <source>划词翻译</source>
         <translation>Traducir texto seleccionado</translation>
-    </message>
-    <message>
-        <source>划词取词将在后续版本提供</source>
-        <translation>La captura del texto seleccionado llegará en una versión posterior</translation>
     </message>
     <message>
         <source>截图快捷键</source>

@@ -183,6 +183,37 @@
     </message>
 </context>
 <context>
+    <name>CloudTranslator</name>
+    <message>
+        <source>翻译服务响应超时，请稍后再试</source>
+        <translation>Layanan terjemahan tidak merespons tepat waktu. Coba lagi nanti.</translation>
+    </message>
+    <message>
+        <source>无法连接翻译服务，请检查网络</source>
+        <translation>Tidak dapat terhubung ke layanan terjemahan. Periksa jaringan Anda.</translation>
+    </message>
+    <message>
+        <source>翻译服务拒绝了请求，请刷新后再试</source>
+        <translation>Layanan terjemahan menolak permintaan. Muat ulang lalu coba lagi.</translation>
+    </message>
+    <message>
+        <source>翻译请求过于频繁，请稍后再试</source>
+        <translation>Terlalu banyak permintaan terjemahan. Coba lagi nanti.</translation>
+    </message>
+    <message>
+        <source>翻译服务暂时不可用，请稍后再试</source>
+        <translation>Layanan terjemahan untuk sementara tidak tersedia. Coba lagi nanti.</translation>
+    </message>
+    <message>
+        <source>翻译服务返回了无法识别的结果</source>
+        <translation>Layanan terjemahan mengembalikan hasil yang tidak dapat dibaca.</translation>
+    </message>
+    <message>
+        <source>翻译服务未配置</source>
+        <translation>Layanan terjemahan belum dikonfigurasi.</translation>
+    </message>
+</context>
+<context>
     <name>Debug</name>
     <message>
         <source>切换模式需要手动重新连接设备</source>
@@ -271,10 +302,6 @@
         <translation>Terjemahan Suara</translation>
     </message>
     <message>
-        <source>语音翻译暂不可用</source>
-        <translation>Terjemahan suara belum tersedia</translation>
-    </message>
-    <message>
         <source>语音搜索</source>
         <translation>Pencarian Suara</translation>
     </message>
@@ -301,6 +328,10 @@
     <message>
         <source>截屏识别暂不可用</source>
         <translation>Pengenalan tangkapan layar belum tersedia</translation>
+    </message>
+    <message>
+        <source>翻译功能暂不可用</source>
+        <translation>Terjemahan belum tersedia.</translation>
     </message>
 </context>
 <context>
@@ -740,10 +771,6 @@
     <message>
         <source>划词翻译</source>
         <translation>Terjemahkan teks terpilih</translation>
-    </message>
-    <message>
-        <source>划词取词将在后续版本提供</source>
-        <translation>Pengambilan teks terpilih akan tersedia di versi berikutnya</translation>
     </message>
     <message>
         <source>截图快捷键</source>

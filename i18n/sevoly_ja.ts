@@ -183,6 +183,37 @@
     </message>
 </context>
 <context>
+    <name>CloudTranslator</name>
+    <message>
+        <source>翻译服务响应超时，请稍后再试</source>
+        <translation>翻訳サービスの応答がタイムアウトしました。しばらくしてから再試行してください。</translation>
+    </message>
+    <message>
+        <source>无法连接翻译服务，请检查网络</source>
+        <translation>翻訳サービスに接続できません。ネットワークを確認してください。</translation>
+    </message>
+    <message>
+        <source>翻译服务拒绝了请求，请刷新后再试</source>
+        <translation>翻訳サービスがリクエストを拒否しました。更新してから再試行してください。</translation>
+    </message>
+    <message>
+        <source>翻译请求过于频繁，请稍后再试</source>
+        <translation>翻訳リクエストが多すぎます。しばらくしてから再試行してください。</translation>
+    </message>
+    <message>
+        <source>翻译服务暂时不可用，请稍后再试</source>
+        <translation>翻訳サービスは一時的に利用できません。しばらくしてから再試行してください。</translation>
+    </message>
+    <message>
+        <source>翻译服务返回了无法识别的结果</source>
+        <translation>翻訳サービスから解釈できない結果が返されました。</translation>
+    </message>
+    <message>
+        <source>翻译服务未配置</source>
+        <translation>翻訳サービスが設定されていません。</translation>
+    </message>
+</context>
+<context>
     <name>Debug</name>
     <message>
         <source>切换模式需要手动重新连接设备</source>
@@ -271,10 +302,6 @@
         <translation>音声翻訳</translation>
     </message>
     <message>
-        <source>语音翻译暂不可用</source>
-        <translation>音声翻訳はまだ利用できません</translation>
-    </message>
-    <message>
         <source>语音搜索</source>
         <translation>音声検索</translation>
     </message>
@@ -301,6 +328,10 @@
     <message>
         <source>截屏识别暂不可用</source>
         <translation>スクリーンショット認識はまだ利用できません</translation>
+    </message>
+    <message>
+        <source>翻译功能暂不可用</source>
+        <translation>翻訳機能はまだ利用できません。</translation>
     </message>
 </context>
 <context>
@@ -740,10 +771,6 @@
     <message>
         <source>划词翻译</source>
         <translation>選択テキストを翻訳</translation>
-    </message>
-    <message>
-        <source>划词取词将在后续版本提供</source>
-        <translation>選択テキストの取得は今後のバージョンで提供予定です</translation>
     </message>
     <message>
         <source>截图快捷键</source>

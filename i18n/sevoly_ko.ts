@@ -183,6 +183,37 @@
     </message>
 </context>
 <context>
+    <name>CloudTranslator</name>
+    <message>
+        <source>翻译服务响应超时，请稍后再试</source>
+        <translation>번역 서비스 응답 시간이 초과되었습니다. 잠시 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>无法连接翻译服务，请检查网络</source>
+        <translation>번역 서비스에 연결할 수 없습니다. 네트워크를 확인하세요.</translation>
+    </message>
+    <message>
+        <source>翻译服务拒绝了请求，请刷新后再试</source>
+        <translation>번역 서비스가 요청을 거부했습니다. 새로 고친 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>翻译请求过于频繁，请稍后再试</source>
+        <translation>번역 요청이 너무 많습니다. 잠시 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>翻译服务暂时不可用，请稍后再试</source>
+        <translation>번역 서비스를 일시적으로 사용할 수 없습니다. 잠시 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>翻译服务返回了无法识别的结果</source>
+        <translation>번역 서비스가 읽을 수 없는 결과를 반환했습니다.</translation>
+    </message>
+    <message>
+        <source>翻译服务未配置</source>
+        <translation>번역 서비스가 구성되지 않았습니다.</translation>
+    </message>
+</context>
+<context>
     <name>Debug</name>
     <message>
         <source>切换模式需要手动重新连接设备</source>
@@ -271,10 +302,6 @@
         <translation>음성 번역</translation>
     </message>
     <message>
-        <source>语音翻译暂不可用</source>
-        <translation>음성 번역은 아직 사용할 수 없습니다</translation>
-    </message>
-    <message>
         <source>语音搜索</source>
         <translation>음성 검색</translation>
     </message>
@@ -301,6 +328,10 @@
     <message>
         <source>截屏识别暂不可用</source>
         <translation>스크린샷 인식은 아직 사용할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>翻译功能暂不可用</source>
+        <translation>번역 기능은 아직 사용할 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -740,10 +771,6 @@
     <message>
         <source>划词翻译</source>
         <translation>선택한 텍스트 번역</translation>
-    </message>
-    <message>
-        <source>划词取词将在后续版本提供</source>
-        <translation>선택한 텍스트 가져오기는 이후 버전에서 제공될 예정입니다</translation>
     </message>
     <message>
         <source>截图快捷键</source>

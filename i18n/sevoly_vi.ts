@@ -183,6 +183,37 @@
     </message>
 </context>
 <context>
+    <name>CloudTranslator</name>
+    <message>
+        <source>翻译服务响应超时，请稍后再试</source>
+        <translation>Dịch vụ dịch không phản hồi kịp. Vui lòng thử lại sau.</translation>
+    </message>
+    <message>
+        <source>无法连接翻译服务，请检查网络</source>
+        <translation>Không thể kết nối dịch vụ dịch. Vui lòng kiểm tra mạng.</translation>
+    </message>
+    <message>
+        <source>翻译服务拒绝了请求，请刷新后再试</source>
+        <translation>Dịch vụ dịch đã từ chối yêu cầu. Vui lòng làm mới rồi thử lại.</translation>
+    </message>
+    <message>
+        <source>翻译请求过于频繁，请稍后再试</source>
+        <translation>Quá nhiều yêu cầu dịch. Vui lòng thử lại sau.</translation>
+    </message>
+    <message>
+        <source>翻译服务暂时不可用，请稍后再试</source>
+        <translation>Dịch vụ dịch tạm thời không khả dụng. Vui lòng thử lại sau.</translation>
+    </message>
+    <message>
+        <source>翻译服务返回了无法识别的结果</source>
+        <translation>Dịch vụ dịch trả về kết quả không đọc được.</translation>
+    </message>
+    <message>
+        <source>翻译服务未配置</source>
+        <translation>Dịch vụ dịch chưa được cấu hình.</translation>
+    </message>
+</context>
+<context>
     <name>Debug</name>
     <message>
         <source>切换模式需要手动重新连接设备</source>
@@ -271,10 +302,6 @@
         <translation>Dịch giọng nói</translation>
     </message>
     <message>
-        <source>语音翻译暂不可用</source>
-        <translation>Dịch giọng nói chưa khả dụng</translation>
-    </message>
-    <message>
         <source>语音搜索</source>
         <translation>Tìm kiếm bằng giọng nói</translation>
     </message>
@@ -301,6 +328,10 @@
     <message>
         <source>截屏识别暂不可用</source>
         <translation>Nhận dạng ảnh chụp màn hình chưa khả dụng</translation>
+    </message>
+    <message>
+        <source>翻译功能暂不可用</source>
+        <translation>Tính năng dịch chưa khả dụng.</translation>
     </message>
 </context>
 <context>
@@ -740,10 +771,6 @@
     <message>
         <source>划词翻译</source>
         <translation>Dịch văn bản đã chọn</translation>
-    </message>
-    <message>
-        <source>划词取词将在后续版本提供</source>
-        <translation>Tính năng lấy văn bản đã chọn sẽ có trong phiên bản sau</translation>
     </message>
     <message>
         <source>截图快捷键</source>

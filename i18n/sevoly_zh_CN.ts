@@ -183,6 +183,37 @@
     </message>
 </context>
 <context>
+    <name>CloudTranslator</name>
+    <message>
+        <source>翻译服务响应超时，请稍后再试</source>
+        <translation>翻译服务响应超时，请稍后再试</translation>
+    </message>
+    <message>
+        <source>无法连接翻译服务，请检查网络</source>
+        <translation>无法连接翻译服务，请检查网络</translation>
+    </message>
+    <message>
+        <source>翻译服务拒绝了请求，请刷新后再试</source>
+        <translation>翻译服务拒绝了请求，请刷新后再试</translation>
+    </message>
+    <message>
+        <source>翻译请求过于频繁，请稍后再试</source>
+        <translation>翻译请求过于频繁，请稍后再试</translation>
+    </message>
+    <message>
+        <source>翻译服务暂时不可用，请稍后再试</source>
+        <translation>翻译服务暂时不可用，请稍后再试</translation>
+    </message>
+    <message>
+        <source>翻译服务返回了无法识别的结果</source>
+        <translation>翻译服务返回了无法识别的结果</translation>
+    </message>
+    <message>
+        <source>翻译服务未配置</source>
+        <translation>翻译服务未配置</translation>
+    </message>
+</context>
+<context>
     <name>Debug</name>
     <message>
         <source>切换模式需要手动重新连接设备</source>
@@ -271,10 +302,6 @@
         <translation>语音翻译</translation>
     </message>
     <message>
-        <source>语音翻译暂不可用</source>
-        <translation>语音翻译暂不可用</translation>
-    </message>
-    <message>
         <source>语音搜索</source>
         <translation>语音搜索</translation>
     </message>
@@ -301,6 +328,10 @@
     <message>
         <source>截屏识别暂不可用</source>
         <translation>截屏识别暂不可用</translation>
+    </message>
+    <message>
+        <source>翻译功能暂不可用</source>
+        <translation>翻译功能暂不可用</translation>
     </message>
 </context>
 <context>
@@ -740,10 +771,6 @@
     <message>
         <source>划词翻译</source>
         <translation>划词翻译</translation>
-    </message>
-    <message>
-        <source>划词取词将在后续版本提供</source>
-        <translation>划词取词将在后续版本提供</translation>
     </message>
     <message>
         <source>截图快捷键</source>

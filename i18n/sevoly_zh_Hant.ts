@@ -183,6 +183,37 @@
     </message>
 </context>
 <context>
+    <name>CloudTranslator</name>
+    <message>
+        <source>翻译服务响应超时，请稍后再试</source>
+        <translation>翻譯服務回應逾時，請稍後再試</translation>
+    </message>
+    <message>
+        <source>无法连接翻译服务，请检查网络</source>
+        <translation>無法連線翻譯服務，請檢查網路</translation>
+    </message>
+    <message>
+        <source>翻译服务拒绝了请求，请刷新后再试</source>
+        <translation>翻譯服務拒絕了請求，請重新整理後再試</translation>
+    </message>
+    <message>
+        <source>翻译请求过于频繁，请稍后再试</source>
+        <translation>翻譯請求過於頻繁，請稍後再試</translation>
+    </message>
+    <message>
+        <source>翻译服务暂时不可用，请稍后再试</source>
+        <translation>翻譯服務暫時無法使用，請稍後再試</translation>
+    </message>
+    <message>
+        <source>翻译服务返回了无法识别的结果</source>
+        <translation>翻譯服務回傳了無法辨識的結果</translation>
+    </message>
+    <message>
+        <source>翻译服务未配置</source>
+        <translation>翻譯服務未設定</translation>
+    </message>
+</context>
+<context>
     <name>Debug</name>
     <message>
         <source>切换模式需要手动重新连接设备</source>
@@ -271,10 +302,6 @@
         <translation>語音翻譯</translation>
     </message>
     <message>
-        <source>语音翻译暂不可用</source>
-        <translation>語音翻譯暫不可用</translation>
-    </message>
-    <message>
         <source>语音搜索</source>
         <translation>語音搜尋</translation>
     </message>
@@ -301,6 +328,10 @@
     <message>
         <source>截屏识别暂不可用</source>
         <translation>截圖辨識暫不可用</translation>
+    </message>
+    <message>
+        <source>翻译功能暂不可用</source>
+        <translation>翻譯功能暫不可用</translation>
     </message>
 </context>
 <context>
@@ -740,10 +771,6 @@
     <message>
         <source>划词翻译</source>
         <translation>劃詞翻譯</translation>
-    </message>
-    <message>
-        <source>划词取词将在后续版本提供</source>
-        <translation>劃詞取詞將在後續版本提供</translation>
     </message>
     <message>
         <source>截图快捷键</source>
