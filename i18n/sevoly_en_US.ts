@@ -329,10 +329,6 @@
         <source>截屏识别暂不可用</source>
         <translation>Screenshot recognition is not available yet</translation>
     </message>
-    <message>
-        <source>翻译功能暂不可用</source>
-        <translation>Translation is not available yet.</translation>
-    </message>
 </context>
 <context>
     <name>LanguageListWidget</name>

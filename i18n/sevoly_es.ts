@@ -329,10 +329,6 @@
         <source>截屏识别暂不可用</source>
         <translation>El reconocimiento de capturas aún no está disponible</translation>
     </message>
-    <message>
-        <source>翻译功能暂不可用</source>
-        <translation>La traducción aún no está disponible.</translation>
-    </message>
 </context>
 <context>
     <name>LanguageListWidget</name>

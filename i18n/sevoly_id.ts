@@ -329,10 +329,6 @@
         <source>截屏识别暂不可用</source>
         <translation>Pengenalan tangkapan layar belum tersedia</translation>
     </message>
-    <message>
-        <source>翻译功能暂不可用</source>
-        <translation>Terjemahan belum tersedia.</translation>
-    </message>
 </context>
 <context>
     <name>LanguageListWidget</name>

@@ -329,10 +329,6 @@
         <source>截屏识别暂不可用</source>
         <translation>スクリーンショット認識はまだ利用できません</translation>
     </message>
-    <message>
-        <source>翻译功能暂不可用</source>
-        <translation>翻訳機能はまだ利用できません。</translation>
-    </message>
 </context>
 <context>
     <name>LanguageListWidget</name>

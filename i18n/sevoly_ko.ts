@@ -329,10 +329,6 @@
         <source>截屏识别暂不可用</source>
         <translation>스크린샷 인식은 아직 사용할 수 없습니다</translation>
     </message>
-    <message>
-        <source>翻译功能暂不可用</source>
-        <translation>번역 기능은 아직 사용할 수 없습니다.</translation>
-    </message>
 </context>
 <context>
     <name>LanguageListWidget</name>

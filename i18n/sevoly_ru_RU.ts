@@ -329,10 +329,6 @@
         <source>截屏识别暂不可用</source>
         <translation>Распознавание снимков экрана пока недоступно</translation>
     </message>
-    <message>
-        <source>翻译功能暂不可用</source>
-        <translation>Перевод пока недоступен.</translation>
-    </message>
 </context>
 <context>
     <name>LanguageListWidget</name>

@@ -329,10 +329,6 @@
         <source>截屏识别暂不可用</source>
         <translation>Nhận dạng ảnh chụp màn hình chưa khả dụng</translation>
     </message>
-    <message>
-        <source>翻译功能暂不可用</source>
-        <translation>Tính năng dịch chưa khả dụng.</translation>
-    </message>
 </context>
 <context>
     <name>LanguageListWidget</name>

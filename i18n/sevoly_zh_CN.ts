@@ -329,10 +329,6 @@
         <source>截屏识别暂不可用</source>
         <translation>截屏识别暂不可用</translation>
     </message>
-    <message>
-        <source>翻译功能暂不可用</source>
-        <translation>翻译功能暂不可用</translation>
-    </message>
 </context>
 <context>
     <name>LanguageListWidget</name>

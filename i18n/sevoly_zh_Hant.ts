@@ -329,10 +329,6 @@
         <source>截屏识别暂不可用</source>
         <translation>截圖辨識暫不可用</translation>
     </message>
-    <message>
-        <source>翻译功能暂不可用</source>
-        <translation>翻譯功能暫不可用</translation>
-    </message>
 </context>
 <context>
     <name>LanguageListWidget</name>

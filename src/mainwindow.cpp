@@ -229,6 +229,9 @@ void MainWindow::setupTray()
 
 void MainWindow::setupUi()
 {
+    // The translation of selected text goes to the result window beside it.
+    connect(FunControlCenter::getInstance().get(), &FunControlCenter::wordTraCallback,
+            TraDialogue::instance().get(), &TraDialogue::setShowTargetWordText);
 
     auto *central = new QWidget;
     central->setObjectName(QStringLiteral("widgetCentral"));

@@ -138,8 +138,7 @@ void FunControlCenter::startWordTranslation(const QString &text)
     if (text.isEmpty())
         return;
     mSence = SENCE_WORD_TRA;
-    m_window->setShowTargetSearchResult(tr("翻译功能暂不可用"));
-    finishLater();
+    translateText(text);
 }
 
 void FunControlCenter::sceneUnavailable(const QString &title, const QString &notice)
@@ -383,6 +382,12 @@ void FunControlCenter::startTranslation(const QString &text, const QString &targ
 void FunControlCenter::translationArrived(const QString &translation)
 {
     qDebug() << "Translation Result:" << translation << "mSence" << mSence;
+    if (mSence == SENCE_WORD_TRA) {
+        // Shown beside the selection, never typed into the application.
+        emit wordTraCallback(translation);
+        finishLater();
+        return;
+    }
     if (m_typeTranslation) {
         if (m_dynamicTyping) {
             TypingTaskQueue *queue = TypingTaskQueue::instance();

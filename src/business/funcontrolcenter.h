@@ -96,6 +96,7 @@ signals:
     void speechWindowTraText(QString textResult);
     void voiceAssCallback(QString textResult);
     void voiceAICallback(QString textResult);
+    void wordTraCallback(QString targetText);
     void finishTask(SENCE_TYPE curSence = SENCE_OCR);
     void LongPressAiGpt(int idx);
     void keyManageFinished(bool applied);

@@ -2,6 +2,11 @@
 // "screenword" on, another X client with a text field beside it, the user's
 // mouse played with XTest. The client keeps the keyboard focus throughout.
 
+#include "business/funcontrolcenter.h"
+#include "core/config/endpoints.h"
+#include "core/translator/microsofttranslator.h"
+#include "curl/curlwrapper.h"
+#include "fakes/translator_servers.h"
 #include "global_listen/clipboard_copy.h"
 #include "global_listen/globalmouse.h"
 #include "core/setting/inifileinf.h"
@@ -20,13 +25,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <curl/curl.h>
+
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
 namespace {
 // Where the client puts its field (there is no window manager to move it).
 constexpr int kFieldLeft = 100, kFieldTop = 200, kFieldWidth = 400;
-const QString kNotice = QStringLiteral("翻译功能暂不可用");
 }  // namespace
 
 class SelectedTextX11Test : public QObject
@@ -52,6 +58,7 @@ private:
     Display *m_display = nullptr;
     MainWindow *m_window = nullptr;
     QProcess m_client;
+    MicrosoftTranslatorServer m_translator;
     Window m_clientFocus = 0;
     QTemporaryDir m_dir;
 };
@@ -63,8 +70,16 @@ void SelectedTextX11Test::initTestCase()
     QVERIFY(IconFont::instance().initFontAwesome());
     QApplication::setQuitOnLastWindowClosed(false);
     IniFileInf::set_keydefine(QStringLiteral("screenword"), QStringLiteral("1"));
+    IniFileInf::set_keydefine(QStringLiteral("country"), QStringLiteral("us"));
+    IniFileInf::set_keydefine(QStringLiteral("screentranlangstr"), QStringLiteral("de"));
+    curl_global_init(CURL_GLOBAL_ALL);
+    CurlWrapper::setExtraCaFile(HttpServer::caFile());
+    QVERIFY(m_translator.listen());
+    m_translator.setKey(QStringLiteral("mskey"), BuiltInCredentials::translatorMicrosoftRegion());
+    qputenv("TALKVANE_URL_TRANSLATOR_MICROSOFT", m_translator.url().toUtf8());
     hidsim_reset();
     m_window = new MainWindow;
+    FunControlCenter::getInstance()->microsoftTranslator()->setKeys({}, QStringLiteral("mskey"), {});
     QVERIFY(GlobalMouse::instance()->isMouseHookInstalled());
 
     m_client.start(QStringLiteral(SELECTION_CLIENT), QStringList());
@@ -181,7 +196,9 @@ void SelectedTextX11Test::dragOffersTheButtonAndPressingItShowsTheSelection()
     click(button()->mapToGlobal(button()->rect().center()));
     auto card = TraDialogue::instance();
     QTRY_COMPARE_WITH_TIMEOUT(card->sourceText(), QStringLiteral("hello world"), 2000);
-    QTRY_COMPARE(card->targetText(), kNotice);
+    // Translated by the translation stand-in, shown beside the selection.
+    QTRY_COMPARE_WITH_TIMEOUT(card->targetText(), QStringLiteral("[de] hello world"), 5000);
+    QCOMPARE(m_translator.requests().size(), 1);
     QVERIFY(!button()->isVisible());
     QCOMPARE(focus(), m_clientFocus);
     card->hide();
