@@ -71,7 +71,9 @@ void VoiceTranslationTest::initTestCase()
     qputenv("TALKVANE_URL_DICTATION", m_dictation.url().toUtf8());
     qputenv("TALKVANE_URL_TRANSLATOR_MICROSOFT", m_microsoft.url().toUtf8());
     qputenv("TALKVANE_URL_TRANSLATOR_IFLYTEK", m_iflytek.url().toUtf8());
-    IniFileInf::saveAllConfig({{"listenlangstr", "zh_cn"}, {"ptt", "1"}});
+    // Every setting a case relies on, so that no case depends on an earlier run.
+    IniFileInf::saveAllConfig({{"listenlangstr", "zh_cn"}, {"ptt", "1"}, {"country", "us"},
+                               {"translatelangstr", "en"}});
     m_center = FunControlCenter::getInstance();
     m_center->setSecDynamicTyping(false);
     m_center->dictation()->setAppId("app");
