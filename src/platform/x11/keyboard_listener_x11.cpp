@@ -8,6 +8,7 @@
 #include <QSocketNotifier>
 #include <QThread>
 
+#include "platform/x11/xinput2_root.h"  // X11 after Qt: its macros clash
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XInput2.h>
@@ -19,19 +20,6 @@
 namespace platform::x11 {
 
 namespace {
-
-// The XInput opcode, or -1 when the display lacks XInput 2. Asks for 2.2:
-// from 2.1 on, raw events arrive even while another client grabs the key.
-int xinput2Opcode(Display *display)
-{
-    int opcode = 0, event = 0, error = 0;
-    if (!XQueryExtension(display, "XInputExtension", &opcode, &event, &error))
-        return -1;
-    int major = 2, minor = 2;
-    if (XIQueryVersion(display, &major, &minor) != Success || major < 2)
-        return -1;
-    return opcode;
-}
 
 constexpr unsigned kRepeatControls = XkbRepeatKeysMask | XkbPerKeyRepeatMask | XkbControlsEnabledMask;
 
@@ -105,12 +93,7 @@ X11KeyboardListener::~X11KeyboardListener()
 
 bool X11KeyboardListener::available()
 {
-    Display *display = XOpenDisplay(nullptr);
-    if (!display)
-        return false;
-    const bool ok = xinput2Opcode(display) >= 0;
-    XCloseDisplay(display);
-    return ok;
+    return xinput2Available();
 }
 
 bool X11KeyboardListener::start()
@@ -120,23 +103,10 @@ bool X11KeyboardListener::start()
     QCoreApplication *app = QCoreApplication::instance();
     if (!app || QThread::currentThread() != app->thread())
         return false;
-    Display *display = XOpenDisplay(nullptr);
+    int opcode = -1;
+    Display *display = openRawEventDisplay({XI_RawKeyPress, XI_RawKeyRelease}, &opcode);
     if (!display)
         return false;
-    const int opcode = xinput2Opcode(display);
-    if (opcode < 0) {
-        XCloseDisplay(display);
-        return false;
-    }
-
-    unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
-    XISetMask(bits, XI_RawKeyPress);
-    XISetMask(bits, XI_RawKeyRelease);
-    XIEventMask mask;
-    mask.deviceid = XIAllMasterDevices;
-    mask.mask_len = sizeof(bits);
-    mask.mask = bits;
-    XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
     d->keymap.load(display);
     d->xkbEvent = watchRepeatControls(display);
     d->repeat = RepeatControls();

@@ -5,6 +5,7 @@
 #include <QSocketNotifier>
 #include <QThread>
 
+#include "platform/x11/xinput2_root.h"  // X11 after Qt: its macros clash
 #include <X11/Xlib.h>
 #include <X11/extensions/XInput2.h>
 
@@ -13,17 +14,6 @@ namespace platform::x11 {
 namespace {
 
 constexpr int kLeftButton = 1;
-
-int xinput2Opcode(Display *display)
-{
-    int opcode = 0, event = 0, error = 0;
-    if (!XQueryExtension(display, "XInputExtension", &opcode, &event, &error))
-        return -1;
-    int major = 2, minor = 2;
-    if (XIQueryVersion(display, &major, &minor) != Success || major < 2)
-        return -1;
-    return opcode;
-}
 
 }  // namespace
 
@@ -56,12 +46,7 @@ X11MouseListener::~X11MouseListener()
 
 bool X11MouseListener::available()
 {
-    Display *display = XOpenDisplay(nullptr);
-    if (!display)
-        return false;
-    const bool ok = xinput2Opcode(display) >= 0;
-    XCloseDisplay(display);
-    return ok;
+    return xinput2Available();
 }
 
 bool X11MouseListener::start()
@@ -71,23 +56,11 @@ bool X11MouseListener::start()
     QCoreApplication *app = QCoreApplication::instance();
     if (!app || QThread::currentThread() != app->thread())
         return false;
-    Display *display = XOpenDisplay(nullptr);
+    int opcode = -1;
+    Display *display =
+        openRawEventDisplay({XI_RawButtonPress, XI_RawButtonRelease, XI_RawMotion}, &opcode);
     if (!display)
         return false;
-    const int opcode = xinput2Opcode(display);
-    if (opcode < 0) {
-        XCloseDisplay(display);
-        return false;
-    }
-    unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
-    XISetMask(bits, XI_RawButtonPress);
-    XISetMask(bits, XI_RawButtonRelease);
-    XISetMask(bits, XI_RawMotion);
-    XIEventMask mask;
-    mask.deviceid = XIAllMasterDevices;
-    mask.mask_len = sizeof(bits);
-    mask.mask = bits;
-    XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
     XSync(display, False);
 
     d->display = display;
