@@ -14,6 +14,8 @@ set(TALKVANE_URL_TRANSLATOR_MICROSOFT "https://api.cognitive.microsofttranslator
     CACHE STRING "Text translation (Microsoft), up to /translate")
 set(TALKVANE_URL_TRANSLATOR_IFLYTEK "https://ntrans.xfyun.cn/v2/ots" CACHE STRING
     "Text translation (iFlytek), the whole /v2/ots URL")
+set(TALKVANE_URL_PICTURE_UPLOAD "http://127.0.0.1:36677/upload" CACHE STRING
+    "Local picture-upload service the capture tool hands pictures to")
 
 # Built-in dictation credentials; the delivered ones replace them at run time.
 set(TALKVANE_DICTATION_APP_ID "" CACHE STRING "Dictation app id, domestic")

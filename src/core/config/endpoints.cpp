@@ -34,6 +34,7 @@ constexpr EndpointInfo kEndpoints[] = {
      Protocol::Http},
     {Endpoint::TranslatorIflytek, "TRANSLATOR_IFLYTEK", TALKVANE_DEFAULT_URL_TRANSLATOR_IFLYTEK,
      Protocol::Http},
+    {Endpoint::PictureUpload, "PICTURE_UPLOAD", TALKVANE_DEFAULT_URL_PICTURE_UPLOAD, Protocol::Http},
 };
 
 const EndpointInfo &info(Endpoint endpoint)

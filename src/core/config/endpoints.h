@@ -16,6 +16,7 @@ enum class Endpoint {
     DictationIntl,      // streaming dictation, international
     TranslatorMicrosoft,  // text translation up to ".../translate"; the query is added per request
     TranslatorIflytek,    // text translation, the whole ".../v2/ots" URL
+    PictureUpload,        // the local picture-upload service of the capture tool
 };
 
 // The URL to use now: the override when set, else the built-in default
