@@ -2,12 +2,16 @@
 # own_display.sh <command> [args...]
 # Runs one test on a virtual X server of its own, so that X11 tests can run
 # side by side: key grabs, focus and the clipboard belong to one server.
+# OWN_DISPLAY_XVFB_ARGS replaces the server's screen options, for example
+# "-screen 0 1280x1024x24 -screen 1 1024x768x24 -extension RANDR" for two X
+# screens (":N.0" and ":N.1"); one 1280x1024 screen when unset.
 # Xvfb chooses a free display number itself (-displayfd), which avoids the
 # race of picking numbers from lock files when many start at once.
 set -u
 number=$(mktemp)
 log=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number" 2>"$log" &
+read -r -a xvfb_args <<<"${OWN_DISPLAY_XVFB_ARGS:--screen 0 1280x1024x24}"
+Xvfb -displayfd 3 "${xvfb_args[@]}" -nolisten tcp 3>"$number" 2>"$log" &
 server=$!
 cleanup() {
   kill "$server" 2>/dev/null && wait "$server" 2>/dev/null
