@@ -144,10 +144,11 @@ void ScreenView::placeToolBar()
     const QRectF sel = m_geometry.rect();
     const int w = m_toolBar->width(), h = m_toolBar->height();
     const int x = qBound(0, qRound(sel.left()), qMax(0, width() - w));
-    int y = qRound(sel.bottom()) + kToolBarGap;
+    // The gap is counted from the border, which lies outside the selection.
+    int y = qRound(sel.bottom()) + kBorderWidth + kToolBarGap;
     // No room below: above the selection, else inside its bottom edge.
     if (y + h > height())
-        y = qRound(sel.top()) - kToolBarGap - h;
+        y = qRound(sel.top()) - kBorderWidth - kToolBarGap - h;
     if (y < 0)
         y = height() - h;
     m_toolBar->move(x, y);
