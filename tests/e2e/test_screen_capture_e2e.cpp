@@ -1,4 +1,4 @@
-// The capture tool on two X screens of different scale factors (1 and 2),
+// The capture tool on two X screens of different scale factors (1.5 and 2),
 // driven like a user with XTest: what it hands to text recognition is
 // compared, pixel for pixel, with what the X server itself shows there.
 // Needs own_display.sh with OWN_DISPLAY_XVFB_ARGS giving two X screens.
@@ -22,7 +22,7 @@
 
 namespace {
 
-// The pattern window on the second screen, in its device pixels.
+// The pattern windows, one on each screen, in device pixels.
 const QRect kPatternArea(100, 80, 300, 200);
 
 QString inAppDir(const char *name)
@@ -40,7 +40,8 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void init();
-    void selectionOnTheSecondScreenIsWhatIsSaved();
+    void selectionIsWhatTheScreenShows_data();
+    void selectionIsWhatTheScreenShows();
     void escapeClosesEveryOverlay();
     void clickWithoutDragWritesNothingAndSaysSo();
 
@@ -51,7 +52,7 @@ private:
     bool overlaysShown(CaMainWindow &tool, int count);
 
     Display *m_display = nullptr;
-    QProcess m_pattern;
+    QProcess m_patterns[2];
 };
 
 void ScreenCaptureE2E::initTestCase()
@@ -61,27 +62,32 @@ void ScreenCaptureE2E::initTestCase()
     QCOMPARE(ScreenCount(m_display), 2);
     const QList<QScreen *> screens = QGuiApplication::screens();
     QCOMPARE(screens.size(), 2);
-    QCOMPARE(screens[0]->devicePixelRatio(), 1.0);
+    QCOMPARE(screens[0]->devicePixelRatio(), 1.5);
     QCOMPARE(screens[1]->devicePixelRatio(), 2.0);
 
-    // Another application on the second screen, at its device resolution.
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(DisplayString(m_display)).section('.', 0, 0)
-                                              + QStringLiteral(".1"));
-    m_pattern.setProcessEnvironment(env);
-    m_pattern.start(QStringLiteral(PATTERN_CLIENT),
-                    {QString::number(kPatternArea.x()), QString::number(kPatternArea.y()),
-                     QString::number(kPatternArea.width()), QString::number(kPatternArea.height())});
-    QVERIFY(m_pattern.waitForReadyRead(10000));
-    QCOMPARE(m_pattern.readAllStandardOutput().trimmed(), QByteArray("ready"));
-    const QImage expected = TestPattern::image(kPatternArea.size());
-    QTRY_VERIFY_WITH_TIMEOUT(X11Pixels::grabRoot(m_display, 1, kPatternArea) == expected, 5000);
+    // Another application on each screen, at its device resolution.
+    const QString display = QString::fromLatin1(DisplayString(m_display)).section('.', 0, 0);
+    for (int screen = 0; screen < 2; ++screen) {
+        QProcess &client = m_patterns[screen];
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), display + QLatin1Char('.') + QString::number(screen));
+        client.setProcessEnvironment(env);
+        client.start(QStringLiteral(PATTERN_CLIENT),
+                     {QString::number(kPatternArea.x()), QString::number(kPatternArea.y()),
+                      QString::number(kPatternArea.width()), QString::number(kPatternArea.height())});
+        QVERIFY(client.waitForReadyRead(10000));
+        QCOMPARE(client.readAllStandardOutput().trimmed(), QByteArray("ready"));
+        const QImage expected = TestPattern::image(kPatternArea.size());
+        QTRY_VERIFY_WITH_TIMEOUT(X11Pixels::grabRoot(m_display, screen, kPatternArea) == expected, 5000);
+    }
 }
 
 void ScreenCaptureE2E::cleanupTestCase()
 {
-    m_pattern.kill();
-    m_pattern.waitForFinished();
+    for (QProcess &client : m_patterns) {
+        client.kill();
+        client.waitForFinished();
+    }
     if (m_display)
         XCloseDisplay(m_display);
 }
@@ -129,11 +135,21 @@ bool ScreenCaptureE2E::overlaysShown(CaMainWindow &tool, int count)
     return true;
 }
 
-void ScreenCaptureE2E::selectionOnTheSecondScreenIsWhatIsSaved()
+void ScreenCaptureE2E::selectionIsWhatTheScreenShows_data()
 {
-    // Odd device pixels on a screen of scale 2: half logical pixels.
-    const QRect area(151, 101, 200, 131);
-    const QImage shown = X11Pixels::grabRoot(m_display, 1, area);
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QRect>("area");  // device pixels, dragged from corner to corner
+    // Odd device pixels: fractions of logical pixels at both scales.
+    QTest::newRow("second screen, scale 2") << 1 << QRect(151, 101, 200, 131);
+    QTest::newRow("first screen, scale 1.5") << 0 << QRect(151, 101, 199, 130);
+    QTest::newRow("first screen, over the window's edge") << 0 << QRect(37, 61, 103, 89);
+}
+
+void ScreenCaptureE2E::selectionIsWhatTheScreenShows()
+{
+    QFETCH(int, screen);
+    QFETCH(QRect, area);
+    const QImage shown = X11Pixels::grabRoot(m_display, screen, area);
     QVERIFY(!shown.isNull());
 
     CaMainWindow tool;
@@ -141,18 +157,18 @@ void ScreenCaptureE2E::selectionOnTheSecondScreenIsWhatIsSaved()
     QSignalSpy failed(&tool, &CaMainWindow::captureFailed);
     tool.startScreen();
     QVERIFY(overlaysShown(tool, 2));
-    ScreenView *second = tool.overlays().at(1);
-    QCOMPARE(second->targetScreen(), QGuiApplication::screens().at(1));
+    ScreenView *pressed = tool.overlays().at(screen);
+    QCOMPARE(pressed->targetScreen(), QGuiApplication::screens().at(screen));
 
-    moveTo(1, area.left(), area.top());
+    moveTo(screen, area.left(), area.top());
     button(1, true);
-    // The first press already put the first screen's overlay away.
+    // The first press already put the other screen's overlay away.
     QTRY_COMPARE(tool.overlays().size(), 1);
-    QCOMPARE(tool.overlays().at(0), second);
-    moveTo(1, 220, 160);
-    moveTo(1, area.left() + area.width(), area.top() + area.height());
+    QCOMPARE(tool.overlays().at(0), pressed);
+    moveTo(screen, area.center().x(), area.center().y());
+    moveTo(screen, area.left() + area.width(), area.top() + area.height());
     button(1, false);
-    QTRY_COMPARE(second->captureState(), ScreenView::Selected);
+    QTRY_COMPARE(pressed->captureState(), ScreenView::Selected);
 
     key(XK_o);
     QTRY_COMPARE(transfer.count(), 1);
@@ -210,7 +226,7 @@ void ScreenCaptureE2E::clickWithoutDragWritesNothingAndSaysSo()
 int main(int argc, char *argv[])
 {
     // Two screens of different density, before Qt reads its screens.
-    qputenv("QT_SCREEN_SCALE_FACTORS", "1;2");
+    qputenv("QT_SCREEN_SCALE_FACTORS", "1.5;2");
     QApplication app(argc, argv);
     ScreenCaptureE2E test;
     return QTest::qExec(&test, argc, argv);
