@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QSaveFile>
 #include <QScreen>
 #include <QWindow>
@@ -287,7 +288,7 @@ void ScreenView::mouseReleaseEvent(QMouseEvent *event)
 void ScreenView::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {
-        emit closeAllRequested();
+        finish();
         return;
     }
     if (m_state != Selected) {
@@ -459,7 +460,11 @@ void ScreenView::uploadPicGo()
     if (!takeSelectionPicture())
         return;
     QApplication::clipboard()->setImage(m_picture);
+    // Escape still works while the service is asked; then nothing is left to do.
+    const QPointer<ScreenView> self(this);
     const QString link = PictureUpload::upload();
+    if (!self)
+        return;
     const QString text = PictureUpload::clipboardText(link, m_config && m_config->copyWithMd);
     QApplication::clipboard()->setText(text);
     qInfo() << "upload link:" << text;
