@@ -14,6 +14,11 @@ set(TALKVANE_URL_TRANSLATOR_MICROSOFT "https://api.cognitive.microsofttranslator
     CACHE STRING "Text translation (Microsoft), up to /translate")
 set(TALKVANE_URL_TRANSLATOR_IFLYTEK "https://ntrans.xfyun.cn/v2/ots" CACHE STRING
     "Text translation (iFlytek), the whole /v2/ots URL")
+# Each Azure customer has a resource host of their own: no default.
+set(TALKVANE_URL_OCR_AZURE "" CACHE STRING
+    "Text recognition (Azure), the whole https://<resource host>/vision/v3.2/ocr URL")
+set(TALKVANE_URL_OCR_IFLYTEK "https://api.xf-yun.com/v1/private/hh_ocr_recognize_doc" CACHE STRING
+    "Document text recognition (iFlytek), the whole /v1/private/hh_ocr_recognize_doc URL")
 set(TALKVANE_URL_PICTURE_UPLOAD "http://127.0.0.1:36677/upload" CACHE STRING
     "Local picture-upload service the capture tool hands pictures to")
 
@@ -31,6 +36,12 @@ set(TALKVANE_TRANSLATOR_MICROSOFT_REGION "southeastasia" CACHE STRING
 set(TALKVANE_TRANSLATOR_IFLYTEK_APP_ID "" CACHE STRING "iFlytek translation app id")
 set(TALKVANE_TRANSLATOR_IFLYTEK_API_KEY "" CACHE STRING "iFlytek translation API key")
 set(TALKVANE_TRANSLATOR_IFLYTEK_API_SECRET "" CACHE STRING "iFlytek translation API secret")
+
+# Built-in text recognition credentials; the delivered ones replace them at run time.
+set(TALKVANE_OCR_AZURE_KEY "" CACHE STRING "Azure text recognition subscription key")
+set(TALKVANE_OCR_IFLYTEK_APP_ID "" CACHE STRING "iFlytek text recognition app id")
+set(TALKVANE_OCR_IFLYTEK_API_KEY "" CACHE STRING "iFlytek text recognition API key")
+set(TALKVANE_OCR_IFLYTEK_API_SECRET "" CACHE STRING "iFlytek text recognition API secret")
 
 # The byte the key service XORs its credential payload with (0x00..0xff, shared
 # with the service); empty means 0.

@@ -93,7 +93,11 @@ FunControlCenter::FunControlCenter(QObject *parent) : QObject(parent)
     connect(this, &FunControlCenter::finishTask, m_window.get(), &TraDialogue::finishTask);
     connect(m_window.get(), &TraDialogue::onComboBoxLangChanged, this,
             &FunControlCenter::retranslate);
+    connect(this, &FunControlCenter::ocrCallback, m_window.get(), &TraDialogue::setShowOcrText);
+    connect(this, &FunControlCenter::ocrTraCallback, m_window.get(),
+            &TraDialogue::setShowTargetOcrText);
 
+    initOcr();
     initKeyManage();
 }
 
@@ -382,6 +386,11 @@ void FunControlCenter::startTranslation(const QString &text, const QString &targ
 void FunControlCenter::translationArrived(const QString &translation)
 {
     qDebug() << "Translation Result:" << translation << "mSence" << mSence;
+    if (mSence == SENCE_OCR_TRA) {
+        emit ocrTraCallback(translation);
+        finishLater();
+        return;
+    }
     if (mSence == SENCE_WORD_TRA) {
         // Shown beside the selection, never typed into the application.
         emit wordTraCallback(translation);
@@ -404,6 +413,11 @@ void FunControlCenter::translationArrived(const QString &translation)
 void FunControlCenter::translationFailed(const QString &message)
 {
     qWarning() << "Error:" << message;
+    // Beside the recognised text, which stays readable.
+    if (mSence == SENCE_OCR_TRA) {
+        emit ocrTraCallback(message);
+        return;
+    }
     emit speechWindowText(message);
 }
 

@@ -13,9 +13,11 @@
 class MouseDevice;
 class QFutureWatcherBase;
 class TraDialogue;
+class MicrosoftOCR;
 class MicrosoftTranslator;
 class XFYunWebApiDomestic;
 class XunFeiTranslator;
+class XunfeiOCR;
 
 // Decides what a button press means: runs the scenes, starts and ends the
 // recognition sessions and routes every result to where it belongs (typed
@@ -77,6 +79,14 @@ public:
     void translateText(const QString &text);
     void retranslate(const QString &text, const QString &targetLanguage);
 
+    // The capture tool wrote its selection to "ocr.png" beside the executable:
+    // type 2 recognises its text (scene 4), any other type also translates
+    // it (scene 5). Recognition starts kOcrStartDelayMs later.
+    void ocrRequested(int type);
+    static constexpr int kOcrStartDelayMs = 1000;
+    XunfeiOCR *xunfeiOcr() const { return m_xunfeiOcr; }
+    MicrosoftOCR *microsoftOcr() const { return m_microsoftOcr; }
+
     void setSecDynamicTyping(bool on);
     bool dynamicTyping() const { return m_dynamicTyping; }
     void setCaptureState(int state) { m_captureState = state; }
@@ -97,6 +107,8 @@ signals:
     void voiceAssCallback(QString textResult);
     void voiceAICallback(QString textResult);
     void wordTraCallback(QString targetText);
+    void ocrCallback(QString textResult, SENCE_TYPE curSence = SENCE_OCR);
+    void ocrTraCallback(QString textResult);
     void finishTask(SENCE_TYPE curSence = SENCE_OCR);
     void LongPressAiGpt(int idx);
     void keyManageFinished(bool applied);
@@ -117,6 +129,9 @@ private:
     void startTranslation(const QString &text, const QString &target);
     void translationArrived(const QString &translation);
     void translationFailed(const QString &message);
+    void initOcr();
+    void ocrArrived(const QString &text);
+    void ocrFailed(const QString &message);
 
     SENCE_TYPE mSence = SENCE_VOICE;
     QString m_typedText;
@@ -124,6 +139,8 @@ private:
     XFYunWebApiDomestic *m_xfyun = nullptr;
     XunFeiTranslator *m_xunfeiTranslator = nullptr;
     MicrosoftTranslator *m_microsoftTranslator = nullptr;
+    XunfeiOCR *m_xunfeiOcr = nullptr;
+    MicrosoftOCR *m_microsoftOcr = nullptr;
     std::shared_ptr<TraDialogue> m_window;
     int m_letter = 0;
     bool m_dynamicTyping = true;

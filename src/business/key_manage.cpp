@@ -4,6 +4,8 @@
 
 #include "core/config/endpoints.h"
 #include "core/config/key_payload.h"
+#include "core/ocr/microsoftocr.h"
+#include "core/ocr/xunfeiocr.h"
 #include "core/speech/xfyunwebapidomestic.h"
 #include "core/translator/microsofttranslator.h"
 #include "core/translator/xunfeitranslator.h"
@@ -89,8 +91,10 @@ void FunControlCenter::applyKeys(const QByteArray &payload)
     m_xfyun->setIntAppId(m_config.intIatAppId());
     m_xfyun->setIntApiKey(m_config.intIatAppKey());
     m_xfyun->setIntApiSecret(m_config.intIatAppSecret());
-    // The OCR, Tencent and Microsoft speech clients are not in this build:
-    // their credentials stay in the record until they are.
+    m_microsoftOcr->setKeys(QString(), m_config.azureOcrKey(), QString());
+    m_xunfeiOcr->setKeys(m_config.ocrAppId(), m_config.ocrAppKey(), m_config.ocrAppSecret());
+    // The Tencent and Microsoft speech clients are not in this build: their
+    // credentials stay in the record until they are.
     m_microsoftTranslator->setKeys(QString(), m_config.azureTranslateKey(), QString());
     m_xunfeiTranslator->setKeys(m_config.otsAppId(), m_config.otsAppKey(), m_config.otsAppSecret());
 

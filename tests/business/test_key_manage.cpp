@@ -4,6 +4,8 @@
 
 #include "business/funcontrolcenter.h"
 #include "core/config/endpoints.h"
+#include "core/ocr/microsoftocr.h"
+#include "core/ocr/xunfeiocr.h"
 #include "core/setting/inifileinf.h"
 #include "core/speech/xfyunwebapidomestic.h"
 #include "core/translator/microsofttranslator.h"
@@ -28,7 +30,9 @@ QJsonObject credentials(const QString &n, bool withMicrosoft)
     QJsonObject o{{"iat_appid", "app" + n},      {"iat_appkey", "key" + n},
                   {"iat_appsecret", "secret" + n}, {"int_iat_appid", "intapp" + n},
                   {"ots_appid", "ots" + n},      {"ots_appkey", "otskey" + n},
-                  {"azure_translate_key", "tr" + n}, {"tencent_asr_secretid", "tid" + n}};
+                  {"azure_translate_key", "tr" + n}, {"tencent_asr_secretid", "tid" + n},
+                  {"ocr_appid", "ocrapp" + n},   {"ocr_appkey", "ocrkey" + n},
+                  {"ocr_appsecret", "ocrsecret" + n}};
     if (withMicrosoft) {
         o.insert("azure_ocr_key", "ocr" + n);
         o.insert("microsoft_region", "region" + n);
@@ -131,6 +135,10 @@ void KeyManageTest::fetchedKeysReachTheClients()
     QCOMPARE(m_center->xunfeiTranslator()->appId(), QStringLiteral("ots1"));
     QCOMPARE(m_center->xunfeiTranslator()->apiKey(), QStringLiteral("otskey1"));
     QCOMPARE(m_center->microsoftTranslator()->apiKey(), QStringLiteral("tr1"));
+    QCOMPARE(m_center->microsoftOcr()->apiKey(), QStringLiteral("ocr1"));
+    QCOMPARE(m_center->microsoftOcr()->appId(), QString());
+    QCOMPARE(m_center->xunfeiOcr()->appId(), QStringLiteral("ocrapp1"));
+    QCOMPARE(m_center->xunfeiOcr()->apiKey(), QStringLiteral("ocrkey1"));
 }
 
 void KeyManageTest::aBrokenAnswerChangesNothing_data()
@@ -163,6 +171,8 @@ void KeyManageTest::aBrokenAnswerChangesNothing()
     QCOMPARE(dictate(), QStringLiteral("app1"));
     QCOMPARE(m_center->xunfeiTranslator()->apiKey(), QStringLiteral("otskey1"));
     QCOMPARE(m_center->microsoftTranslator()->apiKey(), QStringLiteral("tr1"));
+    QCOMPARE(m_center->microsoftOcr()->apiKey(), QStringLiteral("ocr1"));
+    QCOMPARE(m_center->xunfeiOcr()->apiKey(), QStringLiteral("ocrkey1"));
     m_keys.setCredentials(credentials("1", true));
     m_keys.setAnswer(KeyServer::Answer::Packed);
 }
@@ -201,6 +211,8 @@ void KeyManageTest::aLaterPayloadReplacesWhatItCarries()
     QCOMPARE(m_center->microsoftTranslator()->apiKey(), QStringLiteral("tr2"));
     // Absent keys empty the record, except the two speech values, applied only when present.
     QCOMPARE(m_center->appConfig().azureOcrKey(), QString());
+    QCOMPARE(m_center->microsoftOcr()->apiKey(), QString());
+    QCOMPARE(m_center->xunfeiOcr()->apiKey(), QStringLiteral("ocrkey2"));
     QCOMPARE(m_center->microsoftSpeechRegion(), QStringLiteral("region1"));
     QCOMPARE(m_center->microsoftSpeechKey(), QStringLiteral("mskey1"));
     // The old signature is refused now: the client really signs with the new secret.

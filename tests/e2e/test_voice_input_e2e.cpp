@@ -11,30 +11,24 @@
 #include "debug.h"
 #include "fakes/dictation_server.h"
 #include "sim/hidsim.h"
+#include "support/files.h"
+#include "support/held_key.h"
 #include "widget/iconfont/iconfont.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 // Last: Xlib's macros clash with Qt's names.
 #include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
 
 namespace {
 
 constexpr int kVoiceButtonKeycode = 197;  // F19, as the receiver sends it
 
 using Reply = DictationServer::Reply;
-
-QString readText(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
 
 }  // namespace
 
@@ -49,7 +43,6 @@ private slots:
     void spokenWordsLandInTheFocusedField();
 
 private:
-    void holdVoiceButton(int ms);
 
     DictationServer m_server;
     Display *m_display = nullptr;
@@ -96,18 +89,6 @@ void VoiceInputE2E::cleanupTestCase()
         XCloseDisplay(m_display);
 }
 
-void VoiceInputE2E::holdVoiceButton(int ms)
-{
-    // A held key repeats: press and release pairs by keycode, 40 ms apart.
-    QElapsedTimer held;
-    held.start();
-    while (held.elapsed() < ms) {
-        XTestFakeKeyEvent(m_display, kVoiceButtonKeycode, True, CurrentTime);
-        XTestFakeKeyEvent(m_display, kVoiceButtonKeycode, False, CurrentTime);
-        XFlush(m_display);
-        QTest::qWait(40);
-    }
-}
 
 void VoiceInputE2E::spokenWordsLandInTheFocusedField_data()
 {
@@ -147,20 +128,20 @@ void VoiceInputE2E::spokenWordsLandInTheFocusedField()
     QVERIFY(field.waitForReadyRead(10000));
     QCOMPARE(field.readAllStandardOutput().trimmed(), QByteArray("ready"));
 
-    holdVoiceButton(1500);
+    TestKeys::holdKeycode(m_display, kVoiceButtonKeycode, 1500);
     QTRY_VERIFY_WITH_TIMEOUT(hidsim_is_recording() == false, 5000);  // released after a second
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 10000);
     if (expected.isEmpty())  // the whole sentence, pasted once at the end
         expected = lastPiece = finished.first();
     QVERIFY(!expected.isEmpty());
-    QTRY_COMPARE_WITH_TIMEOUT(readText(fieldFile), expected, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(TestFiles::readText(fieldFile), expected, 10000);
 
     QVERIFY(m_server.sessions().at(session).authorized);
     QVERIFY(m_server.sessions().at(session).frames.size() > 9);
     QCOMPARE(QApplication::clipboard()->text(), lastPiece);
 
     QTest::qWait(300);  // nothing more arrives
-    QCOMPARE(readText(fieldFile), expected);
+    QCOMPARE(TestFiles::readText(fieldFile), expected);
     field.kill();
     field.waitForFinished();
 }

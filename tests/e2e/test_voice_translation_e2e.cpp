@@ -18,12 +18,13 @@
 #include "fakes/key_server.h"
 #include "fakes/translator_servers.h"
 #include "sim/hidsim.h"
+#include "support/files.h"
+#include "support/held_key.h"
 #include "widget/iconfont/iconfont.h"
 #include "widget/language/languagelistwidget.h"
 #include "widget/tradialogue.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QJsonObject>
 #include <QProcess>
 #include <QSignalSpy>
@@ -34,17 +35,10 @@
 
 // Last: Xlib's macros clash with Qt's names.
 #include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
 
 namespace {
 
 constexpr int kTranslateButtonKeycode = 196;  // F18, as the receiver sends it
-
-QString readText(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
 
 }  // namespace
 
@@ -58,7 +52,6 @@ private slots:
     void heldTranslateButtonTypesTheTranslation();
 
 private:
-    void holdTranslateButton(int ms);
 
     KeyServer m_keys{BuiltInCredentials::keyPayloadXor()};
     DictationServer m_dictation;
@@ -119,18 +112,6 @@ void VoiceTranslationE2E::cleanupTestCase()
     curl_global_cleanup();
 }
 
-void VoiceTranslationE2E::holdTranslateButton(int ms)
-{
-    // A held key repeats: press and release pairs by keycode, 40 ms apart.
-    QElapsedTimer held;
-    held.start();
-    while (held.elapsed() < ms) {
-        XTestFakeKeyEvent(m_display, kTranslateButtonKeycode, True, CurrentTime);
-        XTestFakeKeyEvent(m_display, kTranslateButtonKeycode, False, CurrentTime);
-        XFlush(m_display);
-        QTest::qWait(40);
-    }
-}
 
 void VoiceTranslationE2E::heldTranslateButtonTypesTheTranslation()
 {
@@ -144,11 +125,11 @@ void VoiceTranslationE2E::heldTranslateButtonTypesTheTranslation()
     QVERIFY(field.waitForReadyRead(10000));
     QCOMPARE(field.readAllStandardOutput().trimmed(), QByteArray("ready"));
 
-    holdTranslateButton(1500);
+    TestKeys::holdKeycode(m_display, kTranslateButtonKeycode, 1500);
     QTRY_VERIFY_WITH_TIMEOUT(!hidsim_is_recording(), 5000);
     const QString spoken = QStringLiteral("今天天气很好。");
     const QString english = QStringLiteral("[en] ") + spoken;
-    QTRY_COMPARE_WITH_TIMEOUT(readText(fieldFile), english, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(TestFiles::readText(fieldFile), english, 10000);
 
     auto window = TraDialogue::instance();
     QVERIFY(window->isVisible());
@@ -170,7 +151,7 @@ void VoiceTranslationE2E::heldTranslateButtonTypesTheTranslation()
     QCOMPARE(m_translator.requestCount(), 2);
     QCOMPARE(window->sourceText(), spoken);
     QTest::qWait(500);  // a paste would have been typed by now
-    QCOMPARE(readText(fieldFile), english);
+    QCOMPARE(TestFiles::readText(fieldFile), english);
     QCOMPARE(IniFileInf::get_keydefine(QStringLiteral("translatelangstr")), QStringLiteral("en"));
 
     field.kill();

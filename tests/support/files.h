@@ -15,6 +15,11 @@ inline QByteArray readAll(const QString &path)
     return f.readAll();
 }
 
+inline QString readText(const QString &path)
+{
+    return QString::fromUtf8(readAll(path));
+}
+
 inline bool writeRaw(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);

@@ -34,6 +34,8 @@ constexpr EndpointInfo kEndpoints[] = {
      Protocol::Http},
     {Endpoint::TranslatorIflytek, "TRANSLATOR_IFLYTEK", TALKVANE_DEFAULT_URL_TRANSLATOR_IFLYTEK,
      Protocol::Http},
+    {Endpoint::OcrAzure, "OCR_AZURE", TALKVANE_DEFAULT_URL_OCR_AZURE, Protocol::Http},
+    {Endpoint::OcrIflytek, "OCR_IFLYTEK", TALKVANE_DEFAULT_URL_OCR_IFLYTEK, Protocol::Http},
     {Endpoint::PictureUpload, "PICTURE_UPLOAD", TALKVANE_DEFAULT_URL_PICTURE_UPLOAD, Protocol::Http},
 };
 
@@ -130,6 +132,10 @@ QString translatorMicrosoftRegion() { return QStringLiteral(TALKVANE_TRANSLATOR_
 QString translatorIflytekAppId() { return QStringLiteral(TALKVANE_TRANSLATOR_IFLYTEK_APP_ID); }
 QString translatorIflytekApiKey() { return QStringLiteral(TALKVANE_TRANSLATOR_IFLYTEK_API_KEY); }
 QString translatorIflytekApiSecret() { return QStringLiteral(TALKVANE_TRANSLATOR_IFLYTEK_API_SECRET); }
+QString ocrAzureKey() { return QStringLiteral(TALKVANE_OCR_AZURE_KEY); }
+QString ocrIflytekAppId() { return QStringLiteral(TALKVANE_OCR_IFLYTEK_APP_ID); }
+QString ocrIflytekApiKey() { return QStringLiteral(TALKVANE_OCR_IFLYTEK_API_KEY); }
+QString ocrIflytekApiSecret() { return QStringLiteral(TALKVANE_OCR_IFLYTEK_API_SECRET); }
 
 quint8 keyPayloadXor()
 {

@@ -16,6 +16,8 @@ enum class Endpoint {
     DictationIntl,      // streaming dictation, international
     TranslatorMicrosoft,  // text translation up to ".../translate"; the query is added per request
     TranslatorIflytek,    // text translation, the whole ".../v2/ots" URL
+    OcrAzure,    // text recognition, the whole ".../vision/v3.2/ocr" URL of the customer's resource
+    OcrIflytek,  // document text recognition, ".../v1/private/hh_ocr_recognize_doc"; signed per request
     PictureUpload,        // the local picture-upload service of the capture tool
 };
 
@@ -58,6 +60,10 @@ QString translatorMicrosoftRegion();
 QString translatorIflytekAppId();
 QString translatorIflytekApiKey();
 QString translatorIflytekApiSecret();
+QString ocrAzureKey();
+QString ocrIflytekAppId();
+QString ocrIflytekApiKey();
+QString ocrIflytekApiSecret();
 // The byte the key service's payload is XOR-ed with.
 quint8 keyPayloadXor();
 
