@@ -173,9 +173,8 @@ void CaptureOverlayTest::middleButtonPinsThePicture()
 
 void CaptureOverlayTest::recognitionOutputsWriteTheFileAndSayWhich_data()
 {
-    QTest::addColumn<int>("button");  // toolbar index, or -1 for the O key
+    QTest::addColumn<int>("button");  // toolbar index
     QTest::addColumn<int>("kind");
-    QTest::newRow("O key") << -1 << 2;
     QTest::newRow("extract text button") << 6 << 2;
     QTest::newRow("translate button") << 7 << 1;
 }
@@ -186,10 +185,7 @@ void CaptureOverlayTest::recognitionOutputsWriteTheFileAndSayWhich()
     QFETCH(int, kind);
     select();
     QSignalSpy handedOn(m_view.data(), &ScreenView::onSignalsTransferButtonClicked);
-    if (button < 0)
-        QTest::keyClick(m_view, Qt::Key_O);
-    else
-        m_view->toolBar()->button(button)->click();
+    m_view->toolBar()->button(button)->click();
     QCOMPARE(handedOn.count(), 1);
     QCOMPARE(handedOn.at(0).at(0).toInt(), kind);
     const QImage saved(ocrFile());
