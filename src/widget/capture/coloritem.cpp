@@ -21,7 +21,8 @@ void ColorItem::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), m_color);
     // The frame keeps white and light swatches apart from the panel.
     const qreal width = m_hovered ? 2.5 : 2.0;
-    painter.setPen(QPen(m_hovered ? QColor(Qt::gray) : QColor(Qt::white), width));
+    painter.setPen(QPen(m_hovered ? QColor(Qt::gray) : QColor(Qt::white), width, Qt::SolidLine,
+                        Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2));
 }
