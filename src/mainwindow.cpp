@@ -40,6 +40,10 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
+
+#include <memory>
+#include <utility>
 
 namespace {
 
@@ -388,8 +392,27 @@ void MainWindow::KeyOne133()
 
 void MainWindow::startScreenshot()
 {
+    auto capture = [] { FunControlCenter::getInstance()->startScreenOcr(); };
+    QWindow *window = windowHandle();
+    if (!window || !isVisible() || isMinimized()) {
+        capture();
+        return;
+    }
+    // The screens are frozen as they are: wait until this window has left
+    // them, or a moment at most where no window manager reports it.
     showMinimized();
-    FunControlCenter::getInstance()->startScreenOcr();
+    auto *waiting = new QObject(this);
+    auto once = [waiting, capture, done = std::make_shared<bool>(false)] {
+        if (std::exchange(*done, true))
+            return;
+        waiting->deleteLater();
+        capture();
+    };
+    connect(window, &QWindow::visibilityChanged, waiting, [once](QWindow::Visibility v) {
+        if (v == QWindow::Minimized || v == QWindow::Hidden)
+            once();
+    });
+    QTimer::singleShot(kLeaveScreenMs, waiting, once);
 }
 
 void MainWindow::setAiAssistant(std::unique_ptr<AiAssistant> assistant)

@@ -74,6 +74,8 @@ private:
     void handOverToAi(const QString &text);
     void refreshAi();
     void startScreenshot();
+    // How long a minimised window may take to leave the screens before a capture.
+    static constexpr int kLeaveScreenMs = 300;
     void refreshExternalClient();
     void launchExternalClient();
     void showNotice(const QString &text);

@@ -10,6 +10,7 @@
 #include "core/translator/microsofttranslator.h"
 #include "core/translator/xunfeitranslator.h"
 #include "platform/desktop.h"
+#include "widget/capture/camainwindow.h"
 #include "platform/key_injector.h"
 #include "platform/keys.h"
 #include "widget/tradialogue.h"
@@ -225,12 +226,6 @@ void FunControlCenter::stopVoice()
     if (usesTencent(setting("listenlangstr")))
         return;
     m_xfyun->endAsr(false);
-}
-
-void FunControlCenter::startScreenOcr()
-{
-    // The capture tool is not part of this build yet.
-    sceneUnavailable(tr("截屏识别"), tr("截屏识别暂不可用"));
 }
 
 // ---- Results ----

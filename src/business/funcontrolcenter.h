@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class CaMainWindow;
 class MouseDevice;
 class QFutureWatcherBase;
 class TraDialogue;
@@ -86,6 +87,7 @@ public:
     static constexpr int kOcrStartDelayMs = 1000;
     XunfeiOCR *xunfeiOcr() const { return m_xunfeiOcr; }
     MicrosoftOCR *microsoftOcr() const { return m_microsoftOcr; }
+    CaMainWindow *captureTool() const { return m_capture.get(); }
 
     void setSecDynamicTyping(bool on);
     bool dynamicTyping() const { return m_dynamicTyping; }
@@ -141,6 +143,7 @@ private:
     MicrosoftTranslator *m_microsoftTranslator = nullptr;
     XunfeiOCR *m_xunfeiOcr = nullptr;
     MicrosoftOCR *m_microsoftOcr = nullptr;
+    std::unique_ptr<CaMainWindow> m_capture;
     std::shared_ptr<TraDialogue> m_window;
     int m_letter = 0;
     bool m_dynamicTyping = true;

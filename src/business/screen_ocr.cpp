@@ -7,6 +7,8 @@
 #include "core/ocr/xunfeiocr.h"
 #include "core/setting/inifileinf.h"
 #include "utils/app_paths.h"
+#include "widget/capture/camainwindow.h"
+#include "widget/tradialogue.h"
 
 #include <QDebug>
 #include <QTimer>
@@ -21,6 +23,18 @@ void FunControlCenter::initOcr()
         connect(ocr, &CloudOCR::ocrFinished, this, &FunControlCenter::ocrArrived);
         connect(ocr, &CloudOCR::errorOccurred, this, &FunControlCenter::ocrFailed);
     }
+
+    m_capture = std::make_unique<CaMainWindow>();
+    connect(m_capture.get(), &CaMainWindow::onSignalsTransferButtonClicked, this,
+            &FunControlCenter::ocrRequested);
+    // Nothing was captured, so no scene started: the card says why under the OCR title.
+    connect(m_capture.get(), &CaMainWindow::captureFailed, this,
+            [this](const QString &message) { m_window->setShowOcrText(message, SENCE_OCR); });
+}
+
+void FunControlCenter::startScreenOcr()
+{
+    m_capture->startScreen();
 }
 
 void FunControlCenter::ocrRequested(int type)

@@ -11,6 +11,8 @@
 #include "platform/keys.h"
 #include "support/recording/recording_backends.h"
 #include "sim/hidsim.h"
+#include "widget/capture/camainwindow.h"
+#include "widget/capture/screenview.h"
 #include "widget/iconfont/iconfont.h"
 #include "widget/tradialogue.h"
 
@@ -67,6 +69,7 @@ private slots:
     void voiceScenes();
     void unbuiltFeaturesSayTheyAreUnavailable_data();
     void unbuiltFeaturesSayTheyAreUnavailable();
+    void screenshotClickOpensTheCaptureTool();
     void shortClickKeys_data();
     void shortClickKeys();
     void recognitionResultsInVoiceInput_data();
@@ -230,8 +233,6 @@ void ControlCenterTest::unbuiltFeaturesSayTheyAreUnavailable_data()
                                             << "AI助手暂不可用";
     QTest::newRow("AI page click") << "vks" << "aigpt" << "DLVPX08" << 130 << false
                                    << "AI助手暂不可用";
-    QTest::newRow("screenshot click") << "vks" << "aiocrkey" << "DLVPX08" << 130 << false
-                                      << "截屏识别暂不可用";
     QTest::newRow("dialect, voice input toggled") << "listenlangstr" << "16k_zh_dialect"
                                                   << "DLVPX08" << 130 << false
                                                   << "当前识别语言暂不可用";
@@ -266,6 +267,21 @@ void ControlCenterTest::unbuiltFeaturesSayTheyAreUnavailable()
     QCOMPARE(window->sourceText(), notice);  // the release adds nothing
     QVERIFY(!hidsim_is_recording());
     IniFileInf::set_keydefine(setting, before);
+}
+
+void ControlCenterTest::screenshotClickOpensTheCaptureTool()
+{
+    IniFileInf::set_keydefine("vks", "aiocrkey");
+    setDevice(4, "DLVPX08");
+    CaMainWindow *tool = m_center->captureTool();
+    QVERIFY(tool->overlays().isEmpty());
+    key(130, "ShortOver", 1);
+    QCOMPARE(tool->overlays().size(), QGuiApplication::screens().size());
+    key(130, "ShortOver", 1);  // one capture at a time
+    QCOMPARE(tool->overlays().size(), QGuiApplication::screens().size());
+    for (ScreenView *view : tool->overlays())
+        view->close();
+    QTRY_VERIFY(tool->overlays().isEmpty());
 }
 
 void ControlCenterTest::shortClickKeys_data()
