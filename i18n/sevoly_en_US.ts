@@ -183,6 +183,80 @@
     </message>
 </context>
 <context>
+    <name>CaptureToolBar</name>
+    <message>
+        <source>复制到剪贴板(Enter)</source>
+        <translation>Copy to clipboard (Enter)</translation>
+    </message>
+    <message>
+        <source>保存到文件(S)</source>
+        <translation>Save to file (S)</translation>
+    </message>
+    <message>
+        <source>绘制线段(L)</source>
+        <translation>Draw a line (L)</translation>
+    </message>
+    <message>
+        <source>绘制矩形(P)</source>
+        <translation>Draw a rectangle (P)</translation>
+    </message>
+    <message>
+        <source>绘制椭圆(M)</source>
+        <translation>Draw an ellipse (M)</translation>
+    </message>
+    <message>
+        <source>添加文本(T)</source>
+        <translation>Add text (T)</translation>
+    </message>
+    <message>
+        <source>提取文字(O)</source>
+        <translation>Extract text (O)</translation>
+    </message>
+    <message>
+        <source>翻译(T)</source>
+        <translation>Translate</translation>
+    </message>
+</context>
+<context>
+    <name>CloudOCR</name>
+    <message>
+        <source>文字识别服务响应超时，请稍后再试</source>
+        <translation>The text recognition service did not answer in time. Please try again later.</translation>
+    </message>
+    <message>
+        <source>无法连接文字识别服务，请检查网络</source>
+        <translation>Cannot reach the text recognition service. Please check your network.</translation>
+    </message>
+    <message>
+        <source>文字识别服务拒绝了请求，请刷新后再试</source>
+        <translation>The text recognition service refused the request. Please refresh and try again.</translation>
+    </message>
+    <message>
+        <source>文字识别请求过于频繁，请稍后再试</source>
+        <translation>Too many text recognition requests. Please try again later.</translation>
+    </message>
+    <message>
+        <source>文字识别服务暂时不可用，请稍后再试</source>
+        <translation>The text recognition service is temporarily unavailable. Please try again later.</translation>
+    </message>
+    <message>
+        <source>文字识别服务返回了无法识别的结果</source>
+        <translation>The text recognition service sent an answer that could not be read.</translation>
+    </message>
+    <message>
+        <source>文字识别失败，请稍后再试</source>
+        <translation>Text recognition failed. Please try again later.</translation>
+    </message>
+    <message>
+        <source>文字识别服务未配置</source>
+        <translation>The text recognition service is not configured</translation>
+    </message>
+    <message>
+        <source>无法读取截图，请重新截图</source>
+        <translation>The screenshot could not be read. Please take it again.</translation>
+    </message>
+</context>
+<context>
     <name>CloudTranslator</name>
     <message>
         <source>翻译服务响应超时，请稍后再试</source>
@@ -211,6 +285,13 @@
     <message>
         <source>翻译服务未配置</source>
         <translation>The translation service is not configured.</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPanel</name>
+    <message>
+        <source>填充</source>
+        <translation>Fill</translation>
     </message>
 </context>
 <context>
@@ -322,12 +403,15 @@
         <translation>The AI assistant is not available yet</translation>
     </message>
     <message>
-        <source>截屏识别</source>
-        <translation>Screenshot recognition</translation>
+        <source>未识别到文字</source>
+        <translation>No text was found</translation>
     </message>
+</context>
+<context>
+    <name>ImageView</name>
     <message>
-        <source>截屏识别暂不可用</source>
-        <translation>Screenshot recognition is not available yet</translation>
+        <source>关闭</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -530,6 +614,25 @@
     <message>
         <source>Error: (输出设备不支持该格式，不能播放音频。)</source>
         <translation>Error: (the output device does not support this format; the audio cannot be played.)</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenView</name>
+    <message>
+        <source>选择颜色</source>
+        <translation>Choose a colour</translation>
+    </message>
+    <message>
+        <source>选区太小，请先拖出要截取的区域</source>
+        <translation>The selection is too small. Drag over the area you want first.</translation>
+    </message>
+    <message>
+        <source>保存图片</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>无法保存截图</source>
+        <translation>The screenshot could not be saved</translation>
     </message>
 </context>
 <context>

@@ -183,6 +183,80 @@
     </message>
 </context>
 <context>
+    <name>CaptureToolBar</name>
+    <message>
+        <source>复制到剪贴板(Enter)</source>
+        <translation>Copiar al portapapeles (Enter)</translation>
+    </message>
+    <message>
+        <source>保存到文件(S)</source>
+        <translation>Guardar en archivo (S)</translation>
+    </message>
+    <message>
+        <source>绘制线段(L)</source>
+        <translation>Dibujar una línea (L)</translation>
+    </message>
+    <message>
+        <source>绘制矩形(P)</source>
+        <translation>Dibujar un rectángulo (P)</translation>
+    </message>
+    <message>
+        <source>绘制椭圆(M)</source>
+        <translation>Dibujar una elipse (M)</translation>
+    </message>
+    <message>
+        <source>添加文本(T)</source>
+        <translation>Añadir texto (T)</translation>
+    </message>
+    <message>
+        <source>提取文字(O)</source>
+        <translation>Extraer texto (O)</translation>
+    </message>
+    <message>
+        <source>翻译(T)</source>
+        <translation>Traducir</translation>
+    </message>
+</context>
+<context>
+    <name>CloudOCR</name>
+    <message>
+        <source>文字识别服务响应超时，请稍后再试</source>
+        <translation>El servicio de reconocimiento de texto no respondió a tiempo. Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>无法连接文字识别服务，请检查网络</source>
+        <translation>No se puede conectar con el servicio de reconocimiento de texto. Compruebe la red.</translation>
+    </message>
+    <message>
+        <source>文字识别服务拒绝了请求，请刷新后再试</source>
+        <translation>El servicio de reconocimiento de texto rechazó la solicitud. Actualice e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>文字识别请求过于频繁，请稍后再试</source>
+        <translation>Demasiadas solicitudes de reconocimiento de texto. Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>文字识别服务暂时不可用，请稍后再试</source>
+        <translation>El servicio de reconocimiento de texto no está disponible temporalmente. Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>文字识别服务返回了无法识别的结果</source>
+        <translation>El servicio de reconocimiento de texto devolvió una respuesta ilegible.</translation>
+    </message>
+    <message>
+        <source>文字识别失败，请稍后再试</source>
+        <translation>El reconocimiento de texto falló. Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>文字识别服务未配置</source>
+        <translation>El servicio de reconocimiento de texto no está configurado</translation>
+    </message>
+    <message>
+        <source>无法读取截图，请重新截图</source>
+        <translation>No se pudo leer la captura. Vuelva a capturar la pantalla.</translation>
+    </message>
+</context>
+<context>
     <name>CloudTranslator</name>
     <message>
         <source>翻译服务响应超时，请稍后再试</source>
@@ -211,6 +285,13 @@
     <message>
         <source>翻译服务未配置</source>
         <translation>El servicio de traducción no está configurado.</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPanel</name>
+    <message>
+        <source>填充</source>
+        <translation>Relleno</translation>
     </message>
 </context>
 <context>
@@ -322,12 +403,15 @@
         <translation>El asistente de IA aún no está disponible</translation>
     </message>
     <message>
-        <source>截屏识别</source>
-        <translation>Reconocimiento de capturas</translation>
+        <source>未识别到文字</source>
+        <translation>No se encontró texto</translation>
     </message>
+</context>
+<context>
+    <name>ImageView</name>
     <message>
-        <source>截屏识别暂不可用</source>
-        <translation>El reconocimiento de capturas aún no está disponible</translation>
+        <source>关闭</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -530,6 +614,25 @@
     <message>
         <source>Error: (输出设备不支持该格式，不能播放音频。)</source>
         <translation>Error: (el dispositivo de salida no admite este formato; no se puede reproducir el audio.)</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenView</name>
+    <message>
+        <source>选择颜色</source>
+        <translation>Elegir color</translation>
+    </message>
+    <message>
+        <source>选区太小，请先拖出要截取的区域</source>
+        <translation>La selección es demasiado pequeña. Arrastre primero sobre la zona que desea.</translation>
+    </message>
+    <message>
+        <source>保存图片</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>无法保存截图</source>
+        <translation>No se pudo guardar la captura</translation>
     </message>
 </context>
 <context>

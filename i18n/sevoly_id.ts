@@ -183,6 +183,80 @@
     </message>
 </context>
 <context>
+    <name>CaptureToolBar</name>
+    <message>
+        <source>复制到剪贴板(Enter)</source>
+        <translation>Salin ke papan klip (Enter)</translation>
+    </message>
+    <message>
+        <source>保存到文件(S)</source>
+        <translation>Simpan ke file (S)</translation>
+    </message>
+    <message>
+        <source>绘制线段(L)</source>
+        <translation>Gambar garis (L)</translation>
+    </message>
+    <message>
+        <source>绘制矩形(P)</source>
+        <translation>Gambar persegi panjang (P)</translation>
+    </message>
+    <message>
+        <source>绘制椭圆(M)</source>
+        <translation>Gambar elips (M)</translation>
+    </message>
+    <message>
+        <source>添加文本(T)</source>
+        <translation>Tambahkan teks (T)</translation>
+    </message>
+    <message>
+        <source>提取文字(O)</source>
+        <translation>Ambil teks (O)</translation>
+    </message>
+    <message>
+        <source>翻译(T)</source>
+        <translation>Terjemahkan</translation>
+    </message>
+</context>
+<context>
+    <name>CloudOCR</name>
+    <message>
+        <source>文字识别服务响应超时，请稍后再试</source>
+        <translation>Layanan pengenalan teks tidak merespons tepat waktu. Coba lagi nanti.</translation>
+    </message>
+    <message>
+        <source>无法连接文字识别服务，请检查网络</source>
+        <translation>Tidak dapat terhubung ke layanan pengenalan teks. Periksa jaringan Anda.</translation>
+    </message>
+    <message>
+        <source>文字识别服务拒绝了请求，请刷新后再试</source>
+        <translation>Layanan pengenalan teks menolak permintaan. Segarkan lalu coba lagi.</translation>
+    </message>
+    <message>
+        <source>文字识别请求过于频繁，请稍后再试</source>
+        <translation>Terlalu banyak permintaan pengenalan teks. Coba lagi nanti.</translation>
+    </message>
+    <message>
+        <source>文字识别服务暂时不可用，请稍后再试</source>
+        <translation>Layanan pengenalan teks sedang tidak tersedia. Coba lagi nanti.</translation>
+    </message>
+    <message>
+        <source>文字识别服务返回了无法识别的结果</source>
+        <translation>Layanan pengenalan teks mengirim jawaban yang tidak dapat dibaca.</translation>
+    </message>
+    <message>
+        <source>文字识别失败，请稍后再试</source>
+        <translation>Pengenalan teks gagal. Coba lagi nanti.</translation>
+    </message>
+    <message>
+        <source>文字识别服务未配置</source>
+        <translation>Layanan pengenalan teks belum dikonfigurasi</translation>
+    </message>
+    <message>
+        <source>无法读取截图，请重新截图</source>
+        <translation>Tangkapan layar tidak dapat dibaca. Silakan ambil ulang.</translation>
+    </message>
+</context>
+<context>
     <name>CloudTranslator</name>
     <message>
         <source>翻译服务响应超时，请稍后再试</source>
@@ -211,6 +285,13 @@
     <message>
         <source>翻译服务未配置</source>
         <translation>Layanan terjemahan belum dikonfigurasi.</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPanel</name>
+    <message>
+        <source>填充</source>
+        <translation>Isi</translation>
     </message>
 </context>
 <context>
@@ -322,12 +403,15 @@
         <translation>Asisten AI belum tersedia</translation>
     </message>
     <message>
-        <source>截屏识别</source>
-        <translation>Pengenalan tangkapan layar</translation>
+        <source>未识别到文字</source>
+        <translation>Tidak ada teks yang ditemukan</translation>
     </message>
+</context>
+<context>
+    <name>ImageView</name>
     <message>
-        <source>截屏识别暂不可用</source>
-        <translation>Pengenalan tangkapan layar belum tersedia</translation>
+        <source>关闭</source>
+        <translation>Tutup</translation>
     </message>
 </context>
 <context>
@@ -530,6 +614,25 @@
     <message>
         <source>Error: (输出设备不支持该格式，不能播放音频。)</source>
         <translation>Kesalahan: (perangkat keluaran tidak mendukung format ini; audio tidak dapat diputar.)</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenView</name>
+    <message>
+        <source>选择颜色</source>
+        <translation>Pilih warna</translation>
+    </message>
+    <message>
+        <source>选区太小，请先拖出要截取的区域</source>
+        <translation>Pilihan terlalu kecil. Seret dulu area yang ingin diambil.</translation>
+    </message>
+    <message>
+        <source>保存图片</source>
+        <translation>Simpan gambar</translation>
+    </message>
+    <message>
+        <source>无法保存截图</source>
+        <translation>Tangkapan layar tidak dapat disimpan</translation>
     </message>
 </context>
 <context>

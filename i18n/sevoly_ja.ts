@@ -183,6 +183,80 @@
     </message>
 </context>
 <context>
+    <name>CaptureToolBar</name>
+    <message>
+        <source>复制到剪贴板(Enter)</source>
+        <translation>クリップボードにコピー (Enter)</translation>
+    </message>
+    <message>
+        <source>保存到文件(S)</source>
+        <translation>ファイルに保存 (S)</translation>
+    </message>
+    <message>
+        <source>绘制线段(L)</source>
+        <translation>線を描く (L)</translation>
+    </message>
+    <message>
+        <source>绘制矩形(P)</source>
+        <translation>四角形を描く (P)</translation>
+    </message>
+    <message>
+        <source>绘制椭圆(M)</source>
+        <translation>楕円を描く (M)</translation>
+    </message>
+    <message>
+        <source>添加文本(T)</source>
+        <translation>テキストを追加 (T)</translation>
+    </message>
+    <message>
+        <source>提取文字(O)</source>
+        <translation>文字を抽出 (O)</translation>
+    </message>
+    <message>
+        <source>翻译(T)</source>
+        <translation>翻訳</translation>
+    </message>
+</context>
+<context>
+    <name>CloudOCR</name>
+    <message>
+        <source>文字识别服务响应超时，请稍后再试</source>
+        <translation>文字認識サービスの応答がタイムアウトしました。しばらくしてから再試行してください。</translation>
+    </message>
+    <message>
+        <source>无法连接文字识别服务，请检查网络</source>
+        <translation>文字認識サービスに接続できません。ネットワークを確認してください。</translation>
+    </message>
+    <message>
+        <source>文字识别服务拒绝了请求，请刷新后再试</source>
+        <translation>文字認識サービスが要求を拒否しました。更新してから再試行してください。</translation>
+    </message>
+    <message>
+        <source>文字识别请求过于频繁，请稍后再试</source>
+        <translation>文字認識の要求が多すぎます。しばらくしてから再試行してください。</translation>
+    </message>
+    <message>
+        <source>文字识别服务暂时不可用，请稍后再试</source>
+        <translation>文字認識サービスは一時的に利用できません。しばらくしてから再試行してください。</translation>
+    </message>
+    <message>
+        <source>文字识别服务返回了无法识别的结果</source>
+        <translation>文字認識サービスから読み取れない結果が返されました。</translation>
+    </message>
+    <message>
+        <source>文字识别失败，请稍后再试</source>
+        <translation>文字認識に失敗しました。しばらくしてから再試行してください。</translation>
+    </message>
+    <message>
+        <source>文字识别服务未配置</source>
+        <translation>文字認識サービスが設定されていません</translation>
+    </message>
+    <message>
+        <source>无法读取截图，请重新截图</source>
+        <translation>スクリーンショットを読み込めません。もう一度撮影してください。</translation>
+    </message>
+</context>
+<context>
     <name>CloudTranslator</name>
     <message>
         <source>翻译服务响应超时，请稍后再试</source>
@@ -211,6 +285,13 @@
     <message>
         <source>翻译服务未配置</source>
         <translation>翻訳サービスが設定されていません。</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPanel</name>
+    <message>
+        <source>填充</source>
+        <translation>塗りつぶし</translation>
     </message>
 </context>
 <context>
@@ -322,12 +403,15 @@
         <translation>AIアシスタントはまだ利用できません</translation>
     </message>
     <message>
-        <source>截屏识别</source>
-        <translation>スクリーンショット認識</translation>
+        <source>未识别到文字</source>
+        <translation>文字が見つかりませんでした</translation>
     </message>
+</context>
+<context>
+    <name>ImageView</name>
     <message>
-        <source>截屏识别暂不可用</source>
-        <translation>スクリーンショット認識はまだ利用できません</translation>
+        <source>关闭</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
@@ -530,6 +614,25 @@
     <message>
         <source>Error: (输出设备不支持该格式，不能播放音频。)</source>
         <translation>エラー: (出力デバイスがこの形式に対応していないため、音声を再生できません。)</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenView</name>
+    <message>
+        <source>选择颜色</source>
+        <translation>色を選択</translation>
+    </message>
+    <message>
+        <source>选区太小，请先拖出要截取的区域</source>
+        <translation>選択範囲が小さすぎます。先に切り取る範囲をドラッグしてください。</translation>
+    </message>
+    <message>
+        <source>保存图片</source>
+        <translation>画像を保存</translation>
+    </message>
+    <message>
+        <source>无法保存截图</source>
+        <translation>スクリーンショットを保存できません</translation>
     </message>
 </context>
 <context>

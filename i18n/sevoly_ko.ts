@@ -183,6 +183,80 @@
     </message>
 </context>
 <context>
+    <name>CaptureToolBar</name>
+    <message>
+        <source>复制到剪贴板(Enter)</source>
+        <translation>클립보드에 복사 (Enter)</translation>
+    </message>
+    <message>
+        <source>保存到文件(S)</source>
+        <translation>파일로 저장 (S)</translation>
+    </message>
+    <message>
+        <source>绘制线段(L)</source>
+        <translation>선 그리기 (L)</translation>
+    </message>
+    <message>
+        <source>绘制矩形(P)</source>
+        <translation>사각형 그리기 (P)</translation>
+    </message>
+    <message>
+        <source>绘制椭圆(M)</source>
+        <translation>타원 그리기 (M)</translation>
+    </message>
+    <message>
+        <source>添加文本(T)</source>
+        <translation>텍스트 추가 (T)</translation>
+    </message>
+    <message>
+        <source>提取文字(O)</source>
+        <translation>텍스트 추출 (O)</translation>
+    </message>
+    <message>
+        <source>翻译(T)</source>
+        <translation>번역</translation>
+    </message>
+</context>
+<context>
+    <name>CloudOCR</name>
+    <message>
+        <source>文字识别服务响应超时，请稍后再试</source>
+        <translation>텍스트 인식 서비스의 응답 시간이 초과되었습니다. 잠시 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>无法连接文字识别服务，请检查网络</source>
+        <translation>텍스트 인식 서비스에 연결할 수 없습니다. 네트워크를 확인하세요.</translation>
+    </message>
+    <message>
+        <source>文字识别服务拒绝了请求，请刷新后再试</source>
+        <translation>텍스트 인식 서비스가 요청을 거부했습니다. 새로 고친 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>文字识别请求过于频繁，请稍后再试</source>
+        <translation>텍스트 인식 요청이 너무 많습니다. 잠시 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>文字识别服务暂时不可用，请稍后再试</source>
+        <translation>텍스트 인식 서비스를 일시적으로 사용할 수 없습니다. 잠시 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>文字识别服务返回了无法识别的结果</source>
+        <translation>텍스트 인식 서비스가 읽을 수 없는 결과를 보냈습니다.</translation>
+    </message>
+    <message>
+        <source>文字识别失败，请稍后再试</source>
+        <translation>텍스트 인식에 실패했습니다. 잠시 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>文字识别服务未配置</source>
+        <translation>텍스트 인식 서비스가 구성되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>无法读取截图，请重新截图</source>
+        <translation>스크린샷을 읽을 수 없습니다. 다시 캡처하세요.</translation>
+    </message>
+</context>
+<context>
     <name>CloudTranslator</name>
     <message>
         <source>翻译服务响应超时，请稍后再试</source>
@@ -211,6 +285,13 @@
     <message>
         <source>翻译服务未配置</source>
         <translation>번역 서비스가 구성되지 않았습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPanel</name>
+    <message>
+        <source>填充</source>
+        <translation>채우기</translation>
     </message>
 </context>
 <context>
@@ -322,12 +403,15 @@
         <translation>AI 도우미는 아직 사용할 수 없습니다</translation>
     </message>
     <message>
-        <source>截屏识别</source>
-        <translation>스크린샷 인식</translation>
+        <source>未识别到文字</source>
+        <translation>텍스트를 찾지 못했습니다</translation>
     </message>
+</context>
+<context>
+    <name>ImageView</name>
     <message>
-        <source>截屏识别暂不可用</source>
-        <translation>스크린샷 인식은 아직 사용할 수 없습니다</translation>
+        <source>关闭</source>
+        <translation>닫기</translation>
     </message>
 </context>
 <context>
@@ -530,6 +614,25 @@
     <message>
         <source>Error: (输出设备不支持该格式，不能播放音频。)</source>
         <translation>오류: (출력 장치가 이 형식을 지원하지 않아 오디오를 재생할 수 없습니다.)</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenView</name>
+    <message>
+        <source>选择颜色</source>
+        <translation>색 선택</translation>
+    </message>
+    <message>
+        <source>选区太小，请先拖出要截取的区域</source>
+        <translation>선택 영역이 너무 작습니다. 먼저 캡처할 영역을 드래그하세요.</translation>
+    </message>
+    <message>
+        <source>保存图片</source>
+        <translation>이미지 저장</translation>
+    </message>
+    <message>
+        <source>无法保存截图</source>
+        <translation>스크린샷을 저장할 수 없습니다</translation>
     </message>
 </context>
 <context>

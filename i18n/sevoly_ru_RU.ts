@@ -183,6 +183,80 @@
     </message>
 </context>
 <context>
+    <name>CaptureToolBar</name>
+    <message>
+        <source>复制到剪贴板(Enter)</source>
+        <translation>Копировать в буфер обмена (Enter)</translation>
+    </message>
+    <message>
+        <source>保存到文件(S)</source>
+        <translation>Сохранить в файл (S)</translation>
+    </message>
+    <message>
+        <source>绘制线段(L)</source>
+        <translation>Нарисовать линию (L)</translation>
+    </message>
+    <message>
+        <source>绘制矩形(P)</source>
+        <translation>Нарисовать прямоугольник (P)</translation>
+    </message>
+    <message>
+        <source>绘制椭圆(M)</source>
+        <translation>Нарисовать эллипс (M)</translation>
+    </message>
+    <message>
+        <source>添加文本(T)</source>
+        <translation>Добавить текст (T)</translation>
+    </message>
+    <message>
+        <source>提取文字(O)</source>
+        <translation>Распознать текст (O)</translation>
+    </message>
+    <message>
+        <source>翻译(T)</source>
+        <translation>Перевести</translation>
+    </message>
+</context>
+<context>
+    <name>CloudOCR</name>
+    <message>
+        <source>文字识别服务响应超时，请稍后再试</source>
+        <translation>Служба распознавания текста не ответила вовремя. Повторите попытку позже.</translation>
+    </message>
+    <message>
+        <source>无法连接文字识别服务，请检查网络</source>
+        <translation>Не удаётся подключиться к службе распознавания текста. Проверьте сеть.</translation>
+    </message>
+    <message>
+        <source>文字识别服务拒绝了请求，请刷新后再试</source>
+        <translation>Служба распознавания текста отклонила запрос. Обновите и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>文字识别请求过于频繁，请稍后再试</source>
+        <translation>Слишком много запросов на распознавание текста. Повторите попытку позже.</translation>
+    </message>
+    <message>
+        <source>文字识别服务暂时不可用，请稍后再试</source>
+        <translation>Служба распознавания текста временно недоступна. Повторите попытку позже.</translation>
+    </message>
+    <message>
+        <source>文字识别服务返回了无法识别的结果</source>
+        <translation>Служба распознавания текста вернула непонятный ответ.</translation>
+    </message>
+    <message>
+        <source>文字识别失败，请稍后再试</source>
+        <translation>Не удалось распознать текст. Повторите попытку позже.</translation>
+    </message>
+    <message>
+        <source>文字识别服务未配置</source>
+        <translation>Служба распознавания текста не настроена</translation>
+    </message>
+    <message>
+        <source>无法读取截图，请重新截图</source>
+        <translation>Не удалось прочитать снимок экрана. Сделайте его заново.</translation>
+    </message>
+</context>
+<context>
     <name>CloudTranslator</name>
     <message>
         <source>翻译服务响应超时，请稍后再试</source>
@@ -211,6 +285,13 @@
     <message>
         <source>翻译服务未配置</source>
         <translation>Служба перевода не настроена.</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPanel</name>
+    <message>
+        <source>填充</source>
+        <translation>Заливка</translation>
     </message>
 </context>
 <context>
@@ -322,12 +403,15 @@
         <translation>ИИ-помощник пока недоступен</translation>
     </message>
     <message>
-        <source>截屏识别</source>
-        <translation>Распознавание снимка экрана</translation>
+        <source>未识别到文字</source>
+        <translation>Текст не найден</translation>
     </message>
+</context>
+<context>
+    <name>ImageView</name>
     <message>
-        <source>截屏识别暂不可用</source>
-        <translation>Распознавание снимков экрана пока недоступно</translation>
+        <source>关闭</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>
@@ -530,6 +614,25 @@
     <message>
         <source>Error: (输出设备不支持该格式，不能播放音频。)</source>
         <translation>Ошибка: (устройство вывода не поддерживает этот формат, звук не может быть воспроизведён.)</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenView</name>
+    <message>
+        <source>选择颜色</source>
+        <translation>Выбор цвета</translation>
+    </message>
+    <message>
+        <source>选区太小，请先拖出要截取的区域</source>
+        <translation>Выделение слишком маленькое. Сначала выделите нужную область мышью.</translation>
+    </message>
+    <message>
+        <source>保存图片</source>
+        <translation>Сохранить изображение</translation>
+    </message>
+    <message>
+        <source>无法保存截图</source>
+        <translation>Не удалось сохранить снимок экрана</translation>
     </message>
 </context>
 <context>

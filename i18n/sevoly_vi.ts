@@ -183,6 +183,80 @@
     </message>
 </context>
 <context>
+    <name>CaptureToolBar</name>
+    <message>
+        <source>复制到剪贴板(Enter)</source>
+        <translation>Sao chép vào bộ nhớ tạm (Enter)</translation>
+    </message>
+    <message>
+        <source>保存到文件(S)</source>
+        <translation>Lưu vào tệp (S)</translation>
+    </message>
+    <message>
+        <source>绘制线段(L)</source>
+        <translation>Vẽ đường thẳng (L)</translation>
+    </message>
+    <message>
+        <source>绘制矩形(P)</source>
+        <translation>Vẽ hình chữ nhật (P)</translation>
+    </message>
+    <message>
+        <source>绘制椭圆(M)</source>
+        <translation>Vẽ hình elip (M)</translation>
+    </message>
+    <message>
+        <source>添加文本(T)</source>
+        <translation>Thêm văn bản (T)</translation>
+    </message>
+    <message>
+        <source>提取文字(O)</source>
+        <translation>Trích xuất văn bản (O)</translation>
+    </message>
+    <message>
+        <source>翻译(T)</source>
+        <translation>Dịch</translation>
+    </message>
+</context>
+<context>
+    <name>CloudOCR</name>
+    <message>
+        <source>文字识别服务响应超时，请稍后再试</source>
+        <translation>Dịch vụ nhận dạng văn bản không phản hồi kịp thời. Vui lòng thử lại sau.</translation>
+    </message>
+    <message>
+        <source>无法连接文字识别服务，请检查网络</source>
+        <translation>Không thể kết nối dịch vụ nhận dạng văn bản. Vui lòng kiểm tra mạng.</translation>
+    </message>
+    <message>
+        <source>文字识别服务拒绝了请求，请刷新后再试</source>
+        <translation>Dịch vụ nhận dạng văn bản đã từ chối yêu cầu. Vui lòng làm mới rồi thử lại.</translation>
+    </message>
+    <message>
+        <source>文字识别请求过于频繁，请稍后再试</source>
+        <translation>Quá nhiều yêu cầu nhận dạng văn bản. Vui lòng thử lại sau.</translation>
+    </message>
+    <message>
+        <source>文字识别服务暂时不可用，请稍后再试</source>
+        <translation>Dịch vụ nhận dạng văn bản tạm thời không khả dụng. Vui lòng thử lại sau.</translation>
+    </message>
+    <message>
+        <source>文字识别服务返回了无法识别的结果</source>
+        <translation>Dịch vụ nhận dạng văn bản trả về kết quả không đọc được.</translation>
+    </message>
+    <message>
+        <source>文字识别失败，请稍后再试</source>
+        <translation>Nhận dạng văn bản thất bại. Vui lòng thử lại sau.</translation>
+    </message>
+    <message>
+        <source>文字识别服务未配置</source>
+        <translation>Dịch vụ nhận dạng văn bản chưa được cấu hình</translation>
+    </message>
+    <message>
+        <source>无法读取截图，请重新截图</source>
+        <translation>Không thể đọc ảnh chụp màn hình. Vui lòng chụp lại.</translation>
+    </message>
+</context>
+<context>
     <name>CloudTranslator</name>
     <message>
         <source>翻译服务响应超时，请稍后再试</source>
@@ -211,6 +285,13 @@
     <message>
         <source>翻译服务未配置</source>
         <translation>Dịch vụ dịch chưa được cấu hình.</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPanel</name>
+    <message>
+        <source>填充</source>
+        <translation>Tô màu</translation>
     </message>
 </context>
 <context>
@@ -322,12 +403,15 @@
         <translation>Trợ lý AI chưa khả dụng</translation>
     </message>
     <message>
-        <source>截屏识别</source>
-        <translation>Nhận dạng ảnh chụp màn hình</translation>
+        <source>未识别到文字</source>
+        <translation>Không tìm thấy văn bản</translation>
     </message>
+</context>
+<context>
+    <name>ImageView</name>
     <message>
-        <source>截屏识别暂不可用</source>
-        <translation>Nhận dạng ảnh chụp màn hình chưa khả dụng</translation>
+        <source>关闭</source>
+        <translation>Đóng</translation>
     </message>
 </context>
 <context>
@@ -530,6 +614,25 @@
     <message>
         <source>Error: (输出设备不支持该格式，不能播放音频。)</source>
         <translation>Lỗi: (thiết bị đầu ra không hỗ trợ định dạng này, không thể phát âm thanh.)</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenView</name>
+    <message>
+        <source>选择颜色</source>
+        <translation>Chọn màu</translation>
+    </message>
+    <message>
+        <source>选区太小，请先拖出要截取的区域</source>
+        <translation>Vùng chọn quá nhỏ. Hãy kéo chọn vùng cần chụp trước.</translation>
+    </message>
+    <message>
+        <source>保存图片</source>
+        <translation>Lưu hình ảnh</translation>
+    </message>
+    <message>
+        <source>无法保存截图</source>
+        <translation>Không thể lưu ảnh chụp màn hình</translation>
     </message>
 </context>
 <context>

@@ -183,6 +183,80 @@
     </message>
 </context>
 <context>
+    <name>CaptureToolBar</name>
+    <message>
+        <source>复制到剪贴板(Enter)</source>
+        <translation>复制到剪贴板(Enter)</translation>
+    </message>
+    <message>
+        <source>保存到文件(S)</source>
+        <translation>保存到文件(S)</translation>
+    </message>
+    <message>
+        <source>绘制线段(L)</source>
+        <translation>绘制线段(L)</translation>
+    </message>
+    <message>
+        <source>绘制矩形(P)</source>
+        <translation>绘制矩形(P)</translation>
+    </message>
+    <message>
+        <source>绘制椭圆(M)</source>
+        <translation>绘制椭圆(M)</translation>
+    </message>
+    <message>
+        <source>添加文本(T)</source>
+        <translation>添加文本(T)</translation>
+    </message>
+    <message>
+        <source>提取文字(O)</source>
+        <translation>提取文字(O)</translation>
+    </message>
+    <message>
+        <source>翻译(T)</source>
+        <translation>翻译(T)</translation>
+    </message>
+</context>
+<context>
+    <name>CloudOCR</name>
+    <message>
+        <source>文字识别服务响应超时，请稍后再试</source>
+        <translation>文字识别服务响应超时，请稍后再试</translation>
+    </message>
+    <message>
+        <source>无法连接文字识别服务，请检查网络</source>
+        <translation>无法连接文字识别服务，请检查网络</translation>
+    </message>
+    <message>
+        <source>文字识别服务拒绝了请求，请刷新后再试</source>
+        <translation>文字识别服务拒绝了请求，请刷新后再试</translation>
+    </message>
+    <message>
+        <source>文字识别请求过于频繁，请稍后再试</source>
+        <translation>文字识别请求过于频繁，请稍后再试</translation>
+    </message>
+    <message>
+        <source>文字识别服务暂时不可用，请稍后再试</source>
+        <translation>文字识别服务暂时不可用，请稍后再试</translation>
+    </message>
+    <message>
+        <source>文字识别服务返回了无法识别的结果</source>
+        <translation>文字识别服务返回了无法识别的结果</translation>
+    </message>
+    <message>
+        <source>文字识别失败，请稍后再试</source>
+        <translation>文字识别失败，请稍后再试</translation>
+    </message>
+    <message>
+        <source>文字识别服务未配置</source>
+        <translation>文字识别服务未配置</translation>
+    </message>
+    <message>
+        <source>无法读取截图，请重新截图</source>
+        <translation>无法读取截图，请重新截图</translation>
+    </message>
+</context>
+<context>
     <name>CloudTranslator</name>
     <message>
         <source>翻译服务响应超时，请稍后再试</source>
@@ -211,6 +285,13 @@
     <message>
         <source>翻译服务未配置</source>
         <translation>翻译服务未配置</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPanel</name>
+    <message>
+        <source>填充</source>
+        <translation>填充</translation>
     </message>
 </context>
 <context>
@@ -322,12 +403,15 @@
         <translation>AI助手暂不可用</translation>
     </message>
     <message>
-        <source>截屏识别</source>
-        <translation>截屏识别</translation>
+        <source>未识别到文字</source>
+        <translation>未识别到文字</translation>
     </message>
+</context>
+<context>
+    <name>ImageView</name>
     <message>
-        <source>截屏识别暂不可用</source>
-        <translation>截屏识别暂不可用</translation>
+        <source>关闭</source>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
@@ -530,6 +614,25 @@
     <message>
         <source>Error: (输出设备不支持该格式，不能播放音频。)</source>
         <translation>Error: (输出设备不支持该格式，不能播放音频。)</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenView</name>
+    <message>
+        <source>选择颜色</source>
+        <translation>选择颜色</translation>
+    </message>
+    <message>
+        <source>选区太小，请先拖出要截取的区域</source>
+        <translation>选区太小，请先拖出要截取的区域</translation>
+    </message>
+    <message>
+        <source>保存图片</source>
+        <translation>保存图片</translation>
+    </message>
+    <message>
+        <source>无法保存截图</source>
+        <translation>无法保存截图</translation>
     </message>
 </context>
 <context>

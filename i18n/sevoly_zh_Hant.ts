@@ -183,6 +183,80 @@
     </message>
 </context>
 <context>
+    <name>CaptureToolBar</name>
+    <message>
+        <source>复制到剪贴板(Enter)</source>
+        <translation>複製到剪貼簿(Enter)</translation>
+    </message>
+    <message>
+        <source>保存到文件(S)</source>
+        <translation>儲存到檔案(S)</translation>
+    </message>
+    <message>
+        <source>绘制线段(L)</source>
+        <translation>繪製線段(L)</translation>
+    </message>
+    <message>
+        <source>绘制矩形(P)</source>
+        <translation>繪製矩形(P)</translation>
+    </message>
+    <message>
+        <source>绘制椭圆(M)</source>
+        <translation>繪製橢圓(M)</translation>
+    </message>
+    <message>
+        <source>添加文本(T)</source>
+        <translation>新增文字(T)</translation>
+    </message>
+    <message>
+        <source>提取文字(O)</source>
+        <translation>擷取文字(O)</translation>
+    </message>
+    <message>
+        <source>翻译(T)</source>
+        <translation>翻譯</translation>
+    </message>
+</context>
+<context>
+    <name>CloudOCR</name>
+    <message>
+        <source>文字识别服务响应超时，请稍后再试</source>
+        <translation>文字辨識服務回應逾時，請稍後再試</translation>
+    </message>
+    <message>
+        <source>无法连接文字识别服务，请检查网络</source>
+        <translation>無法連線文字辨識服務，請檢查網路</translation>
+    </message>
+    <message>
+        <source>文字识别服务拒绝了请求，请刷新后再试</source>
+        <translation>文字辨識服務拒絕了請求，請重新整理後再試</translation>
+    </message>
+    <message>
+        <source>文字识别请求过于频繁，请稍后再试</source>
+        <translation>文字辨識請求過於頻繁，請稍後再試</translation>
+    </message>
+    <message>
+        <source>文字识别服务暂时不可用，请稍后再试</source>
+        <translation>文字辨識服務暫時無法使用，請稍後再試</translation>
+    </message>
+    <message>
+        <source>文字识别服务返回了无法识别的结果</source>
+        <translation>文字辨識服務傳回了無法辨認的結果</translation>
+    </message>
+    <message>
+        <source>文字识别失败，请稍后再试</source>
+        <translation>文字辨識失敗，請稍後再試</translation>
+    </message>
+    <message>
+        <source>文字识别服务未配置</source>
+        <translation>文字辨識服務未設定</translation>
+    </message>
+    <message>
+        <source>无法读取截图，请重新截图</source>
+        <translation>無法讀取截圖，請重新截圖</translation>
+    </message>
+</context>
+<context>
     <name>CloudTranslator</name>
     <message>
         <source>翻译服务响应超时，请稍后再试</source>
@@ -211,6 +285,13 @@
     <message>
         <source>翻译服务未配置</source>
         <translation>翻譯服務未設定</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPanel</name>
+    <message>
+        <source>填充</source>
+        <translation>填充</translation>
     </message>
 </context>
 <context>
@@ -322,12 +403,15 @@
         <translation>AI助手暫不可用</translation>
     </message>
     <message>
-        <source>截屏识别</source>
-        <translation>截圖辨識</translation>
+        <source>未识别到文字</source>
+        <translation>未辨識到文字</translation>
     </message>
+</context>
+<context>
+    <name>ImageView</name>
     <message>
-        <source>截屏识别暂不可用</source>
-        <translation>截圖辨識暫不可用</translation>
+        <source>关闭</source>
+        <translation>關閉</translation>
     </message>
 </context>
 <context>
@@ -530,6 +614,25 @@
     <message>
         <source>Error: (输出设备不支持该格式，不能播放音频。)</source>
         <translation>Error: (輸出裝置不支援該格式，無法播放音訊。)</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenView</name>
+    <message>
+        <source>选择颜色</source>
+        <translation>選擇顏色</translation>
+    </message>
+    <message>
+        <source>选区太小，请先拖出要截取的区域</source>
+        <translation>選取範圍太小，請先拖曳出要擷取的區域</translation>
+    </message>
+    <message>
+        <source>保存图片</source>
+        <translation>儲存圖片</translation>
+    </message>
+    <message>
+        <source>无法保存截图</source>
+        <translation>無法儲存截圖</translation>
     </message>
 </context>
 <context>
