@@ -21,6 +21,10 @@ set(TALKVANE_URL_OCR_IFLYTEK "https://api.xf-yun.com/v1/private/hh_ocr_recognize
     "Document text recognition (iFlytek), the whole /v1/private/hh_ocr_recognize_doc URL")
 set(TALKVANE_URL_PICTURE_UPLOAD "http://127.0.0.1:36677/upload" CACHE STRING
     "Local picture-upload service the capture tool hands pictures to")
+# Streaming speech through Sonabridge: "https://" + the user's region + this
+# domain. The speech SDK makes the connection, so there is no run-time override.
+set(TALKVANE_SPEECH_DOMAIN_MICROSOFT ".stt.speech.microsoft.com" CACHE STRING
+    "Domain of the Microsoft speech service, leading dot included")
 
 # Built-in dictation credentials; the delivered ones replace them at run time.
 set(TALKVANE_DICTATION_APP_ID "" CACHE STRING "Dictation app id, domestic")
