@@ -531,26 +531,13 @@ HResult recognizer_handle_release(Handle h)
     return release<Recognizer>(h);
 }
 
-HResult recognizer_recognizing_set_callback(Handle r, EventCallback c, void *ctx)
-{
-    return setCallback(r, Recognizing, c, ctx);
-}
-HResult recognizer_recognized_set_callback(Handle r, EventCallback c, void *ctx)
-{
-    return setCallback(r, Recognized, c, ctx);
-}
-HResult recognizer_canceled_set_callback(Handle r, EventCallback c, void *ctx)
-{
-    return setCallback(r, Canceled, c, ctx);
-}
-HResult recognizer_session_started_set_callback(Handle r, EventCallback c, void *ctx)
-{
-    return setCallback(r, SessionStarted, c, ctx);
-}
-HResult recognizer_session_stopped_set_callback(Handle r, EventCallback c, void *ctx)
-{
-    return setCallback(r, SessionStopped, c, ctx);
-}
+#define FAKE_SDK_SET_CALLBACK(name, slot)                                  \
+    HResult name(Handle r, EventCallback c, void *ctx) { return setCallback(r, slot, c, ctx); }
+FAKE_SDK_SET_CALLBACK(recognizer_recognizing_set_callback, Recognizing)
+FAKE_SDK_SET_CALLBACK(recognizer_recognized_set_callback, Recognized)
+FAKE_SDK_SET_CALLBACK(recognizer_canceled_set_callback, Canceled)
+FAKE_SDK_SET_CALLBACK(recognizer_session_started_set_callback, SessionStarted)
+FAKE_SDK_SET_CALLBACK(recognizer_session_stopped_set_callback, SessionStopped)
 
 HResult recognizer_start_continuous_recognition_async(Handle recognizer, Handle *async)
 {
@@ -618,26 +605,16 @@ HResult result_get_text(Handle result, char *text, uint32_t capacity)
     HResult found = readResult(result, [&](const ResultData &d) { hr = copyText(d.text, text, capacity); });
     return found == kOk ? hr : found;
 }
-HResult result_get_reason(Handle result, int *reason)
-{
-    return readResult(result, [&](const ResultData &d) { *reason = d.reason; });
-}
-HResult result_get_offset(Handle result, uint64_t *offset)
-{
-    return readResult(result, [&](const ResultData &d) { *offset = d.offset; });
-}
-HResult result_get_duration(Handle result, uint64_t *duration)
-{
-    return readResult(result, [&](const ResultData &d) { *duration = d.duration; });
-}
-HResult result_get_reason_canceled(Handle result, int *reason)
-{
-    return readResult(result, [&](const ResultData &d) { *reason = d.cancellation; });
-}
-HResult result_get_canceled_error_code(Handle result, int *code)
-{
-    return readResult(result, [&](const ResultData &d) { *code = d.errorCode; });
-}
+#define FAKE_SDK_RESULT_FIELD(name, type, field)                                     \
+    HResult name(Handle result, type *out)                                          \
+    {                                                                               \
+        return readResult(result, [&](const ResultData &d) { *out = d.field; });    \
+    }
+FAKE_SDK_RESULT_FIELD(result_get_reason, int, reason)
+FAKE_SDK_RESULT_FIELD(result_get_offset, uint64_t, offset)
+FAKE_SDK_RESULT_FIELD(result_get_duration, uint64_t, duration)
+FAKE_SDK_RESULT_FIELD(result_get_reason_canceled, int, cancellation)
+FAKE_SDK_RESULT_FIELD(result_get_canceled_error_code, int, errorCode)
 HResult result_get_property_bag(Handle result, Handle *bag)
 {
     return create<Bag>(bag, __func__, [&](Bag &b) {
