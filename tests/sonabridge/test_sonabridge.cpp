@@ -190,6 +190,22 @@ private slots:
             QVERIFY(id != std::this_thread::get_id());
     }
 
+    void aThrowingCallbackLosesItsEventNotTheProcess()
+    {
+        mSdk.setScript("start session_started\nbytes 3200 recognized 1 2 hi\nclose session_stopped");
+        CallbackRecorder recorder;
+        auto log = recorder.log();
+        mBridge.recognitionStart(kRegion, kKey, "en-US",
+                                 [](std::string_view, int) { throw std::runtime_error("caller bug"); },
+                                 log);
+        const QByteArray audio = pcm(kChunk);
+        mBridge.write(reinterpret_cast<const uint8_t *>(audio.constData()), uint32_t(audio.size()));
+        QVERIFY(returnsPromptly(mBridge.recognitionEnd));
+        QCOMPARE(recorder.lines(),
+                 (QStringList{"log Session started.", "log RECOGNIZED: Text=hi  Offset=1  Duration=2",
+                              "log Session stopped."}));
+    }
+
     void viewsAreTakenUpToTheirLength()
     {
         mSdk.setScript("close session_stopped");
