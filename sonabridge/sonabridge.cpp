@@ -59,12 +59,12 @@ struct State {
         started = false;
         if (!api)
             return;
-        if (recognizer) {
+        if (sdk::isValid(recognizer)) {
             if (session)
                 session->disconnect(recognizer);
             api->recognizer_handle_release(recognizer);
-            recognizer = nullptr;
         }
+        recognizer = nullptr;
         session.reset();
         releaseHandle(api->audio_config_release, audioConfig);
         releaseHandle(api->audio_stream_release, stream);
@@ -76,7 +76,7 @@ struct State {
 private:
     static void releaseHandle(HResult (*release)(Handle), Handle &handle)
     {
-        if (handle)
+        if (sdk::isValid(handle))
             release(handle);
         handle = nullptr;
     }

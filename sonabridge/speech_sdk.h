@@ -13,6 +13,8 @@ using Handle = void *;
 using HResult = uintptr_t;
 constexpr HResult kOk = 0;
 using EventCallback = void (*)(Handle recognizer, Handle event, void *context);
+// A failed create may leave the SDK's "invalid handle" (-1) behind instead of null.
+inline bool isValid(Handle h) { return h && h != reinterpret_cast<Handle>(intptr_t(-1)); }
 
 inline constexpr const char *kCoreLibrary = "libMicrosoft.CognitiveServices.Speech.core.so";
 
