@@ -137,8 +137,8 @@ int TencentCloudSpeech::hmac_sha1(const unsigned char *key, std::size_t keyLengt
 QString TencentCloudSpeech::encodeEncrypt(const QString &engine)
 {
     const QUrl endpoint(Endpoints::url(Endpoints::Endpoint::AsrTencent));
-    if (endpoint.host().isEmpty()) {
-        qWarning() << "no recognition endpoint configured";
+    if (endpoint.host().isEmpty() || m_appIdPart.isEmpty()) {
+        qWarning() << "recognition endpoint or app id not configured";
         return QString();
     }
     // The service signs host and path as they appear in the request, the
@@ -210,8 +210,9 @@ void TencentCloudSpeech::openAsr(const QString &engine)
     }
     const QString signature = signedUrl.section(QStringLiteral("&signature="), 1);
     // The query carries the signature: only the path and prefixes go to the log.
-    qInfo().noquote() << "openAsr: engine" << engine << "URL" << scheme + QStringLiteral("://")
-                      << QString::fromStdString(m_urlPrefix) + m_appIdPart.chopped(1)
+    qInfo().noquote() << "openAsr: engine" << engine << "URL"
+                      << scheme + QStringLiteral("://") + QString::fromStdString(m_urlPrefix)
+                             + m_appIdPart.left(m_appIdPart.size() - 1)
                       << "secret id" << firstChars(m_secretId) << "key" << firstChars(m_secretKey)
                       << "signature" << firstChars(signature);
 
