@@ -77,6 +77,7 @@ private slots:
     void audioBeforeTheConnectionIsDropped();
     void releasedWhileConnectingStillEnds();
     void secretsStayOutOfTheLog();
+    void untrustedCertificateIsRefused();
 
 private:
     TencentAsrServer m_server;
@@ -263,6 +264,20 @@ void TencentAsrTest::secretsStayOutOfTheLog()
         QVERIFY2(!m.contains(kSecretId.left(5)), qPrintable(m));
         QVERIFY2(!m.contains(QLatin1String("nonce=")), qPrintable(m));
     }
+}
+
+void TencentAsrTest::untrustedCertificateIsRefused()
+{
+    const QSslConfiguration trusting = QSslConfiguration::defaultConfiguration();
+    QSslConfiguration systemOnly = trusting;
+    systemOnly.setCaCertificates(QSslConfiguration::systemCaCertificates());
+    QSslConfiguration::setDefaultConfiguration(systemOnly);
+    const int sessions = m_server.sessionCount();
+    Client client;
+    client.speech.openAsr(QStringLiteral("16k_zh_dialect"));
+    QTRY_COMPARE(client.log(), QStringLiteral("E:无法连接语音识别服务|F:"));
+    QSslConfiguration::setDefaultConfiguration(trusting);
+    QCOMPARE(m_server.sessionCount(), sessions);
 }
 
 QTEST_MAIN(TencentAsrTest)
