@@ -25,6 +25,9 @@ set(TALKVANE_URL_PICTURE_UPLOAD "http://127.0.0.1:36677/upload" CACHE STRING
 # domain. The speech SDK makes the connection, so there is no run-time override.
 set(TALKVANE_SPEECH_DOMAIN_MICROSOFT ".stt.speech.microsoft.com" CACHE STRING
     "Domain of the Microsoft speech service, leading dot included")
+# Without the trailing "/<app id>": the client adds it and the signed query.
+set(TALKVANE_URL_ASR_TENCENT "wss://asr.cloud.tencent.com/asr/v2" CACHE STRING
+    "Real-time speech recognition (Tencent Cloud), up to /asr/v2")
 
 # Built-in dictation credentials; the delivered ones replace them at run time.
 set(TALKVANE_DICTATION_APP_ID "" CACHE STRING "Dictation app id, domestic")
@@ -46,6 +49,11 @@ set(TALKVANE_OCR_AZURE_KEY "" CACHE STRING "Azure text recognition subscription 
 set(TALKVANE_OCR_IFLYTEK_APP_ID "" CACHE STRING "iFlytek text recognition app id")
 set(TALKVANE_OCR_IFLYTEK_API_KEY "" CACHE STRING "iFlytek text recognition API key")
 set(TALKVANE_OCR_IFLYTEK_API_SECRET "" CACHE STRING "iFlytek text recognition API secret")
+
+# Built-in Tencent Cloud recognition credentials; the delivered ones replace them at run time.
+set(TALKVANE_TENCENT_ASR_APP_ID "" CACHE STRING "Tencent Cloud recognition app id")
+set(TALKVANE_TENCENT_ASR_SECRET_ID "" CACHE STRING "Tencent Cloud recognition secret id")
+set(TALKVANE_TENCENT_ASR_SECRET_KEY "" CACHE STRING "Tencent Cloud recognition secret key")
 
 # The byte the key service XORs its credential payload with (0x00..0xff, shared
 # with the service); empty means 0.

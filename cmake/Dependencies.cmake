@@ -2,6 +2,8 @@
 # every directory below.
 find_package(Qt5 5.15 REQUIRED COMPONENTS Core Gui Widgets Network WebSockets Concurrent Multimedia LinguistTools)
 find_package(CURL REQUIRED)
+# HMAC-SHA1 of the Tencent Cloud recognition signature.
+find_package(OpenSSL 3 REQUIRED COMPONENTS Crypto)
 find_package(X11 REQUIRED)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(HIDAPI REQUIRED IMPORTED_TARGET hidapi-hidraw)

@@ -15,6 +15,7 @@ build_pkgs=(
   cmake ninja-build g++ pkg-config
   qtbase5-dev qttools5-dev qttools5-dev-tools
   libcurl4-openssl-dev
+  libssl-dev
   libx11-dev libxi-dev libxtst-dev libudev-dev
   libhidapi-dev
   libsbc-dev

@@ -6,6 +6,7 @@
 #include "core/key/virtual_keys.h"
 #include "core/setting/inifileinf.h"
 #include "core/speech/mmtypinghelper.h"
+#include "core/speech/tencentcloudspeech.h"
 #include "core/speech/xfyunwebapidomestic.h"
 #include "core/translator/microsofttranslator.h"
 #include "core/translator/xunfeitranslator.h"
@@ -31,11 +32,6 @@ constexpr int kModifierPollMs = 10;
 QString setting(const char *key)
 {
     return IniFileInf::get_keydefine(QLatin1String(key));
-}
-
-bool usesTencent(const QString &code)
-{
-    return code == QLatin1String("16k_zh_dialect") || code == QLatin1String("16k_id");
 }
 
 }  // namespace
@@ -69,6 +65,7 @@ FunControlCenter::FunControlCenter(QObject *parent) : QObject(parent)
     m_xfyun->setAudioSource(m_device, SIGNAL(onAudioData(QByteArray)));
     connect(m_xfyun, &XFYunWebApiDomestic::mAudioResultBlock, this,
             &FunControlCenter::processingRecognitionResults);
+    initTencent();
 
     m_xunfeiTranslator = new XunFeiTranslator(BuiltInCredentials::translatorIflytekAppId(),
                                               BuiltInCredentials::translatorIflytekApiKey(),
@@ -104,6 +101,8 @@ FunControlCenter::FunControlCenter(QObject *parent) : QObject(parent)
 
 FunControlCenter::~FunControlCenter()
 {
+    // Before its socket goes: a closing socket must not end in results here.
+    delete m_tencent;
     delete m_xfyun;
     delete m_xunfeiTranslator;
     delete m_microsoftTranslator;
@@ -127,6 +126,7 @@ void FunControlCenter::beginScene(SENCE_TYPE scene, const QString &title)
     // A dictation still draining delivers its words under the scene it
     // belongs to before the new one takes over.
     m_xfyun->cancelAsr();
+    m_tencent->cancelAsr();
     m_listening = false;
     m_window->showRecognizing(title);
     m_window->startAnimation();
@@ -160,9 +160,7 @@ void FunControlCenter::sceneUnavailable(const QString &title, const QString &not
 void FunControlCenter::chooseRecogniser(const QString &code, int ptt)
 {
     if (usesTencent(code)) {
-        // That recogniser is not part of this build: say so rather than
-        // listening with a service that does not know the language.
-        sceneUnavailable(m_window->titleText(), tr("当前识别语言暂不可用"));
+        startTencent(code);
         return;
     }
     m_xfyun->setPtt(ptt);
@@ -223,8 +221,10 @@ void FunControlCenter::stopVoice()
     if (!m_listening)
         return;
     m_listening = false;
-    if (usesTencent(setting("listenlangstr")))
+    if (usesTencent(setting("listenlangstr"))) {
+        m_tencent->finishAsr();
         return;
+    }
     m_xfyun->endAsr(false);
 }
 

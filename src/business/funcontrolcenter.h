@@ -13,6 +13,7 @@
 class CaMainWindow;
 class MouseDevice;
 class QFutureWatcherBase;
+class TencentCloudSpeech;
 class TraDialogue;
 class MicrosoftOCR;
 class MicrosoftTranslator;
@@ -96,6 +97,7 @@ public:
     bool segmentRecording() const { return m_segmentRecording; }
     SENCE_TYPE sence() const { return mSence; }
     XFYunWebApiDomestic *dictation() const { return m_xfyun; }
+    TencentCloudSpeech *tencentSpeech() const { return m_tencent; }
     XunFeiTranslator *xunfeiTranslator() const { return m_xunfeiTranslator; }
     MicrosoftTranslator *microsoftTranslator() const { return m_microsoftTranslator; }
     static bool voiceInputToggled();
@@ -119,6 +121,10 @@ private:
     explicit FunControlCenter(QObject *parent);
     void beginScene(SENCE_TYPE scene, const QString &title);
     void chooseRecogniser(const QString &code, int ptt);
+    static bool usesTencent(const QString &code);
+    void initTencent();
+    void startTencent(const QString &code);
+    void applyTencentKeys();
     void finishLater();
     void sceneUnavailable(const QString &title, const QString &notice);
     void openAiPage();
@@ -139,6 +145,7 @@ private:
     QString m_typedText;
     MouseDevice *m_device = nullptr;
     XFYunWebApiDomestic *m_xfyun = nullptr;
+    TencentCloudSpeech *m_tencent = nullptr;
     XunFeiTranslator *m_xunfeiTranslator = nullptr;
     MicrosoftTranslator *m_microsoftTranslator = nullptr;
     XunfeiOCR *m_xunfeiOcr = nullptr;

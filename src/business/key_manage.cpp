@@ -93,8 +93,9 @@ void FunControlCenter::applyKeys(const QByteArray &payload)
     m_xfyun->setIntApiSecret(m_config.intIatAppSecret());
     m_microsoftOcr->setKeys(QString(), m_config.azureOcrKey(), QString());
     m_xunfeiOcr->setKeys(m_config.ocrAppId(), m_config.ocrAppKey(), m_config.ocrAppSecret());
-    // The Tencent and Microsoft speech clients are not in this build: their
-    // credentials stay in the record until they are.
+    applyTencentKeys();
+    // The Microsoft speech client is not in this build: its credentials stay
+    // in the record until it is.
     m_microsoftTranslator->setKeys(QString(), m_config.azureTranslateKey(), QString());
     m_xunfeiTranslator->setKeys(m_config.otsAppId(), m_config.otsAppKey(), m_config.otsAppSecret());
 

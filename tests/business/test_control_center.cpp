@@ -7,7 +7,9 @@
 #include "core/setting/inifileinf.h"
 #include "core/speech/xfyunwebapidomestic.h"
 #include "debug.h"
+#include "core/speech/tencentcloudspeech.h"
 #include "fakes/dictation_server.h"
+#include "fakes/tencent_asr_server.h"
 #include "platform/keys.h"
 #include "support/recording/recording_backends.h"
 #include "sim/hidsim.h"
@@ -67,6 +69,8 @@ private slots:
     void cleanupTestCase() { delete m_page; }
     void voiceScenes_data();
     void voiceScenes();
+    void dialectsUseTheRealTimeRecognition_data();
+    void dialectsUseTheRealTimeRecognition();
     void unbuiltFeaturesSayTheyAreUnavailable_data();
     void unbuiltFeaturesSayTheyAreUnavailable();
     void screenshotClickOpensTheCaptureTool();
@@ -92,6 +96,7 @@ private:
     }
 
     DictationServer m_server;
+    TencentAsrServer m_tencent;
     Debug *m_page = nullptr;
     MouseDevice *m_mouse = nullptr;
     std::shared_ptr<FunControlCenter> m_center;
@@ -107,6 +112,9 @@ void ControlCenterTest::initTestCase()
     m_server.setCredentials("ccapp", "cckey", "ccsecret");
     DictationServer::trustTestCa();
     qputenv("TALKVANE_URL_DICTATION", m_server.url().toUtf8());
+    QVERIFY(m_tencent.listen());
+    m_tencent.setCredentials("1250000000", "AKIDcc", "ccsecretkey");
+    qputenv("TALKVANE_URL_ASR_TENCENT", m_tencent.url().toUtf8());
     IniFileInf::saveAllConfig({{"listenlangstr", "zh_cn"}, {"country", "cn"}, {"ptt", "1"},
                                {"vkl", "voiceInput"}, {"vks", "voiceInput"}, {"aal", "aiGpt"},
                                {"tkl", "voiceInput"}, {"tks", "enter"}});
@@ -116,6 +124,9 @@ void ControlCenterTest::initTestCase()
     m_center->dictation()->setAppId("ccapp");
     m_center->dictation()->setApiKey("cckey");
     m_center->dictation()->setApiSecret("ccsecret");
+    m_center->tencentSpeech()->setAppId("1250000000");
+    m_center->tencentSpeech()->setSecretId("AKIDcc");
+    m_center->tencentSpeech()->setSecretKey("ccsecretkey");
     hidsim_reset();
     m_mouse = MouseDevice::instance().get();
     m_mouse->connect();
@@ -127,6 +138,10 @@ void ControlCenterTest::cleanup()
     // A dictation left running ends before the next case, with its finish task.
     if (m_center->dictation()->isActive()) {
         m_center->dictation()->cancelAsr();
+        QTest::qWait(200);
+    }
+    if (m_center->tencentSpeech()->isActive()) {
+        m_center->tencentSpeech()->cancelAsr();
         QTest::qWait(200);
     }
     if (Debug::longPressActive())
@@ -216,6 +231,48 @@ void ControlCenterTest::voiceScenes()
     QCOMPARE(aiPage.count(), groupA ? 1 : 0);
 }
 
+void ControlCenterTest::dialectsUseTheRealTimeRecognition_data()
+{
+    // held: long press and release; otherwise two short clicks ("vks" = voiceInput).
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<bool>("held");
+    QTest::newRow("Indonesian, voice key held") << "16k_id" << true;
+    QTest::newRow("dialect, voice input toggled") << "16k_zh_dialect" << false;
+}
+
+void ControlCenterTest::dialectsUseTheRealTimeRecognition()
+{
+    QFETCH(QString, code);
+    QFETCH(bool, held);
+    const QString before = IniFileInf::get_keydefine("listenlangstr");
+    IniFileInf::set_keydefine("listenlangstr", code);
+    const int dictations = m_server.sessionCount();
+    const int session = m_tencent.sessionCount();
+    m_tencent.setReplies(session, {{640, TencentAsrServer::slice(0, 1, "Selamat")},
+                                   {-1, TencentAsrServer::slice(0, 2, "Selamat pagi")}});
+    const auto window = TraDialogue::instance();
+
+    key(130, held ? "" : "ShortOver", 1);
+    QVERIFY(m_center->listening());
+    QCOMPARE(FunControlCenter::voiceInputToggled(), !held);
+    QTRY_VERIFY_WITH_TIMEOUT(hidsim_is_recording(), 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_tencent.sessionCount(), session + 1, 5000);
+    auto s = [&] { return m_tencent.sessions().value(session); };
+    QVERIFY2(s().authorized, qPrintable(s().authError));
+    QCOMPARE(s().parameters.value("engine_model_type"), code);
+    QTRY_VERIFY_WITH_TIMEOUT(s().audioBytes > 640, 5000);  // the mouse's audio goes there
+    QTRY_COMPARE(window->sourceText(), QStringLiteral("Selamat"));
+    QVERIFY(!s().endReceived);
+
+    key(130, held ? "Over" : "ShortOver", 2);
+    QTRY_VERIFY_WITH_TIMEOUT(s().endReceived, 5000);
+    QTRY_COMPARE(window->sourceText(), QStringLiteral("Selamat pagi"));
+    QTRY_VERIFY_WITH_TIMEOUT(s().closed, 5000);
+    QVERIFY(!m_center->tencentSpeech()->isActive());
+    QCOMPARE(m_server.sessionCount(), dictations);  // the dictation service was not asked
+    IniFileInf::set_keydefine("listenlangstr", before);
+}
+
 void ControlCenterTest::unbuiltFeaturesSayTheyAreUnavailable_data()
 {
     // setting, its value, the button, held; the notice.
@@ -225,17 +282,12 @@ void ControlCenterTest::unbuiltFeaturesSayTheyAreUnavailable_data()
     QTest::addColumn<int>("button");
     QTest::addColumn<bool>("held");
     QTest::addColumn<QString>("notice");
-    QTest::newRow("dialect recogniser") << "listenlangstr" << "16k_id" << "DLVPX08" << 130
-                                        << true << "当前识别语言暂不可用";
     QTest::newRow("voice search, nobody searches") << "vkl" << "voiceInput" << "DLVPX08" << 132
                                                    << true << "语音搜索暂不可用";
     QTest::newRow("AI scene, no AI window") << "vkl" << "voiceInput" << "WQQ313" << 129 << true
                                             << "AI助手暂不可用";
     QTest::newRow("AI page click") << "vks" << "aigpt" << "DLVPX08" << 130 << false
                                    << "AI助手暂不可用";
-    QTest::newRow("dialect, voice input toggled") << "listenlangstr" << "16k_zh_dialect"
-                                                  << "DLVPX08" << 130 << false
-                                                  << "当前识别语言暂不可用";
 }
 
 void ControlCenterTest::unbuiltFeaturesSayTheyAreUnavailable()

@@ -37,6 +37,7 @@ constexpr EndpointInfo kEndpoints[] = {
     {Endpoint::OcrAzure, "OCR_AZURE", TALKVANE_DEFAULT_URL_OCR_AZURE, Protocol::Http},
     {Endpoint::OcrIflytek, "OCR_IFLYTEK", TALKVANE_DEFAULT_URL_OCR_IFLYTEK, Protocol::Http},
     {Endpoint::PictureUpload, "PICTURE_UPLOAD", TALKVANE_DEFAULT_URL_PICTURE_UPLOAD, Protocol::Http},
+    {Endpoint::AsrTencent, "ASR_TENCENT", TALKVANE_DEFAULT_URL_ASR_TENCENT, Protocol::WebSocket},
 };
 
 const EndpointInfo &info(Endpoint endpoint)
@@ -136,6 +137,9 @@ QString ocrAzureKey() { return QStringLiteral(TALKVANE_OCR_AZURE_KEY); }
 QString ocrIflytekAppId() { return QStringLiteral(TALKVANE_OCR_IFLYTEK_APP_ID); }
 QString ocrIflytekApiKey() { return QStringLiteral(TALKVANE_OCR_IFLYTEK_API_KEY); }
 QString ocrIflytekApiSecret() { return QStringLiteral(TALKVANE_OCR_IFLYTEK_API_SECRET); }
+QString tencentAsrAppId() { return QStringLiteral(TALKVANE_TENCENT_ASR_APP_ID); }
+QString tencentAsrSecretId() { return QStringLiteral(TALKVANE_TENCENT_ASR_SECRET_ID); }
+QString tencentAsrSecretKey() { return QStringLiteral(TALKVANE_TENCENT_ASR_SECRET_KEY); }
 
 quint8 keyPayloadXor()
 {

@@ -19,6 +19,7 @@ enum class Endpoint {
     OcrAzure,    // text recognition, the whole ".../vision/v3.2/ocr" URL of the customer's resource
     OcrIflytek,  // document text recognition, ".../v1/private/hh_ocr_recognize_doc"; signed per request
     PictureUpload,        // the local picture-upload service of the capture tool
+    AsrTencent,  // real-time recognition up to ".../asr/v2"; "/<app id>" and the signed query are added
 };
 
 // The URL to use now: the override when set, else the built-in default
@@ -64,6 +65,9 @@ QString ocrAzureKey();
 QString ocrIflytekAppId();
 QString ocrIflytekApiKey();
 QString ocrIflytekApiSecret();
+QString tencentAsrAppId();
+QString tencentAsrSecretId();
+QString tencentAsrSecretKey();
 // The byte the key service's payload is XOR-ed with.
 quint8 keyPayloadXor();
 
