@@ -14,7 +14,8 @@ namespace Endpoints {
 
 namespace {
 
-enum class Protocol { Http, WebSocket };
+// Either: the speech library accepts both kinds of service URL.
+enum class Protocol { Http, WebSocket, Either };
 
 struct EndpointInfo {
     Endpoint endpoint;
@@ -37,6 +38,10 @@ constexpr EndpointInfo kEndpoints[] = {
     {Endpoint::OcrAzure, "OCR_AZURE", TALKVANE_DEFAULT_URL_OCR_AZURE, Protocol::Http},
     {Endpoint::OcrIflytek, "OCR_IFLYTEK", TALKVANE_DEFAULT_URL_OCR_IFLYTEK, Protocol::Http},
     {Endpoint::PictureUpload, "PICTURE_UPLOAD", TALKVANE_DEFAULT_URL_PICTURE_UPLOAD, Protocol::Http},
+    {Endpoint::SpeechMicrosoft, "SPEECH_MICROSOFT", TALKVANE_DEFAULT_URL_SPEECH_MICROSOFT,
+     Protocol::Either},
+    {Endpoint::TranscriptionMicrosoft, "TRANSCRIPTION_MICROSOFT",
+     TALKVANE_DEFAULT_URL_TRANSCRIPTION_MICROSOFT, Protocol::Http},
 };
 
 const EndpointInfo &info(Endpoint endpoint)
@@ -85,7 +90,18 @@ OverrideCheck checkOverride(Endpoint endpoint, const QString &text)
     if (host.isEmpty())
         return refused(QStringLiteral("no host in %1").arg(where));
 
-    const bool web = info(endpoint).protocol == Protocol::WebSocket;
+    const Protocol protocol = info(endpoint).protocol;
+    if (protocol == Protocol::Either) {
+        if (scheme == QLatin1String("wss") || scheme == QLatin1String("https"))
+            return {true, QString()};
+        if (scheme != QLatin1String("ws") && scheme != QLatin1String("http"))
+            return refused(QStringLiteral("%1 is not a wss:// or https:// URL").arg(where));
+        if (!isLoopbackHost(host))
+            return refused(QStringLiteral("%1 is not encrypted; use wss:// or https:// for hosts "
+                                          "other than this machine").arg(where));
+        return {true, QString()};
+    }
+    const bool web = protocol == Protocol::WebSocket;
     const QLatin1String secure(web ? "wss" : "https");
     const QLatin1String plain(web ? "ws" : "http");
     if (scheme == secure)
@@ -101,6 +117,12 @@ OverrideCheck checkOverride(Endpoint endpoint, const QString &text)
 QString overrideVariable(Endpoint endpoint)
 {
     return QStringLiteral("TALKVANE_URL_") + QLatin1String(info(endpoint).name);
+}
+
+QString withRegion(const QString &url, const QString &region)
+{
+    QString out = url;
+    return out.replace(QLatin1String("{region}"), region);
 }
 
 QString url(Endpoint endpoint)

@@ -19,7 +19,15 @@ enum class Endpoint {
     OcrAzure,    // text recognition, the whole ".../vision/v3.2/ocr" URL of the customer's resource
     OcrIflytek,  // document text recognition, ".../v1/private/hh_ocr_recognize_doc"; signed per request
     PictureUpload,        // the local picture-upload service of the capture tool
+    // Streaming recognition through the speech library: the whole service URL
+    // (https:// or wss://); empty lets the library build it from the region.
+    SpeechMicrosoft,
+    // Fast transcription, the whole URL without its query.
+    TranscriptionMicrosoft,
 };
+
+// Endpoint defaults may name the subscription's region as "{region}".
+QString withRegion(const QString &url, const QString &region);
 
 // The URL to use now: the override when set, else the built-in default
 // (which may be empty when the build was configured without it). A refused
