@@ -44,6 +44,10 @@ set(TALKVANE_TRANSLATOR_IFLYTEK_APP_ID "" CACHE STRING "iFlytek translation app 
 set(TALKVANE_TRANSLATOR_IFLYTEK_API_KEY "" CACHE STRING "iFlytek translation API key")
 set(TALKVANE_TRANSLATOR_IFLYTEK_API_SECRET "" CACHE STRING "iFlytek translation API secret")
 
+# Built-in speech recognition credentials (Microsoft); the delivered ones replace them.
+set(TALKVANE_SPEECH_MICROSOFT_KEY "" CACHE STRING "Microsoft speech subscription key")
+set(TALKVANE_SPEECH_MICROSOFT_REGION "" CACHE STRING "Region of the Microsoft speech subscription")
+
 # Built-in text recognition credentials; the delivered ones replace them at run time.
 set(TALKVANE_OCR_AZURE_KEY "" CACHE STRING "Azure text recognition subscription key")
 set(TALKVANE_OCR_IFLYTEK_APP_ID "" CACHE STRING "iFlytek text recognition app id")

@@ -99,6 +99,7 @@ FunControlCenter::FunControlCenter(QObject *parent) : QObject(parent)
             &TraDialogue::setShowTargetOcrText);
 
     initOcr();
+    initMicrosoftSpeech();
     initKeyManage();
 }
 
@@ -134,7 +135,8 @@ void FunControlCenter::beginScene(SENCE_TYPE scene, const QString &title)
     m_typedText.clear();
     mSence = scene;
     m_segmentRecording = false;
-    qDebug() << "scene" << scene << "language" << code << "recogniser default";
+    qDebug() << "scene" << scene << "language" << code << "recogniser"
+             << (m_device ? m_device->recognizer : QStringLiteral("default"));
 }
 
 void FunControlCenter::startWordTranslation(const QString &text)
@@ -163,6 +165,11 @@ void FunControlCenter::chooseRecogniser(const QString &code, int ptt)
         // That recogniser is not part of this build: say so rather than
         // listening with a service that does not know the language.
         sceneUnavailable(m_window->titleText(), tr("当前识别语言暂不可用"));
+        return;
+    }
+    if (usesMicrosoft()) {
+        startMicrosoftRecognition(code);
+        m_listening = true;
         return;
     }
     m_xfyun->setPtt(ptt);
@@ -225,6 +232,10 @@ void FunControlCenter::stopVoice()
     m_listening = false;
     if (usesTencent(setting("listenlangstr")))
         return;
+    if (m_microsoftPath != MicrosoftPath::None) {
+        stopMicrosoftRecognition();
+        return;
+    }
     m_xfyun->endAsr(false);
 }
 

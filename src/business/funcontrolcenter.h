@@ -15,6 +15,7 @@ class MouseDevice;
 class QFutureWatcherBase;
 class TraDialogue;
 class MicrosoftOCR;
+class MicrosoftSpeech;
 class MicrosoftTranslator;
 class XFYunWebApiDomestic;
 class XunFeiTranslator;
@@ -98,6 +99,7 @@ public:
     XFYunWebApiDomestic *dictation() const { return m_xfyun; }
     XunFeiTranslator *xunfeiTranslator() const { return m_xunfeiTranslator; }
     MicrosoftTranslator *microsoftTranslator() const { return m_microsoftTranslator; }
+    MicrosoftSpeech *microsoftSpeech() const { return m_microsoftSpeech; }
     static bool voiceInputToggled();
     // True while a voice scene listens: the button's recording is only worth
     // starting then.
@@ -132,6 +134,11 @@ private:
     void translationArrived(const QString &translation);
     void translationFailed(const QString &message);
     void initOcr();
+    // The Microsoft recogniser (microsoft_recognition.cpp).
+    void initMicrosoftSpeech();
+    bool usesMicrosoft() const;
+    void startMicrosoftRecognition(const QString &code);
+    void stopMicrosoftRecognition();
     void ocrArrived(const QString &text);
     void ocrFailed(const QString &message);
 
@@ -155,4 +162,8 @@ private:
     QFutureWatcherBase *m_keyFetch = nullptr;
     QString m_microsoftSpeechRegion;
     QString m_microsoftSpeechKey;
+    MicrosoftSpeech *m_microsoftSpeech = nullptr;
+    // How the running press is recognised by the Microsoft recogniser.
+    enum class MicrosoftPath { None, Streaming, Segments, WholeRecording };
+    MicrosoftPath m_microsoftPath = MicrosoftPath::None;
 };

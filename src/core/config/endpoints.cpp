@@ -154,6 +154,8 @@ QString translatorMicrosoftRegion() { return QStringLiteral(TALKVANE_TRANSLATOR_
 QString translatorIflytekAppId() { return QStringLiteral(TALKVANE_TRANSLATOR_IFLYTEK_APP_ID); }
 QString translatorIflytekApiKey() { return QStringLiteral(TALKVANE_TRANSLATOR_IFLYTEK_API_KEY); }
 QString translatorIflytekApiSecret() { return QStringLiteral(TALKVANE_TRANSLATOR_IFLYTEK_API_SECRET); }
+QString speechMicrosoftKey() { return QStringLiteral(TALKVANE_SPEECH_MICROSOFT_KEY); }
+QString speechMicrosoftRegion() { return QStringLiteral(TALKVANE_SPEECH_MICROSOFT_REGION); }
 QString ocrAzureKey() { return QStringLiteral(TALKVANE_OCR_AZURE_KEY); }
 QString ocrIflytekAppId() { return QStringLiteral(TALKVANE_OCR_IFLYTEK_APP_ID); }
 QString ocrIflytekApiKey() { return QStringLiteral(TALKVANE_OCR_IFLYTEK_API_KEY); }

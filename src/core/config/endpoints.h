@@ -68,6 +68,8 @@ QString translatorMicrosoftRegion();
 QString translatorIflytekAppId();
 QString translatorIflytekApiKey();
 QString translatorIflytekApiSecret();
+QString speechMicrosoftKey();
+QString speechMicrosoftRegion();
 QString ocrAzureKey();
 QString ocrIflytekAppId();
 QString ocrIflytekApiKey();
