@@ -65,6 +65,8 @@ private slots:
     void failedTranscriptionsTellTheUser_data();
     void failedTranscriptionsTellTheUser();
     void withoutTheLibraryNothingStreams();
+    void libraryGetsRegionOrWholeEndpoint_data();
+    void libraryGetsRegionOrWholeEndpoint();
 
 private:
     TranscriptionServer m_server;
@@ -300,6 +302,28 @@ void MicrosoftSpeechTest::withoutTheLibraryNothingStreams()
     speech.recognitionEnd();
     QVERIFY(log.contains("Failed LoadLibrary"));
     QCOMPARE(spy.size(), 0);
+}
+
+void MicrosoftSpeechTest::libraryGetsRegionOrWholeEndpoint_data()
+{
+    QTest::addColumn<QString>("override");
+    QTest::addColumn<QString>("argument");
+    QTest::newRow("no override: the region") << "" << "westeurope";
+    QTest::newRow("whole URL") << "wss://127.0.0.1:9443/speech" << "wss://127.0.0.1:9443/speech";
+    QTest::newRow("region filled in") << "https://{region}.stt.example.com"
+                                      << "https://westeurope.stt.example.com";
+    QTest::newRow("refused: nothing, not the default") << "ws://stt.example.com" << "";
+}
+
+void MicrosoftSpeechTest::libraryGetsRegionOrWholeEndpoint()
+{
+    QFETCH(QString, override);
+    QFETCH(QString, argument);
+    qputenv("TALKVANE_URL_SPEECH_MICROSOFT", override.toUtf8());
+    MicrosoftSpeech speech;
+    speech.setRegion("westeurope");
+    QCOMPARE(speech.sdkRegionArgument(), argument);
+    qunsetenv("TALKVANE_URL_SPEECH_MICROSOFT");
 }
 
 QTEST_GUILESS_MAIN(MicrosoftSpeechTest)

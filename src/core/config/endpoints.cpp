@@ -119,7 +119,8 @@ QString overrideVariable(Endpoint endpoint)
     return QStringLiteral("TALKVANE_URL_") + QLatin1String(info(endpoint).name);
 }
 
-QString withRegion(const QString &url, const QString &region)
+// Endpoints of a subscription name its region as "{region}".
+static QString withRegion(const QString &url, const QString &region)
 {
     QString out = url;
     return out.replace(QLatin1String("{region}"), region);
@@ -127,11 +128,20 @@ QString withRegion(const QString &url, const QString &region)
 
 QString url(Endpoint endpoint)
 {
+    return url(endpoint, QString());
+}
+
+QString url(Endpoint endpoint, const QString &region)
+{
     const QString variable = overrideVariable(endpoint);
     const QByteArray overridden = qgetenv(variable.toLatin1().constData());
+    const QString raw = overridden.isEmpty() ? QString::fromUtf8(info(endpoint).defaultUrl)
+                                             : QString::fromUtf8(overridden);
+    if (raw.contains(QLatin1String("{region}")) && region.isEmpty())
+        return QString();  // no region yet: nothing to reach
+    const QString text = withRegion(raw, region);
     if (overridden.isEmpty())
-        return QString::fromUtf8(info(endpoint).defaultUrl);
-    const QString text = QString::fromUtf8(overridden);
+        return text;
     const OverrideCheck check = checkOverride(endpoint, text);
     if (check.accepted)
         return text;

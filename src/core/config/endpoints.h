@@ -26,8 +26,6 @@ enum class Endpoint {
     TranscriptionMicrosoft,
 };
 
-// Endpoint defaults may name the subscription's region as "{region}".
-QString withRegion(const QString &url, const QString &region);
 
 // The URL to use now: the override when set, else the built-in default
 // (which may be empty when the build was configured without it). A refused
@@ -35,6 +33,9 @@ QString withRegion(const QString &url, const QString &region);
 // whoever set it meant that server, and quietly reaching another one instead
 // would hide the mistake and send audio and keys where nobody asked.
 QString url(Endpoint endpoint);
+// The same for an endpoint of a subscription's region: "{region}" in the
+// default or the override is replaced by it; empty while the region is.
+QString url(Endpoint endpoint, const QString &region);
 
 struct OverrideCheck {
     bool accepted = false;

@@ -131,7 +131,12 @@ void MicrosoftSpeech::startStreaming(Session session)
     bridge.write();
     if (!start)
         return;
-    const std::string region = sdkRegionArgument().toStdString();
+    const QString endpoint = sdkRegionArgument();
+    if (endpoint.isEmpty()) {
+        qWarning() << "no region or endpoint for streaming recognition";
+        return;
+    }
+    const std::string region = endpoint.toStdString();
     const std::string key = m_key.toStdString();
     const std::string language = m_locale.toStdString();
     qInfo().noquote() << "streaming" << (recognition ? "recognition" : "transcription") << "start"
@@ -193,21 +198,23 @@ void MicrosoftSpeech::forwardLog(std::string line)
 
 QString MicrosoftSpeech::sdkRegionArgument() const
 {
-    const QString url = Endpoints::url(Endpoints::Endpoint::SpeechMicrosoft);
-    if (url.isEmpty())
-        return m_region;
-    return Endpoints::withRegion(url, m_region);
+    const QString url = Endpoints::url(Endpoints::Endpoint::SpeechMicrosoft, m_region);
+    if (!url.isEmpty())
+        return url;
+    // A refused override leaves the endpoint unavailable, not the built-in host.
+    const QByteArray variable =
+        Endpoints::overrideVariable(Endpoints::Endpoint::SpeechMicrosoft).toLatin1();
+    return qEnvironmentVariableIsEmpty(variable.constData()) ? m_region : QString();
 }
 
 // ---- File transcription ----
 
 QString MicrosoftSpeech::transcriptionUrl() const
 {
-    const QString url = Endpoints::url(Endpoints::Endpoint::TranscriptionMicrosoft);
-    if (url.isEmpty() || (url.contains(QLatin1String("{region}")) && m_region.isEmpty()))
+    const QString url = Endpoints::url(Endpoints::Endpoint::TranscriptionMicrosoft, m_region);
+    if (url.isEmpty())
         return QString();
-    return Endpoints::withRegion(url, m_region) + QStringLiteral("?api-version=")
-        + QLatin1String(kApiVersion);
+    return url + QStringLiteral("?api-version=") + QLatin1String(kApiVersion);
 }
 
 bool MicrosoftSpeech::quickTranscription(const QString &locale, int index)

@@ -70,7 +70,8 @@ public:
     // The URL a transcription request goes to; empty when not configured.
     QString transcriptionUrl() const;
     // What the library gets as its region: the configured streaming URL with
-    // the region filled in, or the region itself.
+    // the region filled in, or the region itself; empty when a refused
+    // override leaves the endpoint unavailable.
     QString sdkRegionArgument() const;
 
     // The user's words for a transcription that brought no text.
