@@ -14,7 +14,8 @@ class QLibrary;
 //
 // The region argument of both starts is the subscription's region, from
 // which the library builds the service host; a value beginning with
-// "https://" or "wss://" is a whole endpoint URL and is used as it is.
+// "https://" or "wss://" (or "http://", "ws://" for a stand-in on this
+// machine) is a whole endpoint URL and is used as it is.
 class Sonabridge
 {
 public:
