@@ -19,6 +19,13 @@ set(TALKVANE_URL_OCR_AZURE "" CACHE STRING
     "Text recognition (Azure), the whole https://<resource host>/vision/v3.2/ocr URL")
 set(TALKVANE_URL_OCR_IFLYTEK "https://api.xf-yun.com/v1/private/hh_ocr_recognize_doc" CACHE STRING
     "Document text recognition (iFlytek), the whole /v1/private/hh_ocr_recognize_doc URL")
+# Microsoft speech: "{region}" stands for the subscription's region.
+# Empty: the speech library builds the streaming host from the region itself.
+set(TALKVANE_URL_SPEECH_MICROSOFT "" CACHE STRING
+    "Streaming speech recognition (Microsoft), the whole service URL handed to the speech library")
+set(TALKVANE_URL_TRANSCRIPTION_MICROSOFT
+    "https://{region}.api.cognitive.microsoft.com/speechtotext/transcriptions:transcribe"
+    CACHE STRING "Fast transcription (Microsoft), the whole URL without its query")
 set(TALKVANE_URL_PICTURE_UPLOAD "http://127.0.0.1:36677/upload" CACHE STRING
     "Local picture-upload service the capture tool hands pictures to")
 # Streaming speech through Sonabridge: "https://" + the user's region + this
@@ -43,6 +50,10 @@ set(TALKVANE_TRANSLATOR_MICROSOFT_REGION "southeastasia" CACHE STRING
 set(TALKVANE_TRANSLATOR_IFLYTEK_APP_ID "" CACHE STRING "iFlytek translation app id")
 set(TALKVANE_TRANSLATOR_IFLYTEK_API_KEY "" CACHE STRING "iFlytek translation API key")
 set(TALKVANE_TRANSLATOR_IFLYTEK_API_SECRET "" CACHE STRING "iFlytek translation API secret")
+
+# Built-in speech recognition credentials (Microsoft); the delivered ones replace them.
+set(TALKVANE_SPEECH_MICROSOFT_KEY "" CACHE STRING "Microsoft speech subscription key")
+set(TALKVANE_SPEECH_MICROSOFT_REGION "" CACHE STRING "Region of the Microsoft speech subscription")
 
 # Built-in text recognition credentials; the delivered ones replace them at run time.
 set(TALKVANE_OCR_AZURE_KEY "" CACHE STRING "Azure text recognition subscription key")

@@ -96,6 +96,7 @@ FunControlCenter::FunControlCenter(QObject *parent) : QObject(parent)
             &TraDialogue::setShowTargetOcrText);
 
     initOcr();
+    initMicrosoftSpeech();
     initKeyManage();
 }
 
@@ -134,7 +135,8 @@ void FunControlCenter::beginScene(SENCE_TYPE scene, const QString &title)
     m_typedText.clear();
     mSence = scene;
     m_segmentRecording = false;
-    qDebug() << "scene" << scene << "language" << code << "recogniser default";
+    qDebug() << "scene" << scene << "language" << code << "recogniser"
+             << (m_device ? m_device->recognizer : QStringLiteral("default"));
 }
 
 void FunControlCenter::startWordTranslation(const QString &text)
@@ -161,6 +163,11 @@ void FunControlCenter::chooseRecogniser(const QString &code, int ptt)
 {
     if (usesTencent(code)) {
         startTencent(code);
+        return;
+    }
+    if (usesMicrosoft()) {
+        startMicrosoftRecognition(code);
+        m_listening = true;
         return;
     }
     m_xfyun->setPtt(ptt);
@@ -223,6 +230,10 @@ void FunControlCenter::stopVoice()
     m_listening = false;
     if (usesTencent(setting("listenlangstr"))) {
         m_tencent->finishAsr();
+        return;
+    }
+    if (m_microsoftPath != MicrosoftPath::None) {
+        stopMicrosoftRecognition();
         return;
     }
     m_xfyun->endAsr(false);

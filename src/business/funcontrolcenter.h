@@ -16,6 +16,7 @@ class QFutureWatcherBase;
 class TencentCloudSpeech;
 class TraDialogue;
 class MicrosoftOCR;
+class MicrosoftSpeech;
 class MicrosoftTranslator;
 class XFYunWebApiDomestic;
 class XunFeiTranslator;
@@ -100,6 +101,7 @@ public:
     TencentCloudSpeech *tencentSpeech() const { return m_tencent; }
     XunFeiTranslator *xunfeiTranslator() const { return m_xunfeiTranslator; }
     MicrosoftTranslator *microsoftTranslator() const { return m_microsoftTranslator; }
+    MicrosoftSpeech *microsoftSpeech() const { return m_microsoftSpeech; }
     static bool voiceInputToggled();
     // True while a voice scene listens: the button's recording is only worth
     // starting then.
@@ -138,6 +140,11 @@ private:
     void translationArrived(const QString &translation);
     void translationFailed(const QString &message);
     void initOcr();
+    // The Microsoft recogniser (microsoft_recognition.cpp).
+    void initMicrosoftSpeech();
+    bool usesMicrosoft() const;
+    void startMicrosoftRecognition(const QString &code);
+    void stopMicrosoftRecognition();
     void ocrArrived(const QString &text);
     void ocrFailed(const QString &message);
 
@@ -162,4 +169,8 @@ private:
     QFutureWatcherBase *m_keyFetch = nullptr;
     QString m_microsoftSpeechRegion;
     QString m_microsoftSpeechKey;
+    MicrosoftSpeech *m_microsoftSpeech = nullptr;
+    // How the running press is recognised by the Microsoft recogniser.
+    enum class MicrosoftPath { None, Streaming, Segments, WholeRecording };
+    MicrosoftPath m_microsoftPath = MicrosoftPath::None;
 };

@@ -5,6 +5,7 @@
 #include "core/config/endpoints.h"
 #include "core/config/key_payload.h"
 #include "core/ocr/microsoftocr.h"
+#include "core/speech/microsoftspeech.h"
 #include "core/ocr/xunfeiocr.h"
 #include "core/speech/xfyunwebapidomestic.h"
 #include "core/translator/microsofttranslator.h"
@@ -94,14 +95,16 @@ void FunControlCenter::applyKeys(const QByteArray &payload)
     m_microsoftOcr->setKeys(QString(), m_config.azureOcrKey(), QString());
     m_xunfeiOcr->setKeys(m_config.ocrAppId(), m_config.ocrAppKey(), m_config.ocrAppSecret());
     applyTencentKeys();
-    // The Microsoft speech client is not in this build: its credentials stay
-    // in the record until it is.
     m_microsoftTranslator->setKeys(QString(), m_config.azureTranslateKey(), QString());
     m_xunfeiTranslator->setKeys(m_config.otsAppId(), m_config.otsAppKey(), m_config.otsAppSecret());
 
     const QJsonObject keys = QJsonDocument::fromJson(payload).object();
-    if (keys.contains(QLatin1String("microsoft_region")))
+    if (keys.contains(QLatin1String("microsoft_region"))) {
         m_microsoftSpeechRegion = keys.value(QLatin1String("microsoft_region")).toString();
-    if (keys.contains(QLatin1String("microsoft_key")))
+        m_microsoftSpeech->setRegion(m_microsoftSpeechRegion);
+    }
+    if (keys.contains(QLatin1String("microsoft_key"))) {
         m_microsoftSpeechKey = keys.value(QLatin1String("microsoft_key")).toString();
+        m_microsoftSpeech->setKey(m_microsoftSpeechKey);
+    }
 }

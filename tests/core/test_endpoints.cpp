@@ -55,6 +55,13 @@ void TestEndpoints::overrideAcceptance_data()
     QTest::newRow("wss remote") << ws << "wss://dictation.example.com/v2/iat" << true;
     QTest::newRow("https remote") << http << "https://manage.example.com" << true;
 
+    const Endpoint speech = Endpoint::SpeechMicrosoft;
+    QTest::newRow("speech library wss remote") << speech << "wss://eastus.stt.example.com" << true;
+    QTest::newRow("speech library https remote") << speech << "https://eastus.stt.example.com" << true;
+    QTest::newRow("speech library ws loopback") << speech << "ws://127.0.0.1:9000" << true;
+    QTest::newRow("speech library ws remote") << speech << "ws://eastus.stt.example.com" << false;
+    QTest::newRow("speech library ftp") << speech << "ftp://eastus.stt.example.com" << false;
+
     QTest::newRow("ws example.com") << ws << "ws://example.com/v2/iat" << false;
     QTest::newRow("http 10.0.0.1") << http << "http://10.0.0.1/api" << false;
     QTest::newRow("ws loopback-looking name") << ws << "ws://127.0.0.1.evil.com/v2/iat" << false;

@@ -14,7 +14,8 @@ namespace Endpoints {
 
 namespace {
 
-enum class Protocol { Http, WebSocket };
+// Either: the speech library accepts both kinds of service URL.
+enum class Protocol { Http, WebSocket, Either };
 
 struct EndpointInfo {
     Endpoint endpoint;
@@ -38,6 +39,10 @@ constexpr EndpointInfo kEndpoints[] = {
     {Endpoint::OcrIflytek, "OCR_IFLYTEK", TALKVANE_DEFAULT_URL_OCR_IFLYTEK, Protocol::Http},
     {Endpoint::PictureUpload, "PICTURE_UPLOAD", TALKVANE_DEFAULT_URL_PICTURE_UPLOAD, Protocol::Http},
     {Endpoint::AsrTencent, "ASR_TENCENT", TALKVANE_DEFAULT_URL_ASR_TENCENT, Protocol::WebSocket},
+    {Endpoint::SpeechMicrosoft, "SPEECH_MICROSOFT", TALKVANE_DEFAULT_URL_SPEECH_MICROSOFT,
+     Protocol::Either},
+    {Endpoint::TranscriptionMicrosoft, "TRANSCRIPTION_MICROSOFT",
+     TALKVANE_DEFAULT_URL_TRANSCRIPTION_MICROSOFT, Protocol::Http},
 };
 
 const EndpointInfo &info(Endpoint endpoint)
@@ -86,7 +91,18 @@ OverrideCheck checkOverride(Endpoint endpoint, const QString &text)
     if (host.isEmpty())
         return refused(QStringLiteral("no host in %1").arg(where));
 
-    const bool web = info(endpoint).protocol == Protocol::WebSocket;
+    const Protocol protocol = info(endpoint).protocol;
+    if (protocol == Protocol::Either) {
+        if (scheme == QLatin1String("wss") || scheme == QLatin1String("https"))
+            return {true, QString()};
+        if (scheme != QLatin1String("ws") && scheme != QLatin1String("http"))
+            return refused(QStringLiteral("%1 is not a wss:// or https:// URL").arg(where));
+        if (!isLoopbackHost(host))
+            return refused(QStringLiteral("%1 is not encrypted; use wss:// or https:// for hosts "
+                                          "other than this machine").arg(where));
+        return {true, QString()};
+    }
+    const bool web = protocol == Protocol::WebSocket;
     const QLatin1String secure(web ? "wss" : "https");
     const QLatin1String plain(web ? "ws" : "http");
     if (scheme == secure)
@@ -104,13 +120,29 @@ QString overrideVariable(Endpoint endpoint)
     return QStringLiteral("TALKVANE_URL_") + QLatin1String(info(endpoint).name);
 }
 
+// Endpoints of a subscription name its region as "{region}".
+static QString withRegion(const QString &url, const QString &region)
+{
+    QString out = url;
+    return out.replace(QLatin1String("{region}"), region);
+}
+
 QString url(Endpoint endpoint)
+{
+    return url(endpoint, QString());
+}
+
+QString url(Endpoint endpoint, const QString &region)
 {
     const QString variable = overrideVariable(endpoint);
     const QByteArray overridden = qgetenv(variable.toLatin1().constData());
+    const QString raw = overridden.isEmpty() ? QString::fromUtf8(info(endpoint).defaultUrl)
+                                             : QString::fromUtf8(overridden);
+    if (raw.contains(QLatin1String("{region}")) && region.isEmpty())
+        return QString();  // no region yet: nothing to reach
+    const QString text = withRegion(raw, region);
     if (overridden.isEmpty())
-        return QString::fromUtf8(info(endpoint).defaultUrl);
-    const QString text = QString::fromUtf8(overridden);
+        return text;
     const OverrideCheck check = checkOverride(endpoint, text);
     if (check.accepted)
         return text;
@@ -133,6 +165,8 @@ QString translatorMicrosoftRegion() { return QStringLiteral(TALKVANE_TRANSLATOR_
 QString translatorIflytekAppId() { return QStringLiteral(TALKVANE_TRANSLATOR_IFLYTEK_APP_ID); }
 QString translatorIflytekApiKey() { return QStringLiteral(TALKVANE_TRANSLATOR_IFLYTEK_API_KEY); }
 QString translatorIflytekApiSecret() { return QStringLiteral(TALKVANE_TRANSLATOR_IFLYTEK_API_SECRET); }
+QString speechMicrosoftKey() { return QStringLiteral(TALKVANE_SPEECH_MICROSOFT_KEY); }
+QString speechMicrosoftRegion() { return QStringLiteral(TALKVANE_SPEECH_MICROSOFT_REGION); }
 QString ocrAzureKey() { return QStringLiteral(TALKVANE_OCR_AZURE_KEY); }
 QString ocrIflytekAppId() { return QStringLiteral(TALKVANE_OCR_IFLYTEK_APP_ID); }
 QString ocrIflytekApiKey() { return QStringLiteral(TALKVANE_OCR_IFLYTEK_API_KEY); }

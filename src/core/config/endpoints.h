@@ -20,7 +20,13 @@ enum class Endpoint {
     OcrIflytek,  // document text recognition, ".../v1/private/hh_ocr_recognize_doc"; signed per request
     PictureUpload,        // the local picture-upload service of the capture tool
     AsrTencent,  // real-time recognition up to ".../asr/v2"; "/<app id>" and the signed query are added
+    // Streaming recognition through the speech library: the whole service URL
+    // (https:// or wss://); empty lets the library build it from the region.
+    SpeechMicrosoft,
+    // Fast transcription, the whole URL without its query.
+    TranscriptionMicrosoft,
 };
+
 
 // The URL to use now: the override when set, else the built-in default
 // (which may be empty when the build was configured without it). A refused
@@ -28,6 +34,9 @@ enum class Endpoint {
 // whoever set it meant that server, and quietly reaching another one instead
 // would hide the mistake and send audio and keys where nobody asked.
 QString url(Endpoint endpoint);
+// The same for an endpoint of a subscription's region: "{region}" in the
+// default or the override is replaced by it; empty while the region is.
+QString url(Endpoint endpoint, const QString &region);
 
 struct OverrideCheck {
     bool accepted = false;
@@ -61,6 +70,8 @@ QString translatorMicrosoftRegion();
 QString translatorIflytekAppId();
 QString translatorIflytekApiKey();
 QString translatorIflytekApiSecret();
+QString speechMicrosoftKey();
+QString speechMicrosoftRegion();
 QString ocrAzureKey();
 QString ocrIflytekAppId();
 QString ocrIflytekApiKey();

@@ -77,6 +77,10 @@ public:
     LinkState linkState = Disconnected;
     // Which cloud recogniser serves this mouse: "default" or "microsoft".
     QString recognizer = QStringLiteral("default");
+    // How that recogniser transcribes when it cannot stream: "Multi" six-second
+    // segments as they are recorded, "Single" the whole recording at the end.
+    QString voiceMode = QStringLiteral("Multi");
+    QString meetingMode = QStringLiteral("Single");
     int bleUp = 0;
     int hidUp = 0;
     int batteryPollMs = 5000;
