@@ -115,14 +115,26 @@ void setProperty(const sdk::Api &api, Handle bag, int id)
     check(api.property_bag_set_string(bag, id, nullptr, "true"), "property_bag_set_string");
 }
 
+// A region that is already a URL is the whole endpoint: the caller's
+// run-time override (a staging host, a stand-in on this machine).
+bool isWholeUrl(const std::string &region)
+{
+    for (const char *scheme : {"https://", "wss://", "http://", "ws://"}) {
+        if (region.rfind(scheme, 0) == 0)
+            return true;
+    }
+    return false;
+}
+
 void configureSpeech(State &s, Mode mode, std::string_view region, std::string_view key)
 {
     const sdk::Api &api = *s.api;
     // Views need not end in NUL; the SDK takes C strings.
     const std::string regionText(region);
     const std::string keyText(key);
-    if (mode == Mode::Recognition) {
-        const std::string endpoint = "https://" + regionText + kSpeechServiceDomain;
+    if (mode == Mode::Recognition || isWholeUrl(regionText)) {
+        const std::string endpoint =
+            isWholeUrl(regionText) ? regionText : "https://" + regionText + kSpeechServiceDomain;
         check(api.speech_config_from_endpoint(&s.speechConfig, endpoint.c_str(), keyText.c_str()),
               "speech_config_from_endpoint");
     } else {

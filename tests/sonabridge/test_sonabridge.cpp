@@ -177,6 +177,20 @@ private slots:
                                        "4000=true 4004=true 5025=true"));
     }
 
+    void aRegionThatIsAUrlIsTheWholeEndpoint()
+    {
+        for (bool transcription : {false, true}) {
+            mSdk.setScript("start session_started\nclose session_stopped");
+            CallbackRecorder recorder;
+            auto start = transcription ? mBridge.transcriptionStart : mBridge.recognitionStart;
+            start("wss://127.0.0.1:9443/speech", kKey, "id-ID", recorder.text(), recorder.log());
+            recorder.waitForLines(transcription ? 0 : 1);  // only recognition logs the start
+            (transcription ? mBridge.transcriptionEnd : mBridge.recognitionEnd)();
+            const QString setup = QString::fromUtf8(mSdk.lastSetup());
+            QVERIFY2(setup.contains("endpoint=wss://127.0.0.1:9443/speech region= "), qPrintable(setup));
+        }
+    }
+
     void callbacksArriveOffTheCallersThread()
     {
         mSdk.setScript("start session_started\nbytes 3200 recognized 1 2 hi\nclose session_stopped");
