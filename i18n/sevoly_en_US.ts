@@ -371,10 +371,6 @@
 <context>
     <name>FunControlCenter</name>
     <message>
-        <source>当前识别语言暂不可用</source>
-        <translation>Recognition is not available for the current language yet</translation>
-    </message>
-    <message>
         <source>语音输入</source>
         <translation>Voice Input</translation>
     </message>
@@ -405,6 +401,10 @@
     <message>
         <source>未识别到文字</source>
         <translation>No text was found</translation>
+    </message>
+    <message>
+        <source>没有录到声音</source>
+        <translation>No sound was recorded</translation>
     </message>
 </context>
 <context>
@@ -506,6 +506,37 @@
     <message>
         <source>AI</source>
         <translation>AI</translation>
+    </message>
+</context>
+<context>
+    <name>MicrosoftSpeech</name>
+    <message>
+        <source>语音识别服务未配置</source>
+        <translation>The speech recognition service is not configured</translation>
+    </message>
+    <message>
+        <source>语音识别服务响应超时，请稍后再试</source>
+        <translation>The speech recognition service did not answer in time. Please try again later.</translation>
+    </message>
+    <message>
+        <source>无法连接语音识别服务，请检查网络</source>
+        <translation>Cannot reach the speech recognition service. Please check your network.</translation>
+    </message>
+    <message>
+        <source>语音识别服务拒绝了请求，请检查密钥</source>
+        <translation>The speech recognition service refused the request. Please check the key.</translation>
+    </message>
+    <message>
+        <source>语音识别请求过于频繁，请稍后再试</source>
+        <translation>Too many speech recognition requests. Please try again later.</translation>
+    </message>
+    <message>
+        <source>语音识别服务暂时不可用，请稍后再试</source>
+        <translation>The speech recognition service is temporarily unavailable. Please try again later.</translation>
+    </message>
+    <message>
+        <source>语音识别服务返回了无法识别的结果</source>
+        <translation>The speech recognition service sent an answer that could not be read.</translation>
     </message>
 </context>
 <context>
@@ -808,6 +839,21 @@
     <message>
         <source>复制</source>
         <translation>Copy</translation>
+    </message>
+</context>
+<context>
+    <name>TencentCloudSpeech</name>
+    <message>
+        <source>语音识别服务不可用</source>
+        <translation>The speech recognition service is not available</translation>
+    </message>
+    <message>
+        <source>识别服务断开了连接</source>
+        <translation>The recognition service closed the connection</translation>
+    </message>
+    <message>
+        <source>无法连接语音识别服务</source>
+        <translation>Cannot reach the speech recognition service</translation>
     </message>
 </context>
 <context>

@@ -371,10 +371,6 @@
 <context>
     <name>FunControlCenter</name>
     <message>
-        <source>当前识别语言暂不可用</source>
-        <translation>El reconocimiento aún no está disponible para este idioma</translation>
-    </message>
-    <message>
         <source>语音输入</source>
         <translation>Entrada por voz</translation>
     </message>
@@ -405,6 +401,10 @@
     <message>
         <source>未识别到文字</source>
         <translation>No se encontró texto</translation>
+    </message>
+    <message>
+        <source>没有录到声音</source>
+        <translation>No se grabó ningún sonido</translation>
     </message>
 </context>
 <context>
@@ -506,6 +506,37 @@
     <message>
         <source>AI</source>
         <translation>AI</translation>
+    </message>
+</context>
+<context>
+    <name>MicrosoftSpeech</name>
+    <message>
+        <source>语音识别服务未配置</source>
+        <translation>El servicio de reconocimiento de voz no está configurado</translation>
+    </message>
+    <message>
+        <source>语音识别服务响应超时，请稍后再试</source>
+        <translation>El servicio de reconocimiento de voz no respondió a tiempo. Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>无法连接语音识别服务，请检查网络</source>
+        <translation>No se puede conectar con el servicio de reconocimiento de voz. Compruebe la red.</translation>
+    </message>
+    <message>
+        <source>语音识别服务拒绝了请求，请检查密钥</source>
+        <translation>El servicio de reconocimiento de voz rechazó la solicitud. Compruebe la clave.</translation>
+    </message>
+    <message>
+        <source>语音识别请求过于频繁，请稍后再试</source>
+        <translation>Demasiadas solicitudes de reconocimiento de voz. Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>语音识别服务暂时不可用，请稍后再试</source>
+        <translation>El servicio de reconocimiento de voz no está disponible temporalmente. Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>语音识别服务返回了无法识别的结果</source>
+        <translation>El servicio de reconocimiento de voz devolvió una respuesta ilegible.</translation>
     </message>
 </context>
 <context>
@@ -808,6 +839,21 @@
     <message>
         <source>复制</source>
         <translation>Copiar</translation>
+    </message>
+</context>
+<context>
+    <name>TencentCloudSpeech</name>
+    <message>
+        <source>语音识别服务不可用</source>
+        <translation>El servicio de reconocimiento de voz no está disponible</translation>
+    </message>
+    <message>
+        <source>识别服务断开了连接</source>
+        <translation>El servicio de reconocimiento cerró la conexión</translation>
+    </message>
+    <message>
+        <source>无法连接语音识别服务</source>
+        <translation>No se puede conectar con el servicio de reconocimiento de voz</translation>
     </message>
 </context>
 <context>

@@ -371,10 +371,6 @@
 <context>
     <name>FunControlCenter</name>
     <message>
-        <source>当前识别语言暂不可用</source>
-        <translation>Pengenalan belum tersedia untuk bahasa ini</translation>
-    </message>
-    <message>
         <source>语音输入</source>
         <translation>Input Suara</translation>
     </message>
@@ -405,6 +401,10 @@
     <message>
         <source>未识别到文字</source>
         <translation>Tidak ada teks yang ditemukan</translation>
+    </message>
+    <message>
+        <source>没有录到声音</source>
+        <translation>Tidak ada suara yang terekam</translation>
     </message>
 </context>
 <context>
@@ -506,6 +506,37 @@
     <message>
         <source>AI</source>
         <translation>AI</translation>
+    </message>
+</context>
+<context>
+    <name>MicrosoftSpeech</name>
+    <message>
+        <source>语音识别服务未配置</source>
+        <translation>Layanan pengenalan suara belum dikonfigurasi</translation>
+    </message>
+    <message>
+        <source>语音识别服务响应超时，请稍后再试</source>
+        <translation>Layanan pengenalan suara tidak merespons tepat waktu. Coba lagi nanti.</translation>
+    </message>
+    <message>
+        <source>无法连接语音识别服务，请检查网络</source>
+        <translation>Tidak dapat terhubung ke layanan pengenalan suara. Periksa jaringan Anda.</translation>
+    </message>
+    <message>
+        <source>语音识别服务拒绝了请求，请检查密钥</source>
+        <translation>Layanan pengenalan suara menolak permintaan. Periksa kuncinya.</translation>
+    </message>
+    <message>
+        <source>语音识别请求过于频繁，请稍后再试</source>
+        <translation>Terlalu banyak permintaan pengenalan suara. Coba lagi nanti.</translation>
+    </message>
+    <message>
+        <source>语音识别服务暂时不可用，请稍后再试</source>
+        <translation>Layanan pengenalan suara sedang tidak tersedia. Coba lagi nanti.</translation>
+    </message>
+    <message>
+        <source>语音识别服务返回了无法识别的结果</source>
+        <translation>Layanan pengenalan suara mengirim jawaban yang tidak dapat dibaca.</translation>
     </message>
 </context>
 <context>
@@ -808,6 +839,21 @@
     <message>
         <source>复制</source>
         <translation>Salin</translation>
+    </message>
+</context>
+<context>
+    <name>TencentCloudSpeech</name>
+    <message>
+        <source>语音识别服务不可用</source>
+        <translation>Layanan pengenalan suara tidak tersedia</translation>
+    </message>
+    <message>
+        <source>识别服务断开了连接</source>
+        <translation>Layanan pengenalan memutus sambungan</translation>
+    </message>
+    <message>
+        <source>无法连接语音识别服务</source>
+        <translation>Tidak dapat terhubung ke layanan pengenalan suara</translation>
     </message>
 </context>
 <context>

@@ -371,10 +371,6 @@
 <context>
     <name>FunControlCenter</name>
     <message>
-        <source>当前识别语言暂不可用</source>
-        <translation>現在の言語の認識はまだ利用できません</translation>
-    </message>
-    <message>
         <source>语音输入</source>
         <translation>音声入力</translation>
     </message>
@@ -405,6 +401,10 @@
     <message>
         <source>未识别到文字</source>
         <translation>文字が見つかりませんでした</translation>
+    </message>
+    <message>
+        <source>没有录到声音</source>
+        <translation>音声が録音されませんでした</translation>
     </message>
 </context>
 <context>
@@ -506,6 +506,37 @@
     <message>
         <source>AI</source>
         <translation>AI</translation>
+    </message>
+</context>
+<context>
+    <name>MicrosoftSpeech</name>
+    <message>
+        <source>语音识别服务未配置</source>
+        <translation>音声認識サービスが設定されていません</translation>
+    </message>
+    <message>
+        <source>语音识别服务响应超时，请稍后再试</source>
+        <translation>音声認識サービスの応答がタイムアウトしました。しばらくしてから再試行してください。</translation>
+    </message>
+    <message>
+        <source>无法连接语音识别服务，请检查网络</source>
+        <translation>音声認識サービスに接続できません。ネットワークを確認してください。</translation>
+    </message>
+    <message>
+        <source>语音识别服务拒绝了请求，请检查密钥</source>
+        <translation>音声認識サービスが要求を拒否しました。キーを確認してください。</translation>
+    </message>
+    <message>
+        <source>语音识别请求过于频繁，请稍后再试</source>
+        <translation>音声認識の要求が多すぎます。しばらくしてから再試行してください。</translation>
+    </message>
+    <message>
+        <source>语音识别服务暂时不可用，请稍后再试</source>
+        <translation>音声認識サービスは一時的に利用できません。しばらくしてから再試行してください。</translation>
+    </message>
+    <message>
+        <source>语音识别服务返回了无法识别的结果</source>
+        <translation>音声認識サービスから読み取れない結果が返されました。</translation>
     </message>
 </context>
 <context>
@@ -808,6 +839,21 @@
     <message>
         <source>复制</source>
         <translation>コピー</translation>
+    </message>
+</context>
+<context>
+    <name>TencentCloudSpeech</name>
+    <message>
+        <source>语音识别服务不可用</source>
+        <translation>音声認識サービスを利用できません</translation>
+    </message>
+    <message>
+        <source>识别服务断开了连接</source>
+        <translation>認識サービスとの接続が切断されました</translation>
+    </message>
+    <message>
+        <source>无法连接语音识别服务</source>
+        <translation>音声認識サービスに接続できません</translation>
     </message>
 </context>
 <context>

@@ -371,10 +371,6 @@
 <context>
     <name>FunControlCenter</name>
     <message>
-        <source>当前识别语言暂不可用</source>
-        <translation>현재 언어의 인식은 아직 사용할 수 없습니다</translation>
-    </message>
-    <message>
         <source>语音输入</source>
         <translation>음성 입력</translation>
     </message>
@@ -405,6 +401,10 @@
     <message>
         <source>未识别到文字</source>
         <translation>텍스트를 찾지 못했습니다</translation>
+    </message>
+    <message>
+        <source>没有录到声音</source>
+        <translation>녹음된 소리가 없습니다</translation>
     </message>
 </context>
 <context>
@@ -506,6 +506,37 @@
     <message>
         <source>AI</source>
         <translation>AI</translation>
+    </message>
+</context>
+<context>
+    <name>MicrosoftSpeech</name>
+    <message>
+        <source>语音识别服务未配置</source>
+        <translation>음성 인식 서비스가 구성되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>语音识别服务响应超时，请稍后再试</source>
+        <translation>음성 인식 서비스의 응답 시간이 초과되었습니다. 잠시 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>无法连接语音识别服务，请检查网络</source>
+        <translation>음성 인식 서비스에 연결할 수 없습니다. 네트워크를 확인하세요.</translation>
+    </message>
+    <message>
+        <source>语音识别服务拒绝了请求，请检查密钥</source>
+        <translation>음성 인식 서비스가 요청을 거부했습니다. 키를 확인하세요.</translation>
+    </message>
+    <message>
+        <source>语音识别请求过于频繁，请稍后再试</source>
+        <translation>음성 인식 요청이 너무 많습니다. 잠시 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>语音识别服务暂时不可用，请稍后再试</source>
+        <translation>음성 인식 서비스를 일시적으로 사용할 수 없습니다. 잠시 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>语音识别服务返回了无法识别的结果</source>
+        <translation>음성 인식 서비스가 읽을 수 없는 결과를 보냈습니다.</translation>
     </message>
 </context>
 <context>
@@ -808,6 +839,21 @@
     <message>
         <source>复制</source>
         <translation>복사</translation>
+    </message>
+</context>
+<context>
+    <name>TencentCloudSpeech</name>
+    <message>
+        <source>语音识别服务不可用</source>
+        <translation>음성 인식 서비스를 사용할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>识别服务断开了连接</source>
+        <translation>인식 서비스가 연결을 끊었습니다</translation>
+    </message>
+    <message>
+        <source>无法连接语音识别服务</source>
+        <translation>음성 인식 서비스에 연결할 수 없습니다</translation>
     </message>
 </context>
 <context>

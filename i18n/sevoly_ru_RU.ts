@@ -371,10 +371,6 @@
 <context>
     <name>FunControlCenter</name>
     <message>
-        <source>当前识别语言暂不可用</source>
-        <translation>Распознавание для этого языка пока недоступно</translation>
-    </message>
-    <message>
         <source>语音输入</source>
         <translation>Голосовой ввод</translation>
     </message>
@@ -405,6 +401,10 @@
     <message>
         <source>未识别到文字</source>
         <translation>Текст не найден</translation>
+    </message>
+    <message>
+        <source>没有录到声音</source>
+        <translation>Звук не записан</translation>
     </message>
 </context>
 <context>
@@ -506,6 +506,37 @@
     <message>
         <source>AI</source>
         <translation>AI</translation>
+    </message>
+</context>
+<context>
+    <name>MicrosoftSpeech</name>
+    <message>
+        <source>语音识别服务未配置</source>
+        <translation>Служба распознавания речи не настроена</translation>
+    </message>
+    <message>
+        <source>语音识别服务响应超时，请稍后再试</source>
+        <translation>Служба распознавания речи не ответила вовремя. Повторите попытку позже.</translation>
+    </message>
+    <message>
+        <source>无法连接语音识别服务，请检查网络</source>
+        <translation>Не удаётся подключиться к службе распознавания речи. Проверьте сеть.</translation>
+    </message>
+    <message>
+        <source>语音识别服务拒绝了请求，请检查密钥</source>
+        <translation>Служба распознавания речи отклонила запрос. Проверьте ключ.</translation>
+    </message>
+    <message>
+        <source>语音识别请求过于频繁，请稍后再试</source>
+        <translation>Слишком много запросов на распознавание речи. Повторите попытку позже.</translation>
+    </message>
+    <message>
+        <source>语音识别服务暂时不可用，请稍后再试</source>
+        <translation>Служба распознавания речи временно недоступна. Повторите попытку позже.</translation>
+    </message>
+    <message>
+        <source>语音识别服务返回了无法识别的结果</source>
+        <translation>Служба распознавания речи вернула непонятный ответ.</translation>
     </message>
 </context>
 <context>
@@ -808,6 +839,21 @@
     <message>
         <source>复制</source>
         <translation>Копировать</translation>
+    </message>
+</context>
+<context>
+    <name>TencentCloudSpeech</name>
+    <message>
+        <source>语音识别服务不可用</source>
+        <translation>Служба распознавания речи недоступна</translation>
+    </message>
+    <message>
+        <source>识别服务断开了连接</source>
+        <translation>Служба распознавания разорвала соединение</translation>
+    </message>
+    <message>
+        <source>无法连接语音识别服务</source>
+        <translation>Не удаётся подключиться к службе распознавания речи</translation>
     </message>
 </context>
 <context>

@@ -371,10 +371,6 @@
 <context>
     <name>FunControlCenter</name>
     <message>
-        <source>当前识别语言暂不可用</source>
-        <translation>Chưa hỗ trợ nhận dạng cho ngôn ngữ hiện tại</translation>
-    </message>
-    <message>
         <source>语音输入</source>
         <translation>Nhập bằng giọng nói</translation>
     </message>
@@ -405,6 +401,10 @@
     <message>
         <source>未识别到文字</source>
         <translation>Không tìm thấy văn bản</translation>
+    </message>
+    <message>
+        <source>没有录到声音</source>
+        <translation>Không ghi được âm thanh</translation>
     </message>
 </context>
 <context>
@@ -506,6 +506,37 @@
     <message>
         <source>AI</source>
         <translation>AI</translation>
+    </message>
+</context>
+<context>
+    <name>MicrosoftSpeech</name>
+    <message>
+        <source>语音识别服务未配置</source>
+        <translation>Dịch vụ nhận dạng giọng nói chưa được cấu hình</translation>
+    </message>
+    <message>
+        <source>语音识别服务响应超时，请稍后再试</source>
+        <translation>Dịch vụ nhận dạng giọng nói không phản hồi kịp thời. Vui lòng thử lại sau.</translation>
+    </message>
+    <message>
+        <source>无法连接语音识别服务，请检查网络</source>
+        <translation>Không thể kết nối dịch vụ nhận dạng giọng nói. Vui lòng kiểm tra mạng.</translation>
+    </message>
+    <message>
+        <source>语音识别服务拒绝了请求，请检查密钥</source>
+        <translation>Dịch vụ nhận dạng giọng nói đã từ chối yêu cầu. Vui lòng kiểm tra khóa.</translation>
+    </message>
+    <message>
+        <source>语音识别请求过于频繁，请稍后再试</source>
+        <translation>Quá nhiều yêu cầu nhận dạng giọng nói. Vui lòng thử lại sau.</translation>
+    </message>
+    <message>
+        <source>语音识别服务暂时不可用，请稍后再试</source>
+        <translation>Dịch vụ nhận dạng giọng nói tạm thời không khả dụng. Vui lòng thử lại sau.</translation>
+    </message>
+    <message>
+        <source>语音识别服务返回了无法识别的结果</source>
+        <translation>Dịch vụ nhận dạng giọng nói trả về kết quả không đọc được.</translation>
     </message>
 </context>
 <context>
@@ -808,6 +839,21 @@
     <message>
         <source>复制</source>
         <translation>Sao chép</translation>
+    </message>
+</context>
+<context>
+    <name>TencentCloudSpeech</name>
+    <message>
+        <source>语音识别服务不可用</source>
+        <translation>Dịch vụ nhận dạng giọng nói không khả dụng</translation>
+    </message>
+    <message>
+        <source>识别服务断开了连接</source>
+        <translation>Dịch vụ nhận dạng đã ngắt kết nối</translation>
+    </message>
+    <message>
+        <source>无法连接语音识别服务</source>
+        <translation>Không thể kết nối dịch vụ nhận dạng giọng nói</translation>
     </message>
 </context>
 <context>

@@ -371,10 +371,6 @@
 <context>
     <name>FunControlCenter</name>
     <message>
-        <source>当前识别语言暂不可用</source>
-        <translation>目前辨識語言暫不可用</translation>
-    </message>
-    <message>
         <source>语音输入</source>
         <translation>語音輸入</translation>
     </message>
@@ -405,6 +401,10 @@
     <message>
         <source>未识别到文字</source>
         <translation>未辨識到文字</translation>
+    </message>
+    <message>
+        <source>没有录到声音</source>
+        <translation>沒有錄到聲音</translation>
     </message>
 </context>
 <context>
@@ -506,6 +506,37 @@
     <message>
         <source>AI</source>
         <translation>AI</translation>
+    </message>
+</context>
+<context>
+    <name>MicrosoftSpeech</name>
+    <message>
+        <source>语音识别服务未配置</source>
+        <translation>語音辨識服務未設定</translation>
+    </message>
+    <message>
+        <source>语音识别服务响应超时，请稍后再试</source>
+        <translation>語音辨識服務回應逾時，請稍後再試</translation>
+    </message>
+    <message>
+        <source>无法连接语音识别服务，请检查网络</source>
+        <translation>無法連線語音辨識服務，請檢查網路</translation>
+    </message>
+    <message>
+        <source>语音识别服务拒绝了请求，请检查密钥</source>
+        <translation>語音辨識服務拒絕了請求，請檢查金鑰</translation>
+    </message>
+    <message>
+        <source>语音识别请求过于频繁，请稍后再试</source>
+        <translation>語音辨識請求過於頻繁，請稍後再試</translation>
+    </message>
+    <message>
+        <source>语音识别服务暂时不可用，请稍后再试</source>
+        <translation>語音辨識服務暫時無法使用，請稍後再試</translation>
+    </message>
+    <message>
+        <source>语音识别服务返回了无法识别的结果</source>
+        <translation>語音辨識服務傳回了無法辨認的結果</translation>
     </message>
 </context>
 <context>
@@ -808,6 +839,21 @@
     <message>
         <source>复制</source>
         <translation>複製</translation>
+    </message>
+</context>
+<context>
+    <name>TencentCloudSpeech</name>
+    <message>
+        <source>语音识别服务不可用</source>
+        <translation>語音辨識服務無法使用</translation>
+    </message>
+    <message>
+        <source>识别服务断开了连接</source>
+        <translation>辨識服務中斷了連線</translation>
+    </message>
+    <message>
+        <source>无法连接语音识别服务</source>
+        <translation>無法連線語音辨識服務</translation>
     </message>
 </context>
 <context>
