@@ -463,7 +463,9 @@ void ControlCenterTest::pasteWaitsForHeldModifiersWithoutBlocking()
     QCOMPARE(keyText(m_keys->events(), before), QString());
     m_keys->setModifiersHeld(false);
     QTRY_COMPARE_WITH_TIMEOUT(keyText(m_keys->events(), before), QString("11+ 56+ 56- 11-"), 1000);
-    QVERIFY2(longestGap < 100, qPrintable(QString::number(longestGap)));
+    // A blocking wait would stall the loop for the whole 650 ms; a loaded
+    // machine alone has been seen to stall it for 160.
+    QVERIFY2(longestGap < 300, qPrintable(QString::number(longestGap)));
 }
 
 QTEST_MAIN(ControlCenterTest)
