@@ -40,8 +40,13 @@ bool CommandRunner::launchEntry(const QString &path, QString *error)
         *error = launch.error;
         return false;
     }
-    if (!launch.url.isEmpty())
-        return m_actions->openUrl(launch.url) || (*error = QStringLiteral("cannot open ") + launch.url, false);
+    if (!launch.url.isEmpty()) {
+        if (!m_actions->openUrl(launch.url)) {
+            *error = QStringLiteral("cannot open ") + launch.url;
+            return false;
+        }
+        return true;
+    }
     if (!m_actions->startDetached(launch.program, launch.arguments)) {
         *error = QStringLiteral("cannot start ") + launch.program;
         return false;
@@ -72,9 +77,13 @@ bool CommandRunner::startProgram(const QString &commandLine, QString *error)
     }
     if (!program.isExecutable() || program.isDir()) {
         // A document: its own application opens it.
-        if (argv.size() == 1 && program.isFile())
-            return m_actions->openUrl(QUrl::fromLocalFile(program.absoluteFilePath()).toString())
-                || (*error = QStringLiteral("cannot open ") + path, false);
+        if (argv.size() == 1 && program.isFile()) {
+            if (!m_actions->openUrl(QUrl::fromLocalFile(program.absoluteFilePath()).toString())) {
+                *error = QStringLiteral("cannot open ") + path;
+                return false;
+            }
+            return true;
+        }
         *error = QStringLiteral("%1 is not a program").arg(argv.first());
         return false;
     }
