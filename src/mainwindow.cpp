@@ -21,6 +21,7 @@
 #include "widget/main/external_ai_client.h"
 #include "widget/main/navigation_bar.h"
 #include "widget/main/placeholder_page.h"
+#include "business/voice_command_executor.h"
 #include "widget/main/status_footer.h"
 #include "widget/tradialogue.h"
 
@@ -236,6 +237,8 @@ void MainWindow::setupUi()
     // The translation of selected text goes to the result window beside it.
     connect(FunControlCenter::getInstance().get(), &FunControlCenter::wordTraCallback,
             TraDialogue::instance().get(), &TraDialogue::setShowTargetWordText);
+    // Voice search runs the user's commands.
+    (new VoiceCommandExecutor(nullptr, this))->attach();
 
     auto *central = new QWidget;
     central->setObjectName(QStringLiteral("widgetCentral"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaType>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -34,6 +35,8 @@ struct CommandOutcome
     QString detail;   // the target, entry path or search URL
     QString error;    // why a matched command failed
 };
+
+Q_DECLARE_METATYPE(CommandOutcome)
 
 class CommandRunner
 {
