@@ -22,6 +22,7 @@
 #include "widget/main/navigation_bar.h"
 #include "widget/main/placeholder_page.h"
 #include "business/voice_command_executor.h"
+#include "widget/commands/inssetting.h"
 #include "widget/main/status_footer.h"
 #include "widget/tradialogue.h"
 
@@ -90,10 +91,7 @@ void MainWindow::buildPages()
     m_pages->addWidget(new Setting);
     m_traSetting = new TraSetting;
     m_pages->addWidget(m_traSetting);
-    later(QT_TRANSLATE_NOOP("PlaceholderPage", "云指令设置"),
-          QT_TRANSLATE_NOOP("PlaceholderPage",
-                            "语音指令将在后续版本提供：说出名称即可打开文件夹、程序或网址。"),
-          "fa-solid fa-terminal");
+    m_pages->addWidget(new InsSetting);
     auto *software = new SystemSetting;
     m_pages->addWidget(software);
     later(QT_TRANSLATE_NOOP("PlaceholderPage", "使用指南"),

@@ -58,13 +58,21 @@ void IniFileInf::saveAllConfig(const QHash<QString, QString> &values)
     settings.sync();
 }
 
-void IniFileInf::saveCmdKey(const QString &text)
+bool IniFileInf::saveCmdKey(const QString &text)
 {
     if (!IniFileGuard::prepareForRewrite(cmdKeyFilePath()))
-        return;
+        return false;
     QSettings settings(cmdKeyFilePath(), QSettings::IniFormat);
+    // QSettings commits through a temporary file and a rename (atomic sync is
+    // its default), so a failed write leaves the previous list whole.
+    settings.setAtomicSyncRequired(true);
     settings.setValue(kCmdKey, text);
     settings.sync();
+    if (settings.status() != QSettings::NoError) {
+        qWarning() << "cannot write the command list to" << cmdKeyFilePath();
+        return false;
+    }
+    return true;
 }
 
 QString IniFileInf::getCmdKey()

@@ -17,7 +17,8 @@ public:
     // Writes every pair, changed or not, then flushes once.
     static void saveAllConfig(const QHash<QString, QString> &values);
 
-    static void saveCmdKey(const QString &text);
+    // False when the list could not be written; the old file is then intact.
+    static bool saveCmdKey(const QString &text);
     static QString getCmdKey();
 
     static QString optionFilePath();
