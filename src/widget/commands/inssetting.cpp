@@ -4,6 +4,7 @@
 #include "widget/commands/dialogins.h"
 
 #include <QDebug>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -14,7 +15,6 @@ InsSetting::InsSetting(QWidget *parent) : QWidget(parent)
 {
     m_table = new QTableWidget(0, 5);
     m_table->setObjectName(QStringLiteral("commandTable"));
-    m_table->setHorizontalHeaderLabels({tr("指令类别"), tr("语音指令"), tr("执行目标"), QString(), QString()});
     m_table->setShowGrid(false);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(40);
@@ -24,7 +24,8 @@ InsSetting::InsSetting(QWidget *parent) : QWidget(parent)
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
 
-    auto *add = new QPushButton(tr("+添加指令"));
+    m_add = new QPushButton;
+    auto *add = m_add;
     add->setObjectName(QStringLiteral("addCommandButton"));
     m_error = new QLabel;
     m_error->setObjectName(QStringLiteral("commandStoreError"));
@@ -36,11 +37,25 @@ InsSetting::InsSetting(QWidget *parent) : QWidget(parent)
     layout->addWidget(m_error);
     layout->addWidget(add, 0, Qt::AlignLeft);
 
-    m_dialog = new DialogIns(this);
     connect(add, &QPushButton::clicked, this, &InsSetting::addCommand);
 
     m_commands = parseCommandList(IniFileInf::getCmdKey());
+    retranslateUi();
+}
+
+void InsSetting::retranslateUi()
+{
+    m_table->setHorizontalHeaderLabels(
+        {tr("指令类别"), tr("语音指令"), tr("执行目标"), QString(), QString()});
+    m_add->setText(tr("+添加指令"));
     rebuildTable();
+}
+
+void InsSetting::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
 }
 
 QString InsSetting::typeName(const QString &type) const
@@ -114,9 +129,10 @@ void InsSetting::removeCommand(int row)
 
 void InsSetting::addCommand()
 {
-    m_dialog->setCommand(QString(), QString(), QString());
-    if (m_dialog->exec() == QDialog::Accepted)
-        putCommand({m_dialog->type(), m_dialog->command(), m_dialog->target()});
+    // Built for each use, so it always speaks the current language.
+    DialogIns dialog(this);
+    if (dialog.exec() == QDialog::Accepted)
+        putCommand({dialog.type(), dialog.command(), dialog.target()});
 }
 
 void InsSetting::editCommand(int row)
@@ -124,7 +140,8 @@ void InsSetting::editCommand(int row)
     if (row < 0 || row >= m_commands.size())
         return;
     const VoiceCommand &c = m_commands.at(row);
-    m_dialog->setCommand(c.type, c.command, c.target);
-    if (m_dialog->exec() == QDialog::Accepted)
-        putCommand({m_dialog->type(), m_dialog->command(), m_dialog->target()}, row);
+    DialogIns dialog(this);
+    dialog.setCommand(c.type, c.command, c.target);
+    if (dialog.exec() == QDialog::Accepted)
+        putCommand({dialog.type(), dialog.command(), dialog.target()}, row);
 }

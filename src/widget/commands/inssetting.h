@@ -5,8 +5,8 @@
 
 #include "core/commands/voice_command.h"
 
-class DialogIns;
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 // The voice-command list: shown, added to, edited and deleted from; every
@@ -24,7 +24,11 @@ public:
     void editCommand(int row);
     void addCommand();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslateUi();
     void rebuildTable();
     void save();
     QString typeName(const QString &type) const;
@@ -32,5 +36,5 @@ private:
     QVector<VoiceCommand> m_commands;
     QTableWidget *m_table;
     QLabel *m_error;
-    DialogIns *m_dialog;
+    QPushButton *m_add;
 };
