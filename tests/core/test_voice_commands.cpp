@@ -191,6 +191,8 @@ void TestVoiceCommands::runner_data()
                                           << "start editor --new";
     QTest::newRow("link entry on the desktop")
         << "" << "主页" << int(CommandOutcome::EntryLaunched) << "open https://home.example";
+    QTest::newRow("hidden entry is not launched")
+        << "" << "gone" << int(CommandOutcome::Searched) << "open https://s.example/?q=gone";
     QTest::newRow("broken Exec falls back to search")
         << "" << "broken" << int(CommandOutcome::Searched)
         << "open https://s.example/?q=broken";
@@ -217,6 +219,7 @@ void TestVoiceCommands::runner()
     writeEntry(T + "/apps/sub/calc.desktop",
                "Type=Application\nName=Calculator\nName[zh_CN]=计算器\nExec=calc-bin\n");
     writeEntry(T + "/apps/broken.desktop", "Type=Application\nExec=\"unterminated\n");
+    writeEntry(T + "/apps/gone.desktop", "Type=Application\nName=gone\nExec=gone\nHidden=true\n");
     writeEntry(T + "/desk/home.desktop", "Type=Link\nName=主页\nURL=https://home.example\n");
 
     RecordingActions actions;

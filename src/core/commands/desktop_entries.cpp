@@ -67,10 +67,13 @@ QString unescapeValue(const QString &v)
 
 bool entryMatches(const QString &path, const QString &name)
 {
+    const QHash<QString, QString> keys = readGroup(path);
+    // A hidden entry is one the user deleted; it masks nothing here.
+    if (keys.value(QStringLiteral("Hidden")) == QLatin1String("true"))
+        return false;
     const QString base = QFileInfo(path).fileName().chopped(int(qstrlen(".desktop")));
     if (base == name)
         return true;
-    const QHash<QString, QString> keys = readGroup(path);
     for (auto it = keys.constBegin(); it != keys.constEnd(); ++it) {
         const QString &k = it.key();
         const bool isName = k == QLatin1String("Name")
