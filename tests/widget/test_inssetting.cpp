@@ -16,6 +16,7 @@ class InsSettingTest : public QObject
 private slots:
     void edits_data();
     void edits();
+    void deleteButtonRemovesItsRow();
     void dialogRefusesUnstorableText_data();
     void dialogRefusesUnstorableText();
 };
@@ -68,6 +69,20 @@ void InsSettingTest::edits()
     // A page built afresh shows what was stored.
     InsSetting reloaded;
     QCOMPARE(serializeCommandList(reloaded.commands()), after);
+}
+
+void InsSettingTest::deleteButtonRemovesItsRow()
+{
+    QVERIFY(IniFileInf::saveCmdKey("0|a|/a||0|b|/b||0|c|/c"));
+    InsSetting page;
+    auto *table = page.findChild<QTableWidget *>("commandTable");
+    auto *remove = qobject_cast<QPushButton *>(table->cellWidget(1, 4));
+    QVERIFY(remove);
+    remove->click();
+    QCOMPARE(IniFileInf::getCmdKey(), QStringLiteral("0|a|/a||0|c|/c"));
+    // The buttons of the rows that moved up act on their new place.
+    qobject_cast<QPushButton *>(table->cellWidget(1, 4))->click();
+    QCOMPARE(IniFileInf::getCmdKey(), QStringLiteral("0|a|/a"));
 }
 
 void InsSettingTest::dialogRefusesUnstorableText_data()
