@@ -58,8 +58,9 @@ void VoiceCommandExecutor::executeVoiceCommand(const QString &text)
     if (prefix.trimmed().isEmpty())
         prefix = defaultSearchPrefix();
     runner.setSearchPrefix(prefix);
-    runner.setEntryFolders(
-        desktop_entries::searchFolders(desktop_entries::userDesktopFolder()));
+    const QString desktop = desktop_entries::userDesktopFolder();
+    runner.setEntryFolders(desktop_entries::searchFolders(desktop));
+    runner.setDesktopFolder(desktop);
     runner.setOpenWords({tr("打开"), QStringLiteral("打开")});
 
     const CommandOutcome outcome = runner.run(text);

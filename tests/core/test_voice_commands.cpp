@@ -191,6 +191,12 @@ void TestVoiceCommands::runner_data()
                                           << "start editor --new";
     QTest::newRow("link entry on the desktop")
         << "" << "主页" << int(CommandOutcome::EntryLaunched) << "open https://home.example";
+    QTest::newRow("program on the desktop by name up to the dot")
+        << "" << "打开tool" << int(CommandOutcome::EntryLaunched) << "start $T/desk/tool.sh";
+    QTest::newRow("link on the desktop to a folder")
+        << "" << "reports" << int(CommandOutcome::EntryLaunched) << "open file://$T/reports";
+    QTest::newRow("plain file on the desktop is not a launcher")
+        << "" << "notes" << int(CommandOutcome::Searched) << "open https://s.example/?q=notes";
     QTest::newRow("hidden entry is not launched")
         << "" << "gone" << int(CommandOutcome::Searched) << "open https://s.example/?q=gone";
     QTest::newRow("broken Exec falls back to search")
@@ -222,8 +228,14 @@ void TestVoiceCommands::runner()
     writeEntry(T + "/apps/gone.desktop", "Type=Application\nName=gone\nExec=gone\nHidden=true\n");
     writeEntry(T + "/desk/home.desktop", "Type=Link\nName=主页\nURL=https://home.example\n");
 
+    QVERIFY(TestFiles::writeRaw(T + "/desk/tool.sh", "#!/bin/sh\n"));
+    QFile(T + "/desk/tool.sh").setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    QVERIFY(QFile::link(T + "/reports", T + "/desk/reports.lnk"));
+    QVERIFY(TestFiles::writeRaw(T + "/desk/notes.txt", "x"));
+
     RecordingActions actions;
     CommandRunner runner(&actions);
+    runner.setDesktopFolder(T + "/desk");
     QVector<VoiceCommand> list = parseCommandList(QString(stored).replace("$T", T));
     runner.setCommands(list);
     runner.setSearchPrefix(QStringLiteral("https://s.example/?q="));

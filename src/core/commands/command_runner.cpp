@@ -180,6 +180,24 @@ CommandOutcome CommandRunner::run(const QString &recognised)
         qWarning() << "desktop entry" << entry << "for" << name << "failed:" << error;
     }
 
+    const QString onDesktop = desktop_entries::findDesktopFile(m_desktopFolder, name);
+    if (!onDesktop.isEmpty()) {
+        const QFileInfo info(onDesktop);
+        const QString resolved = info.isSymLink() ? info.symLinkTarget() : onDesktop;
+        const QFileInfo target(resolved);
+        bool ok = false;
+        if (target.isFile() && target.isExecutable())
+            ok = m_actions->startDetached(resolved, {});
+        else if (target.exists())
+            ok = m_actions->openUrl(QUrl::fromLocalFile(resolved).toString());
+        out.detail = onDesktop;
+        if (ok) {
+            out.kind = CommandOutcome::EntryLaunched;
+            return out;
+        }
+        qWarning() << "cannot open" << onDesktop << "for" << name;
+    }
+
     out.kind = CommandOutcome::Searched;
     out.detail = m_searchPrefix
         + QString::fromUtf8(QUrl::toPercentEncoding(out.phrase));

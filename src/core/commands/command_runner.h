@@ -46,6 +46,8 @@ public:
     void setCommands(const QVector<VoiceCommand> &commands) { m_commands = commands; }
     void setSearchPrefix(const QString &prefix) { m_searchPrefix = prefix; }
     void setEntryFolders(const QStringList &folders) { m_entryFolders = folders; }
+    // Programs and links lying on the desktop are found by name too.
+    void setDesktopFolder(const QString &folder) { m_desktopFolder = folder; }
     // Leading words ("open") dropped before a desktop entry is looked up.
     void setOpenWords(const QStringList &words) { m_openWords = words; }
 
@@ -60,5 +62,6 @@ private:
     QVector<VoiceCommand> m_commands;
     QString m_searchPrefix;
     QStringList m_entryFolders;
+    QString m_desktopFolder;
     QStringList m_openWords;
 };

@@ -137,6 +137,29 @@ QString findEntry(const QStringList &folders, const QString &name)
     return QString();
 }
 
+QString findDesktopFile(const QString &desktopFolder, const QString &name)
+{
+    if (desktopFolder.isEmpty() || name.isEmpty())
+        return QString();
+    QStringList files;
+    // Dirs too: a link to a folder is a launcher, a real subfolder only searched.
+    QDirIterator it(desktopFolder, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    files.sort();
+    for (const QString &f : files) {
+        const QFileInfo info(f);
+        if (f.endsWith(QLatin1String(".desktop")))
+            continue;
+        if (!info.isSymLink() && !(info.isFile() && info.isExecutable()))
+            continue;
+        if (info.fileName().section(QLatin1Char('.'), 0, 0) == name)
+            return f;
+    }
+    return QString();
+}
+
 bool splitExec(const QString &exec, QStringList *out)
 {
     QStringList args;

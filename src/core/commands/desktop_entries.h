@@ -17,6 +17,10 @@ QString userDesktopFolder();
 // Name[xx]= or file base name equals `name`; empty when none.
 QString findEntry(const QStringList &folders, const QString &name);
 
+// A program or link placed on the desktop itself (not a .desktop entry),
+// matched by its name up to the first dot; empty when none.
+QString findDesktopFile(const QString &desktopFolder, const QString &name);
+
 struct Launch
 {
     QString program;       // for applications
