@@ -11,6 +11,7 @@
 #include "sim/hidsim.h"
 #include "support/files.h"
 #include "widget/iconfont/iconfont.h"
+#include "widget/tradialogue.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,7 +66,7 @@ void VoiceCommandsE2E::initTestCase()
     qputenv("XDG_DATA_HOME", (d + "/data").toUtf8());
     qputenv("XDG_DATA_DIRS", (d + "/sys").toUtf8());
 
-    IniFileInf::saveCmdKey("0|报告|" + d + "/reports");
+    IniFileInf::saveCmdKey("0|报告|" + d + "/reports||0|旧资料|" + d + "/gone");
     IniFileInf::set_keydefine(QStringLiteral("searchnetstr"), QStringLiteral("https://s.example/?q="));
     IniFileInf::set_keydefine(QStringLiteral("listenlangstr"), QStringLiteral("zh_cn"));
     IniFileInf::set_keydefine(QStringLiteral("country"), QStringLiteral("cn"));
@@ -97,12 +98,16 @@ void VoiceCommandsE2E::spokenPhraseRunsItsCommand_data()
     QTest::addColumn<QString>("spoken");
     QTest::addColumn<QString>("file");      // written by the opener or the program
     QTest::addColumn<QString>("expected");  // "$D" is the test's folder
+    QTest::addColumn<QString>("shown");     // in the result window, empty for nothing
 
-    QTest::newRow("folder command") << "报告" << "opened.txt" << "file://$D/reports\n";
+    const QString search = "https://s.example/?q=%E5%B7%B4%E9%BB%8E%E5%A4%A9%E6%B0%94";
+    QTest::newRow("folder command") << "报告" << "opened.txt" << "file://$D/reports\n" << "";
     QTest::newRow("desktop entry's localized name") << "打开计算器" << "marker.txt"
-                                                     << "started\n";
-    QTest::newRow("unknown phrase searched") << "巴黎天气" << "opened.txt"
-                                             << "https://s.example/?q=%E5%B7%B4%E9%BB%8E%E5%A4%A9%E6%B0%94\n";
+                                                     << "started\n" << "";
+    QTest::newRow("unknown phrase searched") << "巴黎天气" << "opened.txt" << search + "\n"
+                                             << search;
+    QTest::newRow("missing folder reported, nothing opened")
+        << "旧资料" << "opened.txt" << "" << "旧资料指令执行失败，请检查执行路径";
 }
 
 void VoiceCommandsE2E::spokenPhraseRunsItsCommand()
@@ -110,6 +115,7 @@ void VoiceCommandsE2E::spokenPhraseRunsItsCommand()
     QFETCH(QString, spoken);
     QFETCH(QString, file);
     QFETCH(QString, expected);
+    QFETCH(QString, shown);
     const QString path = m_dir.filePath(file);
     QFile::remove(path);
 
@@ -121,8 +127,14 @@ void VoiceCommandsE2E::spokenPhraseRunsItsCommand()
     QCOMPARE(FunControlCenter::getInstance()->sence(), SENCE_VOICE_ASS);
     QTRY_VERIFY_WITH_TIMEOUT(m_server.sessions().value(session).frames.size() >= 5, 5000);
     QVERIFY(QMetaObject::invokeMethod(mouse, "signalsKeyOne132Over", Q_ARG(int, 3)));
+    if (!shown.isEmpty())
+        QTRY_COMPARE_WITH_TIMEOUT(TraDialogue::instance()->targetText(), shown, 10000);
     QTRY_COMPARE_WITH_TIMEOUT(TestFiles::readText(path), expected.replace("$D", m_dir.path()),
                               10000);
+    if (expected.isEmpty()) {
+        QTest::qWait(500);  // nothing arrives late either
+        QVERIFY(!QFile::exists(path));
+    }
 }
 
 QTEST_MAIN(VoiceCommandsE2E)
