@@ -45,10 +45,13 @@
         var all = document.querySelectorAll('*');
         for (var i = 0; i < all.length; ++i) {
             var style = getComputedStyle(all[i]);
-            var region = style.getPropertyValue('-webkit-app-region') ||
-                         style.getPropertyValue('app-region') ||
-                         all[i].getAttribute('data-app-region') || '';
-            if (region.trim() !== selectorValue) continue;
+            var values = [style.getPropertyValue('-webkit-app-region'),
+                          style.getPropertyValue('app-region'),
+                          all[i].getAttribute('data-app-region')];
+            var match = false;
+            for (var v = 0; v < values.length; ++v)
+                if (values[v] && values[v].trim() === selectorValue) match = true;
+            if (!match) continue;
             var r = all[i].getBoundingClientRect();
             if (r.width > 0 && r.height > 0)
                 out.push([r.left, r.top, r.width, r.height]);
