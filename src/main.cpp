@@ -8,6 +8,7 @@
 #include "mainwindow.h"
 #include "webview/aiwindow.h"
 #include "webview/webengine_setup.h"
+#include "webview/webpages.h"
 #include "platform/crash_handler.h"
 #include "platform/session.h"
 #include "singleapplication.h"
@@ -113,6 +114,7 @@ int main(int argc, char *argv[])
     // icon is in the notification area.
     auto window = std::make_unique<MainWindow>();
     window->setAiAssistant(std::make_unique<AiWindow>());
+    window->setWebPages(new WebHelp, new WebAiNav, new WebMeeting);
     // Registering the large application font takes longer than showing the
     // icon; the pages are not on screen yet, so they simply take it over.
     useApplicationFont();

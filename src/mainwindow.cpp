@@ -82,7 +82,9 @@ void MainWindow::buildPages()
     m_pages = new QStackedWidget;
     m_pages->setObjectName(QStringLiteral("stackedPages"));
     const auto later = [this](const char *title, const char *text, const char *icon) {
-        m_pages->addWidget(new PlaceholderPage(title, text, QString::fromLatin1(icon)));
+        auto *page = new PlaceholderPage(title, text, QString::fromLatin1(icon));
+        m_pages->addWidget(page);
+        return page;
     };
     // Constructing it hands the stored typing mode to the control center.
     m_pages->addWidget(new AiSetting);
@@ -95,10 +97,10 @@ void MainWindow::buildPages()
           "fa-solid fa-terminal");
     auto *software = new SystemSetting;
     m_pages->addWidget(software);
-    later(QT_TRANSLATE_NOOP("PlaceholderPage", "使用指南"),
+    m_helpPage = later(QT_TRANSLATE_NOOP("PlaceholderPage", "使用指南"),
           QT_TRANSLATE_NOOP("PlaceholderPage", "使用指南将在后续版本提供。"),
           "fa-solid fa-book-open");
-    later(QT_TRANSLATE_NOOP("PlaceholderPage", "AI导航"),
+    m_aiNavPage = later(QT_TRANSLATE_NOOP("PlaceholderPage", "AI导航"),
           QT_TRANSLATE_NOOP("PlaceholderPage", "AI导航将在后续版本提供。"),
           "fa-solid fa-compass");
     // Constructing the diagnostics page connects the mouse's buttons to the
@@ -109,7 +111,7 @@ void MainWindow::buildPages()
     later(QT_TRANSLATE_NOOP("PlaceholderPage", "会议纪要"),
           QT_TRANSLATE_NOOP("PlaceholderPage", "会议记录列表将在后续版本提供。"),
           "fa-solid fa-users");
-    later(QT_TRANSLATE_NOOP("PlaceholderPage", "云服务"),
+    m_cloudMeetingPage = later(QT_TRANSLATE_NOOP("PlaceholderPage", "云服务"),
           QT_TRANSLATE_NOOP("PlaceholderPage", "云端会议页面将在后续版本提供。"),
           "fa-solid fa-cloud");
 }
@@ -413,6 +415,25 @@ void MainWindow::startScreenshot()
             once();
     });
     QTimer::singleShot(kLeaveScreenMs, waiting, once);
+}
+
+void MainWindow::setWebPages(QWidget *help, QWidget *aiNavigation, QWidget *cloudMeeting)
+{
+    const auto replace = [this](QWidget *&slot, QWidget *page) {
+        if (!page || page == slot)
+            return;
+        const int index = m_pages->indexOf(slot);
+        const bool current = m_pages->currentWidget() == slot;
+        m_pages->insertWidget(index, page);
+        m_pages->removeWidget(slot);
+        slot->deleteLater();
+        slot = page;
+        if (current)
+            m_pages->setCurrentWidget(page);
+    };
+    replace(m_helpPage, help);
+    replace(m_aiNavPage, aiNavigation);
+    replace(m_cloudMeetingPage, cloudMeeting);
 }
 
 void MainWindow::setAiAssistant(std::unique_ptr<AiAssistant> assistant)
