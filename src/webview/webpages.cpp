@@ -125,7 +125,8 @@ WebHelp::WebHelp(QWidget *parent)
     , m_view(fill(this))
 {
     logLoadErrors(m_view, "WebHelp");
-    loadIfConfigured(m_view, QUrl(website() + QStringLiteral("/helps/#/article/") + m_model));
+    m_requested = QUrl(website() + QStringLiteral("/helps/#/article/") + m_model);
+    loadIfConfigured(m_view, m_requested);
 }
 
 QUrl WebHelp::documentUrl(const QString &model, const QString &language)
@@ -142,6 +143,7 @@ QUrl WebHelp::aiHelpUrl(const QString &language)
 void WebHelp::navigate(const QUrl &url)
 {
     qDebug() << "url: " << url;
+    m_requested = url;
     loadIfConfigured(m_view, url);
 }
 

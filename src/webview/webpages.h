@@ -49,6 +49,8 @@ public:
     static QUrl documentUrl(const QString &model, const QString &language);
     static QUrl aiHelpUrl(const QString &language);
     QString model() const { return m_model; }
+    // The last page asked for; the view's own URL changes only once it loads.
+    QUrl requestedUrl() const { return m_requested; }
     WebView *view() const { return m_view; }
 
 public slots:
@@ -63,6 +65,7 @@ private:
 
     WebView *m_view;
     QString m_model = QStringLiteral("PX08");
+    QUrl m_requested;
 };
 
 class WebAiNav : public QWidget

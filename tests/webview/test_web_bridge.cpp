@@ -9,9 +9,12 @@
 #include "webview/callbridge.h"
 #include "webview/downloadmanager.h"
 #include "webview/webengine_setup.h"
+#include "webview/webpages.h"
 #include "webview/webview.h"
 
 #include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QStackedWidget>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QWebEnginePage>
@@ -45,6 +48,11 @@ private slots:
     void queryIsAnsweredInUpperCase();
     void pageReportsItsDraggableRegion();
     void handOverSendsVoiceChangeThenOnSendData();
+    void meetingArguments_data();
+    void meetingArguments();
+    void helpPageFollowsTheModel();
+    void webPagesReplaceTheirPlaceholders();
+    void meetingMethodsFromThePage();
     void downloadToUnwritableFolderIsRefusedWithAMessage_data();
     void downloadToUnwritableFolderIsRefusedWithAMessage();
 
@@ -229,6 +237,93 @@ void WebBridgeTest::handOverSendsVoiceChangeThenOnSendData()
     const double gap = second.at(2).toDouble() - first.at(2).toDouble();
     QVERIFY2(gap >= 1400 && gap < 2500, qPrintable(QString::number(gap)));
     QVERIFY2(clock.elapsed() >= 2500, qPrintable(QString::number(clock.elapsed())));
+}
+
+void WebBridgeTest::meetingArguments_data()
+{
+    QTest::addColumn<QString>("argumentsJson");
+    QTest::addColumn<QString>("parametersJson");
+    QTest::addColumn<QString>("taskId");
+    QTest::newRow("parameters inside the first object")
+        << R"([{"parameters": {"lang": "cn", "n": 2}}, "x"])" << R"({"lang":"cn","n":2})" << "";
+    QTest::newRow("object without parameters") << R"([{"lang": "cn"}])" << "{}" << "";
+    QTest::newRow("no arguments") << "[]" << "{}" << "";
+    QTest::newRow("task id text") << R"(["task-17"])" << "{}" << "task-17";
+    QTest::newRow("task id as object") << R"([{"id": "task-17"}])" << "{}" << "";
+    QTest::newRow("task id as number") << "[17]" << "{}" << "";
+}
+
+void WebBridgeTest::meetingArguments()
+{
+    QFETCH(QString, argumentsJson);
+    QFETCH(QString, parametersJson);
+    QFETCH(QString, taskId);
+    const QVariantList arguments =
+        QJsonDocument::fromJson(argumentsJson.toUtf8()).array().toVariantList();
+    const QJsonObject expected = QJsonDocument::fromJson(parametersJson.toUtf8()).object();
+    QCOMPARE(MeetingArguments::startParameters(arguments), expected);
+    QCOMPARE(MeetingArguments::taskId(arguments), taskId);
+}
+
+void WebBridgeTest::helpPageFollowsTheModel()
+{
+    WebHelp help;
+    const QString base = m_server.baseUrl();
+    QCOMPARE(help.requestedUrl().toString(), base + "/helps/#/article/PX08");
+    const QUrl start = help.requestedUrl();
+    help.loadHelpDocument(QStringLiteral("unknown"));
+    help.loadHelpDocument(QString());
+    help.loadHelpDocument(QStringLiteral("PX08"));
+    QCOMPARE(help.requestedUrl(), start);
+    QCOMPARE(help.model(), QStringLiteral("PX08"));
+
+    help.loadHelpDocument(QStringLiteral("PX12"));
+    QCOMPARE(help.model(), QStringLiteral("PX12"));
+    QVERIFY2(help.requestedUrl().toString().startsWith(base + "/helps/#/article/PX12/"),
+             qPrintable(help.requestedUrl().toString()));
+    help.loadHelpAi();
+    QVERIFY(help.requestedUrl().toString().startsWith(base + "/helps/#/article/AI/"));
+    QCOMPARE(WebAiNav::pageUrl().toString(), base + "/helps/#/ai");
+    QCOMPARE(WebMeeting::pageUrl().toString(), base + "/meeting/");
+}
+
+void WebBridgeTest::webPagesReplaceTheirPlaceholders()
+{
+    auto *pages = m_main->findChild<QStackedWidget *>(QStringLiteral("stackedPages"));
+    QVERIFY(pages);
+    const int count = pages->count();
+    auto *help = new WebHelp;
+    auto *nav = new WebAiNav;
+    auto *meeting = new WebMeeting;
+    m_main->setWebPages(help, nav, meeting);
+    QCOMPARE(pages->count(), count);
+    const int helpIndex = pages->indexOf(help);
+    const int navIndex = pages->indexOf(nav);
+    const int meetingIndex = pages->indexOf(meeting);
+    QVERIFY(helpIndex >= 0 && navIndex == helpIndex + 1);
+    QCOMPARE(meetingIndex, count - 1);
+}
+
+void WebBridgeTest::meetingMethodsFromThePage()
+{
+    WebMeeting meeting;
+    meeting.view()->setHtml(QString::fromUtf8(kPage), QUrl(m_server.baseUrl() + "/meeting/"));
+    QSignalSpy loaded(meeting.view(), &QWebEngineView::loadFinished);
+    QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 10000);
+    QSignalSpy started(&meeting, &WebMeeting::startMeeting);
+    QSignalSpy queried(&meeting, &WebMeeting::queryMeetingTask);
+    QSignalSpy stopped(&meeting, &WebMeeting::stopMeeting);
+    auto *page = meeting.view()->page();
+    page->runJavaScript(QStringLiteral(
+        "CallBridge.invokeMethod('startRecording', {parameters: {lang: 'en'}});"
+        "CallBridge.invokeMethod('getTask', 'task-9');"
+        "CallBridge.invokeMethod('stopAliyunMeeting');"));
+    QTRY_COMPARE_WITH_TIMEOUT(stopped.count(), 1, 5000);
+    QCOMPARE(started.count(), 1);
+    QCOMPARE(started.first().first().value<QJsonObject>().value("lang").toString(),
+             QStringLiteral("en"));
+    QCOMPARE(queried.count(), 1);
+    QCOMPARE(queried.first().first().toString(), QStringLiteral("task-9"));
 }
 
 void WebBridgeTest::downloadToUnwritableFolderIsRefusedWithAMessage_data()
