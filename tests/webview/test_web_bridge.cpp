@@ -2,6 +2,7 @@
 // page-side shim, with the page served over HTTP by a local stand-in.
 
 #include "business/funcontrolcenter.h"
+#include "core/setting/inifileinf.h"
 #include "fakes/http_server.h"
 #include "mainwindow.h"
 #include "sim/hidsim.h"
@@ -48,6 +49,8 @@ private slots:
     void queryIsAnsweredInUpperCase();
     void pageReportsItsDraggableRegion();
     void handOverSendsVoiceChangeThenOnSendData();
+    void languageChangeSendsOneRetranslateUi();
+    void pageDownloadToUnwritableFolderTellsTheUser();
     void meetingArguments_data();
     void meetingArguments();
     void helpPageFollowsTheModel();
@@ -91,7 +94,10 @@ void WebBridgeTest::initTestCase()
 {
     m_server.setHandler([](const HttpServer::Request &request) {
         HttpServer::Response response;
-        if (request.target.startsWith("/talkvane/")) {
+        if (request.target == "/file.bin") {
+            response.body = QByteArray(1000, 'x');
+            response.contentType = "application/octet-stream";
+        } else if (request.target.startsWith("/talkvane/")) {
             response.body = kPage;
             response.contentType = "text/html; charset=utf-8";
         } else {
@@ -237,6 +243,39 @@ void WebBridgeTest::handOverSendsVoiceChangeThenOnSendData()
     const double gap = second.at(2).toDouble() - first.at(2).toDouble();
     QVERIFY2(gap >= 1400 && gap < 2500, qPrintable(QString::number(gap)));
     QVERIFY2(clock.elapsed() >= 2500, qPrintable(QString::number(clock.elapsed())));
+}
+
+void WebBridgeTest::languageChangeSendsOneRetranslateUi()
+{
+    IniFileInf::set_keydefine(QStringLiteral("sysLang"), QStringLiteral("ja"));
+    call(QStringLiteral("window.received = []"));
+    QEvent change(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(m_ai, &change);
+    QTRY_COMPARE_WITH_TIMEOUT(js(QStringLiteral("window.received.length")).toInt(), 1, 5000);
+    QTest::qWait(200);
+    const QVariantList got = js(QStringLiteral("window.received")).toList();
+    QCOMPARE(got.size(), 1);
+    QCOMPARE(got.first().toList().at(0).toString(), QStringLiteral("retranslateUi"));
+    QCOMPARE(got.first().toList().at(1).toString(), QStringLiteral("ja"));
+}
+
+void WebBridgeTest::pageDownloadToUnwritableFolderTellsTheUser()
+{
+    DownloadManager &downloads = DownloadManager::instance();
+    downloads.watch(m_ai->view()->page()->profile());
+    QString suggested;
+    QString told;
+    downloads.setChooser([&](const QString &path) {
+        suggested = path;
+        return QStringLiteral("/proc/talkvane-download.bin");
+    });
+    downloads.setNotifier([&](const QString &message) { told = message; });
+    call(QStringLiteral("var a = document.createElement('a'); a.href = '/file.bin';"
+                        " a.download = 'file.bin'; document.body.appendChild(a); a.click()"));
+    QTRY_VERIFY_WITH_TIMEOUT(!told.isEmpty(), 10000);
+    QVERIFY2(suggested.endsWith(QStringLiteral("file.bin")), qPrintable(suggested));
+    QVERIFY2(told.contains(QStringLiteral("/proc")), qPrintable(told));
+    QCOMPARE(downloads.activeCount(), 0);
 }
 
 void WebBridgeTest::meetingArguments_data()
