@@ -77,6 +77,15 @@ MainWindow::MainWindow(QWidget *parent) : FramelessWindow(parent)
 
 MainWindow::~MainWindow() = default;
 
+namespace {
+
+bool hasSlot(const QObject *object, const char *signature)
+{
+    return object && object->metaObject()->indexOfSlot(signature) >= 0;
+}
+
+} // namespace
+
 void MainWindow::buildPages()
 {
     m_pages = new QStackedWidget;
@@ -164,6 +173,10 @@ void MainWindow::onDeviceInfo()
         && DeviceFileUtils::checkFirstRunByFile(serial + QStringLiteral("ai"))
         && IniFileInf::get_keydefine(QStringLiteral("aal")) != QLatin1String("aiGpt"))
         IniFileInf::set_keydefine(QStringLiteral("aal"), QStringLiteral("aiGpt"));
+    // The help page is built elsewhere (it needs the browser engine); a
+    // placeholder simply has no such slot.
+    if (hasSlot(m_helpPage, "loadHelpDocument(QString)"))
+        QMetaObject::invokeMethod(m_helpPage, "loadHelpDocument", Q_ARG(QString, m_device->model));
     m_footer->showModel(modelText());
     m_footer->showFirmware(m_device->firmwareVersion);
     m_navigation->setProductText(m_device->displayModel());
@@ -466,6 +479,10 @@ void MainWindow::handOverToAi(const QString &text)
 void MainWindow::refreshAi()
 {
     // The refresh also asks for the current service credentials (in the background).
+    for (QWidget *page : {m_helpPage, m_aiNavPage, m_cloudMeetingPage}) {
+        if (hasSlot(page, "browserReload()"))
+            QMetaObject::invokeMethod(page, "browserReload");
+    }
     FunControlCenter::getInstance()->initKeyManage();
     if (!m_ai) {
         showNotice(tr("AI窗口暂不可用"));
