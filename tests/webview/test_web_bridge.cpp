@@ -17,6 +17,7 @@
 #include <QJsonDocument>
 #include <QStackedWidget>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QWebEnginePage>
 #include <QtTest>
@@ -334,6 +335,9 @@ void WebBridgeTest::webPagesReplaceTheirPlaceholders()
     auto *help = new WebHelp;
     auto *nav = new WebAiNav;
     auto *meeting = new WebMeeting;
+    QSignalSpy helpLoaded(help->view(), &QWebEngineView::loadFinished);
+    QSignalSpy navLoaded(nav->view(), &QWebEngineView::loadFinished);
+    QSignalSpy meetingLoaded(meeting->view(), &QWebEngineView::loadFinished);
     m_main->setWebPages(help, nav, meeting);
     QCOMPARE(pages->count(), count);
     const int helpIndex = pages->indexOf(help);
@@ -341,6 +345,27 @@ void WebBridgeTest::webPagesReplaceTheirPlaceholders()
     const int meetingIndex = pages->indexOf(meeting);
     QVERIFY(helpIndex >= 0 && navIndex == helpIndex + 1);
     QCOMPARE(meetingIndex, count - 1);
+
+    // The header's refresh reloads every web page.
+    QTRY_VERIFY_WITH_TIMEOUT(!helpLoaded.isEmpty() && !navLoaded.isEmpty()
+                                 && !meetingLoaded.isEmpty(),
+                             10000);
+    QSignalSpy helpReload(help->view(), &QWebEngineView::loadStarted);
+    QSignalSpy navReload(nav->view(), &QWebEngineView::loadStarted);
+    QSignalSpy meetingReload(meeting->view(), &QWebEngineView::loadStarted);
+    auto *refresh = m_main->findChild<QPushButton *>(QStringLiteral("btnAi"));
+    QVERIFY(refresh);
+    // The refresh ends in a modal notice; answer it from inside its loop.
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            box->accept();
+    });
+    answer.start(50);
+    refresh->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!helpReload.isEmpty() && !navReload.isEmpty()
+                                 && !meetingReload.isEmpty(),
+                             5000);
 }
 
 void WebBridgeTest::meetingMethodsFromThePage()
