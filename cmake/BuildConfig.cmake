@@ -4,6 +4,8 @@
 
 # Endpoints Talkvane talks to (whole URLs, scheme included).
 set(TALKVANE_URL_MANAGEMENT "" CACHE STRING "Base URL of the maker's management server")
+set(TALKVANE_URL_WEBSITE "" CACHE STRING
+    "Base URL of the management web site; the AI, meeting and help pages append their paths")
 set(TALKVANE_URL_DICTATION "wss://iat-api.xfyun.cn/v2/iat" CACHE STRING
     "Streaming dictation service, domestic")
 set(TALKVANE_URL_DICTATION_MINORITY "wss://iat-niche-api.xfyun.cn/v2/iat" CACHE STRING

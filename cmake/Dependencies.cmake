@@ -1,6 +1,8 @@
 # Every outside library, looked up once here; their targets are visible to
 # every directory below.
 find_package(Qt5 5.15 REQUIRED COMPONENTS Core Gui Widgets Network WebSockets Concurrent Multimedia LinguistTools)
+# Web pages and their script bridge; only talkvane_web links these.
+find_package(Qt5 5.15 REQUIRED COMPONENTS WebEngineWidgets WebChannel)
 find_package(CURL REQUIRED)
 # HMAC-SHA1 of the Tencent Cloud recognition signature.
 find_package(OpenSSL 3 REQUIRED COMPONENTS Crypto)

@@ -21,6 +21,8 @@ build_pkgs=(
   libsbc-dev
   qtmultimedia5-dev
   libqt5websockets5-dev
+  # The AI, meeting and help pages and their script bridge.
+  qtwebengine5-dev libqt5webchannel5-dev
   fontconfig
   # Sound at run time: Qt's audio outputs and GStreamer media player service,
   # GStreamer's playbin/appsrc/decoders, and its wav parser and sound sinks.

@@ -6,6 +6,9 @@
 #include "core/setting/language_defaults.h"
 #include "core/setting/translation_loader.h"
 #include "mainwindow.h"
+#include "webview/aiwindow.h"
+#include "webview/webengine_setup.h"
+#include "webview/webpages.h"
 #include "platform/crash_handler.h"
 #include "platform/session.h"
 #include "singleapplication.h"
@@ -79,6 +82,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 
+    WebEngineSetup::beforeApplication();
     auto app = std::make_unique<SingleApplication>(argc, argv);
     // Registered by its own static initialiser already; naming it here makes a
     // build that leaves the font out fail to link instead of starting without it.
@@ -104,10 +108,13 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(appIcon());
     SbcHelper::instance();  // the voice decoder exists before any audio arrives
+    WebEngineSetup::configureProfile(translator->language());
 
     // The window's constructor needs no HTTP; TLS set-up can wait until the
     // icon is in the notification area.
     auto window = std::make_unique<MainWindow>();
+    window->setAiAssistant(std::make_unique<AiWindow>());
+    window->setWebPages(new WebHelp, new WebAiNav, new WebMeeting);
     // Registering the large application font takes longer than showing the
     // icon; the pages are not on screen yet, so they simply take it over.
     useApplicationFont();

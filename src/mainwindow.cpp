@@ -79,12 +79,23 @@ MainWindow::MainWindow(QWidget *parent) : FramelessWindow(parent)
 
 MainWindow::~MainWindow() = default;
 
+namespace {
+
+bool hasSlot(const QObject *object, const char *signature)
+{
+    return object && object->metaObject()->indexOfSlot(signature) >= 0;
+}
+
+} // namespace
+
 void MainWindow::buildPages()
 {
     m_pages = new QStackedWidget;
     m_pages->setObjectName(QStringLiteral("stackedPages"));
     const auto later = [this](const char *title, const char *text, const char *icon) {
-        m_pages->addWidget(new PlaceholderPage(title, text, QString::fromLatin1(icon)));
+        auto *page = new PlaceholderPage(title, text, QString::fromLatin1(icon));
+        m_pages->addWidget(page);
+        return page;
     };
     // Constructing it hands the stored typing mode to the control center.
     m_pages->addWidget(new AiSetting);
@@ -94,10 +105,10 @@ void MainWindow::buildPages()
     m_pages->addWidget(new InsSetting);
     auto *software = new SystemSetting;
     m_pages->addWidget(software);
-    later(QT_TRANSLATE_NOOP("PlaceholderPage", "使用指南"),
+    m_helpPage = later(QT_TRANSLATE_NOOP("PlaceholderPage", "使用指南"),
           QT_TRANSLATE_NOOP("PlaceholderPage", "使用指南将在后续版本提供。"),
           "fa-solid fa-book-open");
-    later(QT_TRANSLATE_NOOP("PlaceholderPage", "AI导航"),
+    m_aiNavPage = later(QT_TRANSLATE_NOOP("PlaceholderPage", "AI导航"),
           QT_TRANSLATE_NOOP("PlaceholderPage", "AI导航将在后续版本提供。"),
           "fa-solid fa-compass");
     // Constructing the diagnostics page connects the mouse's buttons to the
@@ -108,7 +119,7 @@ void MainWindow::buildPages()
     later(QT_TRANSLATE_NOOP("PlaceholderPage", "会议纪要"),
           QT_TRANSLATE_NOOP("PlaceholderPage", "会议记录列表将在后续版本提供。"),
           "fa-solid fa-users");
-    later(QT_TRANSLATE_NOOP("PlaceholderPage", "云服务"),
+    m_cloudMeetingPage = later(QT_TRANSLATE_NOOP("PlaceholderPage", "云服务"),
           QT_TRANSLATE_NOOP("PlaceholderPage", "云端会议页面将在后续版本提供。"),
           "fa-solid fa-cloud");
 }
@@ -161,6 +172,10 @@ void MainWindow::onDeviceInfo()
         && DeviceFileUtils::checkFirstRunByFile(serial + QStringLiteral("ai"))
         && IniFileInf::get_keydefine(QStringLiteral("aal")) != QLatin1String("aiGpt"))
         IniFileInf::set_keydefine(QStringLiteral("aal"), QStringLiteral("aiGpt"));
+    // The help page is built elsewhere (it needs the browser engine); a
+    // placeholder simply has no such slot.
+    if (hasSlot(m_helpPage, "loadHelpDocument(QString)"))
+        QMetaObject::invokeMethod(m_helpPage, "loadHelpDocument", Q_ARG(QString, m_device->model));
     m_footer->showModel(modelText());
     m_footer->showFirmware(m_device->firmwareVersion);
     m_navigation->setProductText(m_device->displayModel());
@@ -416,6 +431,25 @@ void MainWindow::startScreenshot()
     QTimer::singleShot(kLeaveScreenMs, waiting, once);
 }
 
+void MainWindow::setWebPages(QWidget *help, QWidget *aiNavigation, QWidget *cloudMeeting)
+{
+    const auto replace = [this](QWidget *&slot, QWidget *page) {
+        if (!page || page == slot)
+            return;
+        const int index = m_pages->indexOf(slot);
+        const bool current = m_pages->currentWidget() == slot;
+        m_pages->insertWidget(index, page);
+        m_pages->removeWidget(slot);
+        slot->deleteLater();
+        slot = page;
+        if (current)
+            m_pages->setCurrentWidget(page);
+    };
+    replace(m_helpPage, help);
+    replace(m_aiNavPage, aiNavigation);
+    replace(m_cloudMeetingPage, cloudMeeting);
+}
+
 void MainWindow::setAiAssistant(std::unique_ptr<AiAssistant> assistant)
 {
     const bool first = !m_ai;
@@ -446,6 +480,10 @@ void MainWindow::handOverToAi(const QString &text)
 void MainWindow::refreshAi()
 {
     // The refresh also asks for the current service credentials (in the background).
+    for (QWidget *page : {m_helpPage, m_aiNavPage, m_cloudMeetingPage}) {
+        if (hasSlot(page, "browserReload()"))
+            QMetaObject::invokeMethod(page, "browserReload");
+    }
     FunControlCenter::getInstance()->initKeyManage();
     if (!m_ai) {
         showNotice(tr("AI窗口暂不可用"));

@@ -44,6 +44,9 @@ public:
     // and the AI long press reach it. Without one, the user is told that the
     // AI window is not available.
     void setAiAssistant(std::unique_ptr<AiAssistant> assistant);
+    // The pages that show the web site, built where the browser engine is
+    // linked; each takes the place of its placeholder. Null keeps it.
+    void setWebPages(QWidget *help, QWidget *aiNavigation, QWidget *cloudMeeting);
 
 public slots:
     void windowShow();
@@ -85,6 +88,9 @@ private:
 
     Debug *m_debug = nullptr;
     TraSetting *m_traSetting = nullptr;
+    QWidget *m_helpPage = nullptr;
+    QWidget *m_aiNavPage = nullptr;
+    QWidget *m_cloudMeetingPage = nullptr;
     FloatingTranslateButton *m_wordButton = nullptr;
     MouseDevice *m_device = nullptr;
     std::unique_ptr<AiAssistant> m_ai;

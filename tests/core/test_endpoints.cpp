@@ -64,6 +64,11 @@ void TestEndpoints::overrideAcceptance_data()
 
     QTest::newRow("ws example.com") << ws << "ws://example.com/v2/iat" << false;
     QTest::newRow("http 10.0.0.1") << http << "http://10.0.0.1/api" << false;
+    // The web pages carry the user's session: TLS unless local.
+    QTest::newRow("web site https") << Endpoint::Website << "https://www.example.com" << true;
+    QTest::newRow("web site http loopback") << Endpoint::Website << "http://127.0.0.1:8080" << true;
+    QTest::newRow("web site http remote") << Endpoint::Website << "http://www.example.com" << false;
+    QTest::newRow("web site wss") << Endpoint::Website << "wss://www.example.com" << false;
     QTest::newRow("ws loopback-looking name") << ws << "ws://127.0.0.1.evil.com/v2/iat" << false;
     QTest::newRow("ws name that is no address") << ws << "ws://127.999.0.1/v2/iat" << false;
     QTest::newRow("ws loopback as user info") << ws << "ws://127.0.0.1@evil.com/v2/iat" << false;

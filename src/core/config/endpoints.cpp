@@ -43,6 +43,7 @@ constexpr EndpointInfo kEndpoints[] = {
      Protocol::Either},
     {Endpoint::TranscriptionMicrosoft, "TRANSCRIPTION_MICROSOFT",
      TALKVANE_DEFAULT_URL_TRANSCRIPTION_MICROSOFT, Protocol::Http},
+    {Endpoint::Website, "WEBSITE", TALKVANE_DEFAULT_URL_WEBSITE, Protocol::Http},
 };
 
 const EndpointInfo &info(Endpoint endpoint)

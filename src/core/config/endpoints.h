@@ -25,6 +25,8 @@ enum class Endpoint {
     SpeechMicrosoft,
     // Fast transcription, the whole URL without its query.
     TranscriptionMicrosoft,
+    // The management web site's base URL; each web view appends its page's path.
+    Website,
 };
 
 
