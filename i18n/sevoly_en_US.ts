@@ -346,6 +346,104 @@
     </message>
 </context>
 <context>
+    <name>DialogIns</name>
+    <message>
+        <source>文件夹</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>网站</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>固定文本</source>
+        <translation>Fixed text</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>指令类别</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>语音指令</source>
+        <translation>Voice command</translation>
+    </message>
+    <message>
+        <source>执行目标</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>创建</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>添加个性化指令</source>
+        <translation>Add a custom command</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>语音指令 + 选择文件夹路径 → 说出指令词直接打开目标文件夹</source>
+        <translation>Voice command + folder path → say the command to open the folder</translation>
+    </message>
+    <message>
+        <source>语音指令 + 选择应用文件 → 说出指令词自动启动应用</source>
+        <translation>Voice command + application file → say the command to start the application</translation>
+    </message>
+    <message>
+        <source>语音指令 + 输入完整网址（如 https://...） → 说出指令词即刻跳转至网页</source>
+        <translation>Voice command + full address (e.g. https://...) → say the command to open the web page</translation>
+    </message>
+    <message>
+        <source>语音指令 + 输入文字 → 说出指令词输入这段文字（仅本次运行有效）</source>
+        <translation>Voice command + text → say the command to type the text (this session only)</translation>
+    </message>
+    <message>
+        <source>选择文件夹</source>
+        <translation>Choose a folder</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadManager</name>
+    <message>
+        <source>保存文件</source>
+        <translation>Save file</translation>
+    </message>
+    <message>
+        <source>下载失败</source>
+        <translation>Download failed</translation>
+    </message>
+    <message>
+        <source>文件夹“%1”不存在。</source>
+        <translation>The folder “%1” does not exist.</translation>
+    </message>
+    <message>
+        <source>无法写入文件夹“%1”，请选择其他位置。</source>
+        <translation>Cannot write to the folder “%1”. Please choose another location.</translation>
+    </message>
+</context>
+<context>
     <name>ExternalAiClient</name>
     <message>
         <source>一键安装龙虾</source>
@@ -412,6 +510,53 @@
     <message>
         <source>关闭</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>InsSetting</name>
+    <message>
+        <source>指令类别</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>语音指令</source>
+        <translation>Voice command</translation>
+    </message>
+    <message>
+        <source>执行目标</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+Add command</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>网站</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>固定文本</source>
+        <translation>Fixed text</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>指令列表保存失败，请检查程序目录是否可写</source>
+        <translation>Could not save the command list. Please check that the program folder is writable.</translation>
     </message>
 </context>
 <context>
@@ -595,14 +740,6 @@
 </context>
 <context>
     <name>PlaceholderPage</name>
-    <message>
-        <source>云指令设置</source>
-        <translation>Cloud Commands</translation>
-    </message>
-    <message>
-        <source>语音指令将在后续版本提供：说出名称即可打开文件夹、程序或网址。</source>
-        <translation>Voice commands will come in a later version: say a name to open a folder, program or website.</translation>
-    </message>
     <message>
         <source>使用指南</source>
         <translation>User Guide</translation>
@@ -924,6 +1061,17 @@
     <message>
         <source>快捷键：Alt+x</source>
         <translation>Shortcut: Alt+x</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceCommandExecutor</name>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>%1指令执行失败，请检查执行路径</source>
+        <translation>The command “%1” failed. Please check its target.</translation>
     </message>
 </context>
 <context>

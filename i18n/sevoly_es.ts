@@ -346,6 +346,104 @@
     </message>
 </context>
 <context>
+    <name>DialogIns</name>
+    <message>
+        <source>文件夹</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Aplicación</translation>
+    </message>
+    <message>
+        <source>网站</source>
+        <translation>Sitio web</translation>
+    </message>
+    <message>
+        <source>固定文本</source>
+        <translation>Texto fijo</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>指令类别</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>语音指令</source>
+        <translation>Comando de voz</translation>
+    </message>
+    <message>
+        <source>执行目标</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>创建</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>添加个性化指令</source>
+        <translation>Añadir un comando personalizado</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>语音指令 + 选择文件夹路径 → 说出指令词直接打开目标文件夹</source>
+        <translation>Comando de voz + ruta de carpeta → diga el comando para abrir la carpeta</translation>
+    </message>
+    <message>
+        <source>语音指令 + 选择应用文件 → 说出指令词自动启动应用</source>
+        <translation>Comando de voz + archivo de aplicación → diga el comando para iniciar la aplicación</translation>
+    </message>
+    <message>
+        <source>语音指令 + 输入完整网址（如 https://...） → 说出指令词即刻跳转至网页</source>
+        <translation>Comando de voz + dirección completa (p. ej. https://...) → diga el comando para abrir la página web</translation>
+    </message>
+    <message>
+        <source>语音指令 + 输入文字 → 说出指令词输入这段文字（仅本次运行有效）</source>
+        <translation>Comando de voz + texto → diga el comando para escribir el texto (solo en esta sesión)</translation>
+    </message>
+    <message>
+        <source>选择文件夹</source>
+        <translation>Elegir carpeta</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadManager</name>
+    <message>
+        <source>保存文件</source>
+        <translation>Guardar archivo</translation>
+    </message>
+    <message>
+        <source>下载失败</source>
+        <translation>Error de descarga</translation>
+    </message>
+    <message>
+        <source>文件夹“%1”不存在。</source>
+        <translation>La carpeta «%1» no existe.</translation>
+    </message>
+    <message>
+        <source>无法写入文件夹“%1”，请选择其他位置。</source>
+        <translation>No se puede escribir en la carpeta «%1». Elija otra ubicación.</translation>
+    </message>
+</context>
+<context>
     <name>ExternalAiClient</name>
     <message>
         <source>一键安装龙虾</source>
@@ -412,6 +510,53 @@
     <message>
         <source>关闭</source>
         <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>InsSetting</name>
+    <message>
+        <source>指令类别</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>语音指令</source>
+        <translation>Comando de voz</translation>
+    </message>
+    <message>
+        <source>执行目标</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+Añadir comando</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Aplicación</translation>
+    </message>
+    <message>
+        <source>网站</source>
+        <translation>Sitio web</translation>
+    </message>
+    <message>
+        <source>固定文本</source>
+        <translation>Texto fijo</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>指令列表保存失败，请检查程序目录是否可写</source>
+        <translation>No se pudo guardar la lista de comandos. Compruebe que la carpeta del programa admite escritura.</translation>
     </message>
 </context>
 <context>
@@ -595,14 +740,6 @@
 </context>
 <context>
     <name>PlaceholderPage</name>
-    <message>
-        <source>云指令设置</source>
-        <translation>Comandos en la nube</translation>
-    </message>
-    <message>
-        <source>语音指令将在后续版本提供：说出名称即可打开文件夹、程序或网址。</source>
-        <translation>Los comandos de voz llegarán en una versión posterior: diga un nombre para abrir una carpeta, un programa o un sitio web.</translation>
-    </message>
     <message>
         <source>使用指南</source>
         <translation>Guía de uso</translation>
@@ -924,6 +1061,17 @@
     <message>
         <source>快捷键：Alt+x</source>
         <translation>Atajo: Alt+x</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceCommandExecutor</name>
+    <message>
+        <source>打开</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>%1指令执行失败，请检查执行路径</source>
+        <translation>El comando «%1» ha fallado. Compruebe su destino.</translation>
     </message>
 </context>
 <context>

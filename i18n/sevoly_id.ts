@@ -346,6 +346,104 @@
     </message>
 </context>
 <context>
+    <name>DialogIns</name>
+    <message>
+        <source>文件夹</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Aplikasi</translation>
+    </message>
+    <message>
+        <source>网站</source>
+        <translation>Situs web</translation>
+    </message>
+    <message>
+        <source>固定文本</source>
+        <translation>Teks tetap</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>Telusuri</translation>
+    </message>
+    <message>
+        <source>指令类别</source>
+        <translation>Jenis</translation>
+    </message>
+    <message>
+        <source>语音指令</source>
+        <translation>Perintah suara</translation>
+    </message>
+    <message>
+        <source>执行目标</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>创建</source>
+        <translation>Buat</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>添加个性化指令</source>
+        <translation>Tambah perintah khusus</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>语音指令 + 选择文件夹路径 → 说出指令词直接打开目标文件夹</source>
+        <translation>Perintah suara + jalur folder → ucapkan perintah untuk membuka folder</translation>
+    </message>
+    <message>
+        <source>语音指令 + 选择应用文件 → 说出指令词自动启动应用</source>
+        <translation>Perintah suara + berkas aplikasi → ucapkan perintah untuk menjalankan aplikasi</translation>
+    </message>
+    <message>
+        <source>语音指令 + 输入完整网址（如 https://...） → 说出指令词即刻跳转至网页</source>
+        <translation>Perintah suara + alamat lengkap (mis. https://...) → ucapkan perintah untuk membuka halaman web</translation>
+    </message>
+    <message>
+        <source>语音指令 + 输入文字 → 说出指令词输入这段文字（仅本次运行有效）</source>
+        <translation>Perintah suara + teks → ucapkan perintah untuk mengetik teks (hanya sesi ini)</translation>
+    </message>
+    <message>
+        <source>选择文件夹</source>
+        <translation>Pilih folder</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Buka</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadManager</name>
+    <message>
+        <source>保存文件</source>
+        <translation>Simpan berkas</translation>
+    </message>
+    <message>
+        <source>下载失败</source>
+        <translation>Unduhan gagal</translation>
+    </message>
+    <message>
+        <source>文件夹“%1”不存在。</source>
+        <translation>Folder “%1” tidak ada.</translation>
+    </message>
+    <message>
+        <source>无法写入文件夹“%1”，请选择其他位置。</source>
+        <translation>Tidak dapat menulis ke folder “%1”. Pilih lokasi lain.</translation>
+    </message>
+</context>
+<context>
     <name>ExternalAiClient</name>
     <message>
         <source>一键安装龙虾</source>
@@ -412,6 +510,53 @@
     <message>
         <source>关闭</source>
         <translation>Tutup</translation>
+    </message>
+</context>
+<context>
+    <name>InsSetting</name>
+    <message>
+        <source>指令类别</source>
+        <translation>Jenis</translation>
+    </message>
+    <message>
+        <source>语音指令</source>
+        <translation>Perintah suara</translation>
+    </message>
+    <message>
+        <source>执行目标</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+Tambah perintah</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Aplikasi</translation>
+    </message>
+    <message>
+        <source>网站</source>
+        <translation>Situs web</translation>
+    </message>
+    <message>
+        <source>固定文本</source>
+        <translation>Teks tetap</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>指令列表保存失败，请检查程序目录是否可写</source>
+        <translation>Daftar perintah tidak dapat disimpan. Periksa apakah folder program dapat ditulis.</translation>
     </message>
 </context>
 <context>
@@ -595,14 +740,6 @@
 </context>
 <context>
     <name>PlaceholderPage</name>
-    <message>
-        <source>云指令设置</source>
-        <translation>Perintah Cloud</translation>
-    </message>
-    <message>
-        <source>语音指令将在后续版本提供：说出名称即可打开文件夹、程序或网址。</source>
-        <translation>Perintah suara akan tersedia di versi berikutnya: ucapkan sebuah nama untuk membuka folder, program, atau situs web.</translation>
-    </message>
     <message>
         <source>使用指南</source>
         <translation>Panduan Pengguna</translation>
@@ -924,6 +1061,17 @@
     <message>
         <source>快捷键：Alt+x</source>
         <translation>Pintasan: Alt+x</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceCommandExecutor</name>
+    <message>
+        <source>打开</source>
+        <translation>Buka</translation>
+    </message>
+    <message>
+        <source>%1指令执行失败，请检查执行路径</source>
+        <translation>Perintah “%1” gagal. Periksa targetnya.</translation>
     </message>
 </context>
 <context>

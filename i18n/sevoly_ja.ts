@@ -346,6 +346,104 @@
     </message>
 </context>
 <context>
+    <name>DialogIns</name>
+    <message>
+        <source>文件夹</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>アプリ</translation>
+    </message>
+    <message>
+        <source>网站</source>
+        <translation>ウェブサイト</translation>
+    </message>
+    <message>
+        <source>固定文本</source>
+        <translation>定型文</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>参照</translation>
+    </message>
+    <message>
+        <source>指令类别</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>语音指令</source>
+        <translation>音声コマンド</translation>
+    </message>
+    <message>
+        <source>执行目标</source>
+        <translation>実行対象</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>创建</source>
+        <translation>作成</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>添加个性化指令</source>
+        <translation>カスタムコマンドを追加</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>语音指令 + 选择文件夹路径 → 说出指令词直接打开目标文件夹</source>
+        <translation>音声コマンド + フォルダーのパス → コマンドを話すとフォルダーを開きます</translation>
+    </message>
+    <message>
+        <source>语音指令 + 选择应用文件 → 说出指令词自动启动应用</source>
+        <translation>音声コマンド + アプリのファイル → コマンドを話すとアプリを起動します</translation>
+    </message>
+    <message>
+        <source>语音指令 + 输入完整网址（如 https://...） → 说出指令词即刻跳转至网页</source>
+        <translation>音声コマンド + 完全なアドレス（例 https://...） → コマンドを話すとウェブページを開きます</translation>
+    </message>
+    <message>
+        <source>语音指令 + 输入文字 → 说出指令词输入这段文字（仅本次运行有效）</source>
+        <translation>音声コマンド + テキスト → コマンドを話すとテキストを入力します（今回の起動中のみ）</translation>
+    </message>
+    <message>
+        <source>选择文件夹</source>
+        <translation>フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>開く</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadManager</name>
+    <message>
+        <source>保存文件</source>
+        <translation>ファイルを保存</translation>
+    </message>
+    <message>
+        <source>下载失败</source>
+        <translation>ダウンロードに失敗しました</translation>
+    </message>
+    <message>
+        <source>文件夹“%1”不存在。</source>
+        <translation>フォルダー「%1」は存在しません。</translation>
+    </message>
+    <message>
+        <source>无法写入文件夹“%1”，请选择其他位置。</source>
+        <translation>フォルダー「%1」に書き込めません。別の場所を選んでください。</translation>
+    </message>
+</context>
+<context>
     <name>ExternalAiClient</name>
     <message>
         <source>一键安装龙虾</source>
@@ -412,6 +510,53 @@
     <message>
         <source>关闭</source>
         <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>InsSetting</name>
+    <message>
+        <source>指令类别</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>语音指令</source>
+        <translation>音声コマンド</translation>
+    </message>
+    <message>
+        <source>执行目标</source>
+        <translation>実行対象</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+コマンドを追加</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>アプリ</translation>
+    </message>
+    <message>
+        <source>网站</source>
+        <translation>ウェブサイト</translation>
+    </message>
+    <message>
+        <source>固定文本</source>
+        <translation>定型文</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>指令列表保存失败，请检查程序目录是否可写</source>
+        <translation>コマンド一覧を保存できませんでした。プログラムのフォルダーが書き込み可能か確認してください。</translation>
     </message>
 </context>
 <context>
@@ -595,14 +740,6 @@
 </context>
 <context>
     <name>PlaceholderPage</name>
-    <message>
-        <source>云指令设置</source>
-        <translation>クラウドコマンド</translation>
-    </message>
-    <message>
-        <source>语音指令将在后续版本提供：说出名称即可打开文件夹、程序或网址。</source>
-        <translation>音声コマンドは今後のバージョンで提供予定です。名前を言うだけで、フォルダー、プログラム、Webサイトを開けます。</translation>
-    </message>
     <message>
         <source>使用指南</source>
         <translation>使い方ガイド</translation>
@@ -924,6 +1061,17 @@
     <message>
         <source>快捷键：Alt+x</source>
         <translation>ショートカット：Alt+x</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceCommandExecutor</name>
+    <message>
+        <source>打开</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>%1指令执行失败，请检查执行路径</source>
+        <translation>コマンド「%1」の実行に失敗しました。実行対象を確認してください。</translation>
     </message>
 </context>
 <context>

@@ -346,6 +346,104 @@
     </message>
 </context>
 <context>
+    <name>DialogIns</name>
+    <message>
+        <source>文件夹</source>
+        <translation>폴더</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>앱</translation>
+    </message>
+    <message>
+        <source>网站</source>
+        <translation>웹사이트</translation>
+    </message>
+    <message>
+        <source>固定文本</source>
+        <translation>고정 텍스트</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>찾아보기</translation>
+    </message>
+    <message>
+        <source>指令类别</source>
+        <translation>유형</translation>
+    </message>
+    <message>
+        <source>语音指令</source>
+        <translation>음성 명령</translation>
+    </message>
+    <message>
+        <source>执行目标</source>
+        <translation>실행 대상</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>创建</source>
+        <translation>만들기</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>편집</translation>
+    </message>
+    <message>
+        <source>添加个性化指令</source>
+        <translation>사용자 명령 추가</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>语音指令 + 选择文件夹路径 → 说出指令词直接打开目标文件夹</source>
+        <translation>음성 명령 + 폴더 경로 → 명령을 말하면 폴더가 열립니다</translation>
+    </message>
+    <message>
+        <source>语音指令 + 选择应用文件 → 说出指令词自动启动应用</source>
+        <translation>음성 명령 + 앱 파일 → 명령을 말하면 앱이 실행됩니다</translation>
+    </message>
+    <message>
+        <source>语音指令 + 输入完整网址（如 https://...） → 说出指令词即刻跳转至网页</source>
+        <translation>음성 명령 + 전체 주소(예: https://...) → 명령을 말하면 웹 페이지로 이동합니다</translation>
+    </message>
+    <message>
+        <source>语音指令 + 输入文字 → 说出指令词输入这段文字（仅本次运行有效）</source>
+        <translation>음성 명령 + 텍스트 → 명령을 말하면 텍스트가 입력됩니다(이번 실행 중에만)</translation>
+    </message>
+    <message>
+        <source>选择文件夹</source>
+        <translation>폴더 선택</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>열기</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadManager</name>
+    <message>
+        <source>保存文件</source>
+        <translation>파일 저장</translation>
+    </message>
+    <message>
+        <source>下载失败</source>
+        <translation>다운로드 실패</translation>
+    </message>
+    <message>
+        <source>文件夹“%1”不存在。</source>
+        <translation>“%1” 폴더가 없습니다.</translation>
+    </message>
+    <message>
+        <source>无法写入文件夹“%1”，请选择其他位置。</source>
+        <translation>“%1” 폴더에 쓸 수 없습니다. 다른 위치를 선택하세요.</translation>
+    </message>
+</context>
+<context>
     <name>ExternalAiClient</name>
     <message>
         <source>一键安装龙虾</source>
@@ -412,6 +510,53 @@
     <message>
         <source>关闭</source>
         <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>InsSetting</name>
+    <message>
+        <source>指令类别</source>
+        <translation>유형</translation>
+    </message>
+    <message>
+        <source>语音指令</source>
+        <translation>음성 명령</translation>
+    </message>
+    <message>
+        <source>执行目标</source>
+        <translation>실행 대상</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+명령 추가</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>폴더</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>앱</translation>
+    </message>
+    <message>
+        <source>网站</source>
+        <translation>웹사이트</translation>
+    </message>
+    <message>
+        <source>固定文本</source>
+        <translation>고정 텍스트</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>편집</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>指令列表保存失败，请检查程序目录是否可写</source>
+        <translation>명령 목록을 저장하지 못했습니다. 프로그램 폴더에 쓸 수 있는지 확인하세요.</translation>
     </message>
 </context>
 <context>
@@ -595,14 +740,6 @@
 </context>
 <context>
     <name>PlaceholderPage</name>
-    <message>
-        <source>云指令设置</source>
-        <translation>클라우드 명령</translation>
-    </message>
-    <message>
-        <source>语音指令将在后续版本提供：说出名称即可打开文件夹、程序或网址。</source>
-        <translation>음성 명령은 이후 버전에서 제공될 예정입니다. 이름을 말하면 폴더, 프로그램 또는 웹사이트가 열립니다.</translation>
-    </message>
     <message>
         <source>使用指南</source>
         <translation>사용 가이드</translation>
@@ -924,6 +1061,17 @@
     <message>
         <source>快捷键：Alt+x</source>
         <translation>단축키: Alt+x</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceCommandExecutor</name>
+    <message>
+        <source>打开</source>
+        <translation>열기</translation>
+    </message>
+    <message>
+        <source>%1指令执行失败，请检查执行路径</source>
+        <translation>“%1” 명령을 실행하지 못했습니다. 실행 대상을 확인하세요.</translation>
     </message>
 </context>
 <context>

@@ -346,6 +346,104 @@
     </message>
 </context>
 <context>
+    <name>DialogIns</name>
+    <message>
+        <source>文件夹</source>
+        <translation>Папка</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Приложение</translation>
+    </message>
+    <message>
+        <source>网站</source>
+        <translation>Сайт</translation>
+    </message>
+    <message>
+        <source>固定文本</source>
+        <translation>Готовый текст</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>Обзор</translation>
+    </message>
+    <message>
+        <source>指令类别</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>语音指令</source>
+        <translation>Голосовая команда</translation>
+    </message>
+    <message>
+        <source>执行目标</source>
+        <translation>Цель</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>创建</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>添加个性化指令</source>
+        <translation>Добавить свою команду</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>语音指令 + 选择文件夹路径 → 说出指令词直接打开目标文件夹</source>
+        <translation>Голосовая команда + путь к папке → произнесите команду, чтобы открыть папку</translation>
+    </message>
+    <message>
+        <source>语音指令 + 选择应用文件 → 说出指令词自动启动应用</source>
+        <translation>Голосовая команда + файл приложения → произнесите команду, чтобы запустить приложение</translation>
+    </message>
+    <message>
+        <source>语音指令 + 输入完整网址（如 https://...） → 说出指令词即刻跳转至网页</source>
+        <translation>Голосовая команда + полный адрес (например, https://...) → произнесите команду, чтобы открыть страницу</translation>
+    </message>
+    <message>
+        <source>语音指令 + 输入文字 → 说出指令词输入这段文字（仅本次运行有效）</source>
+        <translation>Голосовая команда + текст → произнесите команду, чтобы ввести текст (только в этом сеансе)</translation>
+    </message>
+    <message>
+        <source>选择文件夹</source>
+        <translation>Выбор папки</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Открыть</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadManager</name>
+    <message>
+        <source>保存文件</source>
+        <translation>Сохранить файл</translation>
+    </message>
+    <message>
+        <source>下载失败</source>
+        <translation>Ошибка загрузки</translation>
+    </message>
+    <message>
+        <source>文件夹“%1”不存在。</source>
+        <translation>Папка «%1» не существует.</translation>
+    </message>
+    <message>
+        <source>无法写入文件夹“%1”，请选择其他位置。</source>
+        <translation>Невозможно записать в папку «%1». Выберите другое место.</translation>
+    </message>
+</context>
+<context>
     <name>ExternalAiClient</name>
     <message>
         <source>一键安装龙虾</source>
@@ -412,6 +510,53 @@
     <message>
         <source>关闭</source>
         <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>InsSetting</name>
+    <message>
+        <source>指令类别</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>语音指令</source>
+        <translation>Голосовая команда</translation>
+    </message>
+    <message>
+        <source>执行目标</source>
+        <translation>Цель</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+Добавить команду</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>Папка</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Приложение</translation>
+    </message>
+    <message>
+        <source>网站</source>
+        <translation>Сайт</translation>
+    </message>
+    <message>
+        <source>固定文本</source>
+        <translation>Готовый текст</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>指令列表保存失败，请检查程序目录是否可写</source>
+        <translation>Не удалось сохранить список команд. Проверьте, доступна ли папка программы для записи.</translation>
     </message>
 </context>
 <context>
@@ -595,14 +740,6 @@
 </context>
 <context>
     <name>PlaceholderPage</name>
-    <message>
-        <source>云指令设置</source>
-        <translation>Облачные команды</translation>
-    </message>
-    <message>
-        <source>语音指令将在后续版本提供：说出名称即可打开文件夹、程序或网址。</source>
-        <translation>Голосовые команды появятся в следующих версиях: назовите папку, программу или сайт, и они откроются.</translation>
-    </message>
     <message>
         <source>使用指南</source>
         <translation>Руководство пользователя</translation>
@@ -924,6 +1061,17 @@
     <message>
         <source>快捷键：Alt+x</source>
         <translation>Сочетание клавиш: Alt+x</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceCommandExecutor</name>
+    <message>
+        <source>打开</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>%1指令执行失败，请检查执行路径</source>
+        <translation>Команда «%1» не выполнена. Проверьте её цель.</translation>
     </message>
 </context>
 <context>

@@ -346,6 +346,104 @@
     </message>
 </context>
 <context>
+    <name>DialogIns</name>
+    <message>
+        <source>文件夹</source>
+        <translation>Thư mục</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Ứng dụng</translation>
+    </message>
+    <message>
+        <source>网站</source>
+        <translation>Trang web</translation>
+    </message>
+    <message>
+        <source>固定文本</source>
+        <translation>Văn bản cố định</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>Duyệt</translation>
+    </message>
+    <message>
+        <source>指令类别</source>
+        <translation>Loại</translation>
+    </message>
+    <message>
+        <source>语音指令</source>
+        <translation>Lệnh giọng nói</translation>
+    </message>
+    <message>
+        <source>执行目标</source>
+        <translation>Mục tiêu</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>创建</source>
+        <translation>Tạo</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Sửa</translation>
+    </message>
+    <message>
+        <source>添加个性化指令</source>
+        <translation>Thêm lệnh tùy chỉnh</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Lưu</translation>
+    </message>
+    <message>
+        <source>语音指令 + 选择文件夹路径 → 说出指令词直接打开目标文件夹</source>
+        <translation>Lệnh giọng nói + đường dẫn thư mục → nói lệnh để mở thư mục</translation>
+    </message>
+    <message>
+        <source>语音指令 + 选择应用文件 → 说出指令词自动启动应用</source>
+        <translation>Lệnh giọng nói + tệp ứng dụng → nói lệnh để khởi động ứng dụng</translation>
+    </message>
+    <message>
+        <source>语音指令 + 输入完整网址（如 https://...） → 说出指令词即刻跳转至网页</source>
+        <translation>Lệnh giọng nói + địa chỉ đầy đủ (vd. https://...) → nói lệnh để mở trang web</translation>
+    </message>
+    <message>
+        <source>语音指令 + 输入文字 → 说出指令词输入这段文字（仅本次运行有效）</source>
+        <translation>Lệnh giọng nói + văn bản → nói lệnh để nhập văn bản (chỉ trong phiên này)</translation>
+    </message>
+    <message>
+        <source>选择文件夹</source>
+        <translation>Chọn thư mục</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Mở</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadManager</name>
+    <message>
+        <source>保存文件</source>
+        <translation>Lưu tệp</translation>
+    </message>
+    <message>
+        <source>下载失败</source>
+        <translation>Tải xuống thất bại</translation>
+    </message>
+    <message>
+        <source>文件夹“%1”不存在。</source>
+        <translation>Thư mục “%1” không tồn tại.</translation>
+    </message>
+    <message>
+        <source>无法写入文件夹“%1”，请选择其他位置。</source>
+        <translation>Không thể ghi vào thư mục “%1”. Vui lòng chọn vị trí khác.</translation>
+    </message>
+</context>
+<context>
     <name>ExternalAiClient</name>
     <message>
         <source>一键安装龙虾</source>
@@ -412,6 +510,53 @@
     <message>
         <source>关闭</source>
         <translation>Đóng</translation>
+    </message>
+</context>
+<context>
+    <name>InsSetting</name>
+    <message>
+        <source>指令类别</source>
+        <translation>Loại</translation>
+    </message>
+    <message>
+        <source>语音指令</source>
+        <translation>Lệnh giọng nói</translation>
+    </message>
+    <message>
+        <source>执行目标</source>
+        <translation>Mục tiêu</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+Thêm lệnh</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>Thư mục</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Ứng dụng</translation>
+    </message>
+    <message>
+        <source>网站</source>
+        <translation>Trang web</translation>
+    </message>
+    <message>
+        <source>固定文本</source>
+        <translation>Văn bản cố định</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Sửa</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Xóa</translation>
+    </message>
+    <message>
+        <source>指令列表保存失败，请检查程序目录是否可写</source>
+        <translation>Không thể lưu danh sách lệnh. Hãy kiểm tra thư mục chương trình có ghi được không.</translation>
     </message>
 </context>
 <context>
@@ -595,14 +740,6 @@
 </context>
 <context>
     <name>PlaceholderPage</name>
-    <message>
-        <source>云指令设置</source>
-        <translation>Lệnh đám mây</translation>
-    </message>
-    <message>
-        <source>语音指令将在后续版本提供：说出名称即可打开文件夹、程序或网址。</source>
-        <translation>Lệnh thoại sẽ có trong phiên bản sau: chỉ cần nói tên để mở thư mục, chương trình hoặc trang web.</translation>
-    </message>
     <message>
         <source>使用指南</source>
         <translation>Hướng dẫn sử dụng</translation>
@@ -924,6 +1061,17 @@
     <message>
         <source>快捷键：Alt+x</source>
         <translation>Phím tắt: Alt+x</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceCommandExecutor</name>
+    <message>
+        <source>打开</source>
+        <translation>Mở</translation>
+    </message>
+    <message>
+        <source>%1指令执行失败，请检查执行路径</source>
+        <translation>Lệnh “%1” thất bại. Hãy kiểm tra mục tiêu.</translation>
     </message>
 </context>
 <context>

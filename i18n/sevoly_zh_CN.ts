@@ -346,6 +346,104 @@
     </message>
 </context>
 <context>
+    <name>DialogIns</name>
+    <message>
+        <source>文件夹</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>网站</source>
+        <translation>网站</translation>
+    </message>
+    <message>
+        <source>固定文本</source>
+        <translation>固定文本</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>选择</translation>
+    </message>
+    <message>
+        <source>指令类别</source>
+        <translation>指令类别</translation>
+    </message>
+    <message>
+        <source>语音指令</source>
+        <translation>语音指令</translation>
+    </message>
+    <message>
+        <source>执行目标</source>
+        <translation>执行目标</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>创建</source>
+        <translation>创建</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>添加个性化指令</source>
+        <translation>添加个性化指令</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>语音指令 + 选择文件夹路径 → 说出指令词直接打开目标文件夹</source>
+        <translation>语音指令 + 选择文件夹路径 → 说出指令词直接打开目标文件夹</translation>
+    </message>
+    <message>
+        <source>语音指令 + 选择应用文件 → 说出指令词自动启动应用</source>
+        <translation>语音指令 + 选择应用文件 → 说出指令词自动启动应用</translation>
+    </message>
+    <message>
+        <source>语音指令 + 输入完整网址（如 https://...） → 说出指令词即刻跳转至网页</source>
+        <translation>语音指令 + 输入完整网址（如 https://...） → 说出指令词即刻跳转至网页</translation>
+    </message>
+    <message>
+        <source>语音指令 + 输入文字 → 说出指令词输入这段文字（仅本次运行有效）</source>
+        <translation>语音指令 + 输入文字 → 说出指令词输入这段文字（仅本次运行有效）</translation>
+    </message>
+    <message>
+        <source>选择文件夹</source>
+        <translation>选择文件夹</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>打开</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadManager</name>
+    <message>
+        <source>保存文件</source>
+        <translation>保存文件</translation>
+    </message>
+    <message>
+        <source>下载失败</source>
+        <translation>下载失败</translation>
+    </message>
+    <message>
+        <source>文件夹“%1”不存在。</source>
+        <translation>文件夹“%1”不存在。</translation>
+    </message>
+    <message>
+        <source>无法写入文件夹“%1”，请选择其他位置。</source>
+        <translation>无法写入文件夹“%1”，请选择其他位置。</translation>
+    </message>
+</context>
+<context>
     <name>ExternalAiClient</name>
     <message>
         <source>一键安装龙虾</source>
@@ -412,6 +510,53 @@
     <message>
         <source>关闭</source>
         <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>InsSetting</name>
+    <message>
+        <source>指令类别</source>
+        <translation>指令类别</translation>
+    </message>
+    <message>
+        <source>语音指令</source>
+        <translation>语音指令</translation>
+    </message>
+    <message>
+        <source>执行目标</source>
+        <translation>执行目标</translation>
+    </message>
+    <message>
+        <source>+添加指令</source>
+        <translation>+添加指令</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>网站</source>
+        <translation>网站</translation>
+    </message>
+    <message>
+        <source>固定文本</source>
+        <translation>固定文本</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>指令列表保存失败，请检查程序目录是否可写</source>
+        <translation>指令列表保存失败，请检查程序目录是否可写</translation>
     </message>
 </context>
 <context>
@@ -595,14 +740,6 @@
 </context>
 <context>
     <name>PlaceholderPage</name>
-    <message>
-        <source>云指令设置</source>
-        <translation>云指令设置</translation>
-    </message>
-    <message>
-        <source>语音指令将在后续版本提供：说出名称即可打开文件夹、程序或网址。</source>
-        <translation>语音指令将在后续版本提供：说出名称即可打开文件夹、程序或网址。</translation>
-    </message>
     <message>
         <source>使用指南</source>
         <translation>使用指南</translation>
@@ -924,6 +1061,17 @@
     <message>
         <source>快捷键：Alt+x</source>
         <translation>快捷键：Alt+x</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceCommandExecutor</name>
+    <message>
+        <source>打开</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>%1指令执行失败，请检查执行路径</source>
+        <translation>%1指令执行失败，请检查执行路径</translation>
     </message>
 </context>
 <context>
