@@ -2,11 +2,15 @@
 #include "widget/commands/dialogins.h"
 #include "widget/commands/inssetting.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 // The list page: what it shows, and that every change reaches the store.
 class InsSettingTest : public QObject
@@ -17,6 +21,7 @@ private slots:
     void edits_data();
     void edits();
     void deleteButtonRemovesItsRow();
+    void failedWriteKeepsTheStoredList();
     void dialogRefusesUnstorableText_data();
     void dialogRefusesUnstorableText();
 };
@@ -83,6 +88,34 @@ void InsSettingTest::deleteButtonRemovesItsRow()
     // The buttons of the rows that moved up act on their new place.
     qobject_cast<QPushButton *>(table->cellWidget(1, 4))->click();
     QCOMPARE(IniFileInf::getCmdKey(), QStringLiteral("0|a|/a"));
+}
+
+void InsSettingTest::failedWriteKeepsTheStoredList()
+{
+    const QString before = "0|报告|/r||2|新闻|http://n";
+    QVERIFY(IniFileInf::saveCmdKey(before));
+    InsSetting page;
+
+    // A full disk, simulated with a file-size limit (root ignores permissions):
+    // a write in place would leave the list truncated.
+    rlimit old {};
+    getrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 64;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    page.putCommand({"1", "编辑器", "/usr/bin/" + QString(200, 'e')});
+    setrlimit(RLIMIT_FSIZE, &old);
+
+    QCOMPARE(IniFileInf::getCmdKey(), before);
+    auto *error = page.findChild<QLabel *>("commandStoreError");
+    QVERIFY(error && !error->isHidden());
+    QVERIFY(!error->text().isEmpty());
+
+    // The next change that can be written clears the message.
+    page.removeCommand(0);
+    QCOMPARE(IniFileInf::getCmdKey(), serializeCommandList(page.commands()));
+    QVERIFY(error->isHidden());
 }
 
 void InsSettingTest::dialogRefusesUnstorableText_data()
