@@ -9,7 +9,7 @@
 # Xvfb (a free display number chosen by the server) with trayer as the tray
 # host. The two programs run alternately, one warm-up run each (not counted)
 # and N counted runs each (default 10). Every run gets a fresh directory with
-# a copy of the executable alone (Talkvane keeps its settings beside it), and
+# a copy of the executable and its web-pages module alone (Talkvane keeps its settings beside it), and
 # a fresh HOME, XDG dirs and TMPDIR, so both programs start as on first use,
 # no run sees files of another, and the single-instance guard (a local socket
 # in TMPDIR) never meets a leftover or another developer's Talkvane.
@@ -104,10 +104,14 @@ run_once() {
   chmod 700 "$dir/run"
   local cmd
   if [[ "$which" == talkvane ]]; then
-    # The executable alone: settings, markers and logs a developer left in
-    # build/app must not turn a first start into a later one.
+    # The executable and its web-pages module alone: settings, markers and
+    # logs a developer left in build/app must not turn a first start into a
+    # later one.
     mkdir -p "$dir/app"
     cp "$app_dir/talkvane" "$dir/app/talkvane"
+    if [[ -f "$app_dir/libtalkvane_webpages.so" ]]; then
+      cp "$app_dir/libtalkvane_webpages.so" "$dir/app/"
+    fi
     cmd=("$dir/app/talkvane")
   else
     cmd=(copyq)

@@ -6,14 +6,13 @@
 #include "core/setting/language_defaults.h"
 #include "core/setting/translation_loader.h"
 #include "mainwindow.h"
-#include "webview/aiwindow.h"
 #include "webview/webengine_setup.h"
-#include "webview/webpages.h"
 #include "platform/crash_handler.h"
 #include "platform/session.h"
 #include "singleapplication.h"
 #include "utils/app_paths.h"
 #include "utils/device_file_utils.h"
+#include "web_pages_loader.h"
 #include "widget/app_icon.h"
 #include "widget/iconfont/iconfont.h"
 
@@ -21,6 +20,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QSysInfo>
+#include <QTimer>
 #include <QTranslator>
 
 #include <curl/curl.h>
@@ -108,13 +108,14 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(appIcon());
     SbcHelper::instance();  // the voice decoder exists before any audio arrives
-    WebEngineSetup::configureProfile(translator->language());
 
     // The window's constructor needs no HTTP; TLS set-up can wait until the
     // icon is in the notification area.
     auto window = std::make_unique<MainWindow>();
-    window->setAiAssistant(std::make_unique<AiWindow>());
-    window->setWebPages(new WebHelp, new WebAiNav, new WebMeeting);
+    // The web pages follow once the icon is in the notification area.
+    QTimer::singleShot(0, window.get(), [w = window.get(), language = translator->language()] {
+        WebPagesLoader::attach(*w, language);
+    });
     // Registering the large application font takes longer than showing the
     // icon; the pages are not on screen yet, so they simply take it over.
     useApplicationFont();

@@ -2,26 +2,11 @@
 
 #include "webview/downloadmanager.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QStandardPaths>
 #include <QWebEngineProfile>
 
 namespace WebEngineSetup {
-
-void beforeApplication()
-{
-    // Required by the engine when it is used from widgets.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    // One renderer is enough for our few pages and saves memory; keep any
-    // switches the user set.
-    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    for (const char *flag : {"--use-mock-keychain", "--renderer-process-limit=1"}) {
-        if (!flags.contains(flag))
-            flags += (flags.isEmpty() ? "" : " ") + QByteArray(flag);
-    }
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
-}
 
 void configureProfile(const QString &language)
 {

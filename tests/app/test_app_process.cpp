@@ -3,6 +3,7 @@
 
 #include "support/app_process.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QRegularExpression>
 #include <QtTest>
@@ -32,6 +33,8 @@ private slots:
     void secondInstanceExitsAndRaisesTheFirst();
     void fatalSignalWritesCrashReport();
     void noDisplayIsReportedNotCrashed();
+    void webPagesFollowStartUp_data();
+    void webPagesFollowStartUp();
 };
 
 void AppProcessTest::initTestCase()
@@ -270,6 +273,36 @@ void AppProcessTest::noDisplayIsReportedNotCrashed()
     QCOMPARE(run.exitCode(), 2);
     QVERIFY2(run.stderrText().contains(QLatin1String("no display is available")),
              qPrintable(run.stderrText()));
+}
+
+void AppProcessTest::webPagesFollowStartUp_data()
+{
+    QTest::addColumn<bool>("module");
+    QTest::newRow("module beside the executable") << true;
+    QTest::newRow("module missing") << false;
+}
+
+void AppProcessTest::webPagesFollowStartUp()
+{
+    QFETCH(bool, module);
+    AppInstall install;
+    QVERIFY(install.isValid());
+    if (module)
+        QVERIFY(install.addWebPages());
+    AppRun run(install);
+    run.start();
+    QVERIFY2(run.waitReady(), qPrintable(run.stderrText()));
+    const QString expected = module ? QStringLiteral("web pages ready in")
+                                    : QStringLiteral("web pages unavailable");
+    QString err;
+    QDeadlineTimer deadline(30000);
+    while (!(err = run.stderrText()).contains(expected) && !deadline.hasExpired())
+        QTest::qWait(50);
+    QVERIFY2(err.contains(expected), qPrintable(err.right(3000)));
+    // Either way Talkvane runs on.
+    QVERIFY2(!run.waitFinished(300), qPrintable(run.stderrText().right(3000)));
+    QVERIFY2(!err.contains(QLatin1String("undefined symbol")), qPrintable(err.right(3000)));
+    run.terminate();
 }
 
 QTEST_GUILESS_MAIN(AppProcessTest)

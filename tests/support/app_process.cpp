@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QSettings>
 #include <QThread>
@@ -21,6 +22,12 @@ AppInstall::~AppInstall()
 {
     // A killed instance leaves its socket name behind.
     QLocalServer::removeServer(m_name);
+}
+
+bool AppInstall::addWebPages()
+{
+    const QString module = QStringLiteral(TALKVANE_WEB_MODULE);
+    return QFile::copy(module, m_dir.filePath(QFileInfo(module).fileName()));
 }
 
 QString AppInstall::executable() const

@@ -19,6 +19,9 @@ public:
     bool isValid() const { return m_valid; }
     QString dir() const { return m_dir.path(); }
     QString executable() const;
+    // Puts the web-pages module beside the executable (left out otherwise:
+    // most runs do not need the browser engine).
+    bool addWebPages();
     QString name() const { return m_name; }  // also the local socket name
 
     void setOption(const QString &key, const QString &value);
