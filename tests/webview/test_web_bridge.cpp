@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QWebEnginePage>
 #include <QtTest>
 
@@ -59,6 +60,7 @@ private slots:
     void meetingMethodsFromThePage();
     void downloadToUnwritableFolderIsRefusedWithAMessage_data();
     void downloadToUnwritableFolderIsRefusedWithAMessage();
+    void pageThatFailsToLoadIsLogged();
 
 private:
     QVariant js(const QString &script);
@@ -410,6 +412,26 @@ void WebBridgeTest::downloadToUnwritableFolderIsRefusedWithAMessage()
     QCOMPARE(!problem.isEmpty(), refused);
     if (refused)
         QVERIFY2(problem.contains(QFileInfo(path).absolutePath()), qPrintable(problem));
+}
+
+void WebBridgeTest::pageThatFailsToLoadIsLogged()
+{
+    // A port nobody listens on any more.
+    QTcpServer closed;
+    QVERIFY(closed.listen(QHostAddress::LocalHost));
+    const QUrl url(QStringLiteral("http://127.0.0.1:%1/talkvane/").arg(closed.serverPort()));
+    closed.close();
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("onLoadError")));
+    AiWindow window(url);
+    QSignalSpy loaded(window.view(), &QWebEngineView::loadFinished);
+    QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 20000);
+    QCOMPARE(loaded.first().first().toBool(), false);
+    // Events for a page that is not there go nowhere, quietly.
+    window.sendPageEvent(QStringLiteral("voiceChange"), QStringLiteral("x"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("onLoadError")));
+    window.reload();
+    QTRY_VERIFY_WITH_TIMEOUT(loaded.count() >= 2, 20000);
 }
 
 int main(int argc, char **argv)
