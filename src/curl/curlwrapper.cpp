@@ -215,3 +215,22 @@ HttpResult CurlWrapper::postMultiInterface(const QString &url, const QList<Field
     curl_easy_setopt(h.get(), CURLOPT_MIMEPOST, form.get());
     return perform(h.get(), url, loopback, options, headers.get());
 }
+
+QString HttpResult::failureText(const FailureTexts &texts) const
+{
+    switch (outcome) {
+    case Outcome::Ok:
+        return QString();
+    case Outcome::Refused:
+        return texts.notConfigured;
+    case Outcome::TransferError:
+        return timedOut ? texts.timedOut : texts.unreachable;
+    case Outcome::HttpError:
+        break;
+    }
+    if (status == 401 || status == 403)
+        return texts.rejected;
+    if (status == 429)
+        return texts.tooMany;
+    return texts.unavailable;
+}

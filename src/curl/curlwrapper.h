@@ -24,6 +24,18 @@ struct HttpResult {
     QString error;          // why it failed; never holds the query or credentials
 
     bool ok() const { return outcome == Outcome::Ok; }
+
+    // What each kind of failure means to the user of one service.
+    struct FailureTexts {
+        QString notConfigured;  // not sent
+        QString timedOut;
+        QString unreachable;
+        QString rejected;       // 401, 403
+        QString tooMany;        // 429
+        QString unavailable;    // any other status
+    };
+    // The text for this result's kind of failure; empty when it succeeded.
+    QString failureText(const FailureTexts &texts) const;
 };
 
 // Limits and extra headers of one request.

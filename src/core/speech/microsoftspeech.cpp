@@ -319,22 +319,12 @@ void MicrosoftSpeech::emitText(const QString &text, PXASRResultType type)
 
 QString MicrosoftSpeech::failureMessage(const HttpResult &result)
 {
-    switch (result.outcome) {
-    case HttpResult::Outcome::Ok:
-        return QString();
-    case HttpResult::Outcome::Refused:
-        return tr("语音识别服务未配置");
-    case HttpResult::Outcome::TransferError:
-        return result.timedOut ? tr("语音识别服务响应超时，请稍后再试")
-                               : tr("无法连接语音识别服务，请检查网络");
-    case HttpResult::Outcome::HttpError:
-        break;
-    }
-    if (result.status == 401 || result.status == 403)
-        return tr("语音识别服务拒绝了请求，请检查密钥");
-    if (result.status == 429)
-        return tr("语音识别请求过于频繁，请稍后再试");
-    return tr("语音识别服务暂时不可用，请稍后再试");
+    return result.failureText({tr("语音识别服务未配置"),
+                               tr("语音识别服务响应超时，请稍后再试"),
+                               tr("无法连接语音识别服务，请检查网络"),
+                               tr("语音识别服务拒绝了请求，请检查密钥"),
+                               tr("语音识别请求过于频繁，请稍后再试"),
+                               tr("语音识别服务暂时不可用，请稍后再试")});
 }
 
 void MicrosoftSpeech::handleResult(const QString &json, int index)

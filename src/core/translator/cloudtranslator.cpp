@@ -35,22 +35,12 @@ void CloudTranslator::setTimeouts(int connectMs, int totalMs)
 
 QString CloudTranslator::failureMessage(const HttpResult &result)
 {
-    switch (result.outcome) {
-    case HttpResult::Outcome::Ok:
-        return QString();
-    case HttpResult::Outcome::Refused:
-        return notConfiguredMessage();
-    case HttpResult::Outcome::TransferError:
-        return result.timedOut ? tr("翻译服务响应超时，请稍后再试")
-                               : tr("无法连接翻译服务，请检查网络");
-    case HttpResult::Outcome::HttpError:
-        break;
-    }
-    if (result.status == 401 || result.status == 403)
-        return tr("翻译服务拒绝了请求，请刷新后再试");
-    if (result.status == 429)
-        return tr("翻译请求过于频繁，请稍后再试");
-    return tr("翻译服务暂时不可用，请稍后再试");
+    return result.failureText({notConfiguredMessage(),
+                               tr("翻译服务响应超时，请稍后再试"),
+                               tr("无法连接翻译服务，请检查网络"),
+                               tr("翻译服务拒绝了请求，请刷新后再试"),
+                               tr("翻译请求过于频繁，请稍后再试"),
+                               tr("翻译服务暂时不可用，请稍后再试")});
 }
 
 QString CloudTranslator::unexpectedAnswerMessage()
