@@ -14,6 +14,7 @@
 #include "sim/hidsim.h"
 #include "support/files.h"
 #include "support/held_key.h"
+#include "support/simulated_mouse.h"
 #include "widget/iconfont/iconfont.h"
 
 #include <QProcess>
@@ -76,11 +77,7 @@ void DialectVoiceE2E::initTestCase()
     center->tencentSpeech()->setSecretKey(kSecretKey);
     center->setSecDynamicTyping(true);
 
-    hidsim_reset();
-    MouseDevice *mouse = MouseDevice::instance().get();
-    mouse->connect();
-    QTRY_COMPARE_WITH_TIMEOUT(mouse->linkModel, 4, 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(mouse->model, QStringLiteral("PX08"), 5000);
+    QVERIFY(connectSimulatedMouse());
 }
 
 void DialectVoiceE2E::cleanupTestCase()

@@ -17,6 +17,7 @@
 #include "sim/hidsim.h"
 #include "support/files.h"
 #include "support/held_key.h"
+#include "support/simulated_mouse.h"
 #include "widget/iconfont/iconfont.h"
 
 #include <QCoreApplication>
@@ -91,12 +92,8 @@ void MicrosoftVoiceE2E::initTestCase()
     center->microsoftSpeech()->setKey(QStringLiteral("e2e-speech-key"));
     center->setSecDynamicTyping(true);
 
-    hidsim_reset();
-    MouseDevice *mouse = MouseDevice::instance().get();
-    mouse->connect();
-    QTRY_COMPARE_WITH_TIMEOUT(mouse->linkModel, 4, 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(mouse->model, QStringLiteral("PX08"), 5000);
-    mouse->recognizer = QStringLiteral("microsoft");  // this mouse's product configuration
+    QVERIFY(connectSimulatedMouse());
+    MouseDevice::instance()->recognizer = QStringLiteral("microsoft");  // this mouse's product configuration
 }
 
 void MicrosoftVoiceE2E::cleanupTestCase()

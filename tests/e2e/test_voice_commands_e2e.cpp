@@ -10,6 +10,7 @@
 #include "fakes/dictation_server.h"
 #include "sim/hidsim.h"
 #include "support/files.h"
+#include "support/simulated_mouse.h"
 #include "widget/iconfont/iconfont.h"
 #include "widget/tradialogue.h"
 
@@ -80,11 +81,7 @@ void VoiceCommandsE2E::initTestCase()
     center->dictation()->setAppId(QStringLiteral("e2eapp"));
     center->dictation()->setApiKey(QStringLiteral("e2ekey"));
     center->dictation()->setApiSecret(QStringLiteral("e2esecret"));
-    hidsim_reset();
-    MouseDevice *mouse = MouseDevice::instance().get();
-    mouse->connect();
-    QTRY_COMPARE_WITH_TIMEOUT(mouse->linkModel, 4, 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(mouse->model, QStringLiteral("PX08"), 5000);
+    QVERIFY(connectSimulatedMouse());
 }
 
 void VoiceCommandsE2E::cleanupTestCase()

@@ -13,6 +13,7 @@
 #include "sim/hidsim.h"
 #include "support/files.h"
 #include "support/held_key.h"
+#include "support/simulated_mouse.h"
 #include "widget/iconfont/iconfont.h"
 
 #include <QApplication>
@@ -75,11 +76,7 @@ void VoiceInputE2E::initTestCase()
     center->dictation()->setApiKey(QStringLiteral("e2ekey"));
     center->dictation()->setApiSecret(QStringLiteral("e2esecret"));
 
-    hidsim_reset();
-    MouseDevice *mouse = MouseDevice::instance().get();
-    mouse->connect();
-    QTRY_COMPARE_WITH_TIMEOUT(mouse->linkModel, 4, 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(mouse->model, QStringLiteral("PX08"), 5000);
+    QVERIFY(connectSimulatedMouse());
 }
 
 void VoiceInputE2E::cleanupTestCase()

@@ -20,6 +20,7 @@
 #include "sim/hidsim.h"
 #include "support/files.h"
 #include "support/held_key.h"
+#include "support/simulated_mouse.h"
 #include "widget/iconfont/iconfont.h"
 #include "widget/language/languagelistwidget.h"
 #include "widget/tradialogue.h"
@@ -97,11 +98,7 @@ void VoiceTranslationE2E::initTestCase()
     center->setSecDynamicTyping(false);
     m_page = new Debug;
 
-    hidsim_reset();
-    MouseDevice *mouse = MouseDevice::instance().get();
-    mouse->connect();
-    QTRY_COMPARE_WITH_TIMEOUT(mouse->linkModel, 4, 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(mouse->model, QStringLiteral("PX08"), 5000);
+    QVERIFY(connectSimulatedMouse());
 }
 
 void VoiceTranslationE2E::cleanupTestCase()
