@@ -159,19 +159,19 @@ void FunControlCenter::sceneUnavailable(const QString &title, const QString &not
     emit finishTask(SENCE_VOICE);
 }
 
-void FunControlCenter::chooseRecogniser(const QString &code, int ptt)
+void FunControlCenter::chooseRecogniser(const QString &code, int ptt, bool meeting)
 {
     if (usesTencent(code)) {
         startTencent(code);
         return;
     }
     if (usesMicrosoft()) {
-        startMicrosoftRecognition(code);
+        startMicrosoftRecognition(code, meeting);
         m_listening = true;
         return;
     }
     m_xfyun->setPtt(ptt);
-    m_xfyun->beginAsr(code, {}, false);
+    m_xfyun->beginAsr(code, {}, meeting);
     m_listening = true;
 }
 
@@ -244,7 +244,10 @@ void FunControlCenter::stopVoice()
 void FunControlCenter::processingRecognitionResults(bool success, QString text,
                                                     PXASRResultType type)
 {
-    Q_UNUSED(success);
+    if (mSence == SENCE_MEETING) {
+        meetProcessingRecognitionResults(success, text, type);
+        return;
+    }
     if (type == PXASRResultType::ShowText || type == PXASRResultType::Error) {
         emit speechWindowText(text);
     } else if (type == PXASRResultType::ShowTextEmpty) {
@@ -397,6 +400,10 @@ void FunControlCenter::translationArrived(const QString &translation)
         finishLater();
         return;
     }
+    if (mSence == SENCE_MEETING) {
+        emit meetingTraCallback(translation);
+        return;
+    }
     if (mSence == SENCE_WORD_TRA) {
         // Shown beside the selection, never typed into the application.
         emit wordTraCallback(translation);
@@ -419,6 +426,10 @@ void FunControlCenter::translationArrived(const QString &translation)
 void FunControlCenter::translationFailed(const QString &message)
 {
     qWarning() << "Error:" << message;
+    if (mSence == SENCE_MEETING) {
+        emit meetingTraFailed(message);
+        return;
+    }
     // Beside the recognised text, which stays readable.
     if (mSence == SENCE_OCR_TRA) {
         emit ocrTraCallback(message);

@@ -39,6 +39,13 @@ public:
     void startVoiceAi();
     void stopVoice();
     void startScreenOcr();
+    // A meeting: long-running recognition whose results go to the minutes
+    // window (meeting_scene.cpp).
+    void startMeeting();
+    void stopMeeting();
+    // The finished transcript, translated into "translatelangstr"; the answer
+    // comes as meetingTraCallback or meetingTraFailed.
+    void translateMeeting(const QString &transcript);
     // Text selected in another application (scene 6). No translator is part
     // of this build yet: the result window says so beside the text.
     void startWordTranslation(const QString &text);
@@ -118,11 +125,14 @@ signals:
     void finishTask(SENCE_TYPE curSence = SENCE_OCR);
     void LongPressAiGpt(int idx);
     void keyManageFinished(bool applied);
+    void showMeetingText(bool success, QString message, PXASRResultType resultType);
+    void meetingTraCallback(QString targetText);
+    void meetingTraFailed(QString message);
 
 private:
     explicit FunControlCenter(QObject *parent);
     void beginScene(SENCE_TYPE scene, const QString &title);
-    void chooseRecogniser(const QString &code, int ptt);
+    void chooseRecogniser(const QString &code, int ptt, bool meeting = false);
     static bool usesTencent(const QString &code);
     void initTencent();
     void startTencent(const QString &code);
@@ -143,10 +153,12 @@ private:
     // The Microsoft recogniser (microsoft_recognition.cpp).
     void initMicrosoftSpeech();
     bool usesMicrosoft() const;
-    void startMicrosoftRecognition(const QString &code);
+    void startMicrosoftRecognition(const QString &code, bool meeting);
     void stopMicrosoftRecognition();
     void ocrArrived(const QString &text);
     void ocrFailed(const QString &message);
+
+    void meetProcessingRecognitionResults(bool success, const QString &text, PXASRResultType type);
 
     SENCE_TYPE mSence = SENCE_VOICE;
     QString m_typedText;

@@ -33,7 +33,7 @@ bool FunControlCenter::usesMicrosoft() const
     return m_device && m_device->recognizer == QLatin1String("microsoft");
 }
 
-void FunControlCenter::startMicrosoftRecognition(const QString &code)
+void FunControlCenter::startMicrosoftRecognition(const QString &code, bool meeting)
 {
     // The library keeps one session at a time.
     if (m_microsoftPath == MicrosoftPath::Streaming)
@@ -42,13 +42,14 @@ void FunControlCenter::startMicrosoftRecognition(const QString &code)
     QString why;
     if (m_microsoftSpeech->streamingAvailable(&why)) {
         m_microsoftPath = MicrosoftPath::Streaming;
-        m_microsoftSpeech->startRecognition(std::string());
+        m_microsoftSpeech->startRecognition(meeting ? "Transcript" : std::string());
         return;
     }
     // Without the speech library the press is still recognised, from files.
+    const QString &mode = meeting ? m_device->meetingMode : m_device->voiceMode;
     qWarning().noquote() << "no streaming recognition (" << why << "), transcribing files in"
-                         << m_device->voiceMode << "mode";
-    if (m_device->voiceMode == QLatin1String("Multi")) {
+                         << mode << "mode";
+    if (mode == QLatin1String("Multi")) {
         m_microsoftPath = MicrosoftPath::Segments;
         m_segmentRecording = true;
     } else {
