@@ -37,6 +37,12 @@ set(TALKVANE_SPEECH_DOMAIN_MICROSOFT ".stt.speech.microsoft.com" CACHE STRING
 # Without the trailing "/<app id>": the client adds it and the signed query.
 set(TALKVANE_URL_ASR_TENCENT "wss://asr.cloud.tencent.com/asr/v2" CACHE STRING
     "Real-time speech recognition (Tencent Cloud), up to /asr/v2")
+# Meeting transcription: the HTTPS base (the client appends the generation and
+# token paths) and the whole WebSocket URL (the client adds "?api_key=<token>").
+set(TALKVANE_URL_DASHSCOPE "https://dashscope.aliyuncs.com" CACHE STRING
+    "Meeting transcription (DashScope), HTTPS base URL without a path")
+set(TALKVANE_URL_DASHSCOPE_WS "wss://dashscope.aliyuncs.com/api-ws/v1/inference" CACHE STRING
+    "Meeting transcription (DashScope), the whole streaming WebSocket URL")
 
 # Built-in dictation credentials; the delivered ones replace them at run time.
 set(TALKVANE_DICTATION_APP_ID "" CACHE STRING "Dictation app id, domestic")

@@ -73,6 +73,19 @@ void TestEndpoints::overrideAcceptance_data()
     QTest::newRow("ws name that is no address") << ws << "ws://127.999.0.1/v2/iat" << false;
     QTest::newRow("ws loopback as user info") << ws << "ws://127.0.0.1@evil.com/v2/iat" << false;
 
+    // Meetings: the HTTPS base and the streaming socket are two endpoints
+    // with a protocol each.
+    const Endpoint meeting = Endpoint::Dashscope;
+    const Endpoint meetingWs = Endpoint::DashscopeWs;
+    QTest::newRow("meeting https remote") << meeting << "https://meeting.example.com" << true;
+    QTest::newRow("meeting http loopback") << meeting << "http://127.0.0.1:8443" << true;
+    QTest::newRow("meeting http remote") << meeting << "http://meeting.example.com" << false;
+    QTest::newRow("meeting wss for the HTTPS base") << meeting << "wss://meeting.example.com" << false;
+    QTest::newRow("meeting socket wss remote") << meetingWs << "wss://meeting.example.com/api-ws/v1/inference" << true;
+    QTest::newRow("meeting socket ws loopback") << meetingWs << "ws://127.0.0.1:9/api-ws/v1/inference" << true;
+    QTest::newRow("meeting socket ws remote") << meetingWs << "ws://meeting.example.com/api-ws/v1/inference" << false;
+    QTest::newRow("meeting socket https") << meetingWs << "https://meeting.example.com/api-ws/v1/inference" << false;
+
     QTest::newRow("no scheme") << ws << "127.0.0.1:8080/v2/iat" << false;
     QTest::newRow("no host") << ws << "wss:///v2/iat" << false;
     QTest::newRow("unclosed bracket") << ws << "ws://[::1/v2/iat" << false;

@@ -44,6 +44,8 @@ constexpr EndpointInfo kEndpoints[] = {
     {Endpoint::TranscriptionMicrosoft, "TRANSCRIPTION_MICROSOFT",
      TALKVANE_DEFAULT_URL_TRANSCRIPTION_MICROSOFT, Protocol::Http},
     {Endpoint::Website, "WEBSITE", TALKVANE_DEFAULT_URL_WEBSITE, Protocol::Http},
+    {Endpoint::Dashscope, "DASHSCOPE", TALKVANE_DEFAULT_URL_DASHSCOPE, Protocol::Http},
+    {Endpoint::DashscopeWs, "DASHSCOPE_WS", TALKVANE_DEFAULT_URL_DASHSCOPE_WS, Protocol::WebSocket},
 };
 
 const EndpointInfo &info(Endpoint endpoint)

@@ -27,6 +27,10 @@ enum class Endpoint {
     TranscriptionMicrosoft,
     // The management web site's base URL; each web view appends its page's path.
     Website,
+    // Meeting transcription: the HTTPS base; the client appends each request's path.
+    Dashscope,
+    // Meeting transcription streaming: the whole WebSocket URL; "?api_key=" is added.
+    DashscopeWs,
 };
 
 
