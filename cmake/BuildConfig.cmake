@@ -74,6 +74,10 @@ set(TALKVANE_TENCENT_ASR_APP_ID "" CACHE STRING "Tencent Cloud recognition app i
 set(TALKVANE_TENCENT_ASR_SECRET_ID "" CACHE STRING "Tencent Cloud recognition secret id")
 set(TALKVANE_TENCENT_ASR_SECRET_KEY "" CACHE STRING "Tencent Cloud recognition secret key")
 
+# Built-in meeting transcription credentials (application id "tw_...", API key "sk-...").
+set(TALKVANE_DASHSCOPE_APP_ID "" CACHE STRING "DashScope meeting application id")
+set(TALKVANE_DASHSCOPE_API_KEY "" CACHE STRING "DashScope API key")
+
 # The byte the key service XORs its credential payload with (0x00..0xff, shared
 # with the service); empty means 0.
 set(TALKVANE_KEY_PAYLOAD_XOR "" CACHE STRING "XOR byte of the key service's payload")

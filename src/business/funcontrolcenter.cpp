@@ -97,6 +97,7 @@ FunControlCenter::FunControlCenter(QObject *parent) : QObject(parent)
 
     initOcr();
     initMicrosoftSpeech();
+    initAliyunMeeting();
     initKeyManage();
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "business/sence_type.h"
+#include "core/speech/aliyunmeetingapi.h"
 #include "core/config/appconfig.h"
 #include "core/speech/pxasrresulttype.h"
 
+#include <QJsonObject>
 #include <QKeySequence>
 #include <QObject>
 #include <QString>
@@ -46,6 +48,13 @@ public:
     // The finished transcript, translated into "translatelangstr"; the answer
     // comes as meetingTraCallback or meetingTraFailed.
     void translateMeeting(const QString &transcript);
+    // The same on the cloud meeting service ("use_aliyun_meeting" = "1"), and
+    // the meeting page's query of a task's results.
+    void startAliyunMeeting(const QJsonObject &parameters);
+    void stopAliyunMeeting();
+    void queryMeetingTask(const QString &taskId);
+    AliyunMeetingApi *aliyunMeeting() const { return m_aliyun; }
+    void setMeetingCredentials(const QString &appId, const QString &apiKey);
     // Text selected in another application (scene 6). No translator is part
     // of this build yet: the result window says so beside the text.
     void startWordTranslation(const QString &text);
@@ -128,6 +137,8 @@ signals:
     void showMeetingText(bool success, QString message, PXASRResultType resultType);
     void meetingTraCallback(QString targetText);
     void meetingTraFailed(QString message);
+    void showMeetingJson(QString message);
+    void aliyunRecognitionText(QString text);
 
 private:
     explicit FunControlCenter(QObject *parent);
@@ -159,6 +170,10 @@ private:
     void ocrFailed(const QString &message);
 
     void meetProcessingRecognitionResults(bool success, const QString &text, PXASRResultType type);
+    void initAliyunMeeting();
+    void aliyunMeetingResult(bool success, const QString &text,
+                             AliyunMeetingApi::MeetingResultType type);
+    static bool usesAliyunMeeting();
 
     SENCE_TYPE mSence = SENCE_VOICE;
     QString m_typedText;
@@ -182,6 +197,10 @@ private:
     QString m_microsoftSpeechRegion;
     QString m_microsoftSpeechKey;
     MicrosoftSpeech *m_microsoftSpeech = nullptr;
+    AliyunMeetingApi *m_aliyun = nullptr;
+    QString m_meetingAppId;
+    QString m_meetingApiKey;
+    QString m_meetingTaskId;
     // How the running press is recognised by the Microsoft recogniser.
     enum class MicrosoftPath { None, Streaming, Segments, WholeRecording };
     MicrosoftPath m_microsoftPath = MicrosoftPath::None;

@@ -9,10 +9,41 @@
 #include "core/speech/tencentcloudspeech.h"
 #include "core/speech/xfyunwebapidomestic.h"
 
+#include "core/config/endpoints.h"
+
 #include <QDebug>
+#include <QJsonDocument>
+
+void FunControlCenter::initAliyunMeeting()
+{
+    registerMeetingResultType();
+    m_aliyun = new AliyunMeetingApi(this);
+    if (m_device)
+        m_aliyun->setAudioSource(m_device, SIGNAL(onAudioData(QByteArray)));
+    connect(m_aliyun, &AliyunMeetingApi::meetingResultBlock, this,
+            &FunControlCenter::aliyunMeetingResult);
+    m_meetingAppId = BuiltInCredentials::dashscopeAppId();
+    m_meetingApiKey = BuiltInCredentials::dashscopeApiKey();
+}
+
+void FunControlCenter::setMeetingCredentials(const QString &appId, const QString &apiKey)
+{
+    m_meetingAppId = appId;
+    m_meetingApiKey = apiKey;
+}
+
+bool FunControlCenter::usesAliyunMeeting()
+{
+    return IniFileInf::get_keydefine(QStringLiteral("use_aliyun_meeting")) == QLatin1String("1");
+}
 
 void FunControlCenter::startMeeting()
 {
+    if (usesAliyunMeeting()) {
+        mSence = SENCE_MEETING;
+        startAliyunMeeting(QJsonObject());
+        return;
+    }
     // A dictation still draining must not write into the meeting.
     m_xfyun->cancelAsr();
     m_tencent->cancelAsr();
@@ -30,6 +61,10 @@ void FunControlCenter::startMeeting()
 
 void FunControlCenter::stopMeeting()
 {
+    if (usesAliyunMeeting()) {
+        stopAliyunMeeting();
+        return;
+    }
     if (m_device)
         m_device->stopRecord();
     if (!m_listening)
@@ -62,4 +97,94 @@ void FunControlCenter::translateMeeting(const QString &transcript)
     mSence = SENCE_MEETING;
     m_typeTranslation = false;
     startTranslation(transcript, IniFileInf::get_keydefine(QStringLiteral("translatelangstr")));
+}
+
+void FunControlCenter::startAliyunMeeting(const QJsonObject &parameters)
+{
+    qDebug() << "startAliyunMeeting called";
+    qDebug() << "appId:" << m_meetingAppId << " apiKey:"
+             << (m_meetingApiKey.isEmpty() ? "empty" : "set");
+    if (m_meetingAppId.isEmpty() || m_meetingApiKey.isEmpty()) {
+        qWarning() << "Aliyun appId/apiKey not configured";
+        // The minutes window would otherwise wait for a meeting that never starts.
+        emit showMeetingText(false, tr("会议转写服务未配置"), PXASRResultType::Error);
+        return;
+    }
+    mSence = SENCE_MEETING;
+    m_meetingTaskId.clear();
+    qDebug() << "Calling startMeetingWithCreate";
+    m_aliyun->startMeetingWithCreate(
+        m_meetingAppId, m_meetingApiKey, QStringLiteral("pcm"), 16000, QString(), parameters,
+        [this](bool success, const QString &text, AliyunMeetingApi::MeetingResultType type) {
+            qDebug() << "Lambda callback called with success:" << success << " msg:" << text
+                     << " type:" << int(type);
+            if (!success)
+                return;
+            if (type == AliyunMeetingApi::TaskCreated) {
+                qDebug() << "Aliyun task created, dataId=" << text;
+                if (m_device)
+                    m_device->startRecord();
+            } else if (type == AliyunMeetingApi::RecognizeResult) {
+                emit aliyunRecognitionText(text);
+            }
+        });
+}
+
+void FunControlCenter::stopAliyunMeeting()
+{
+    // Stops sending and drops what was not sent, as the service is told to stop.
+    m_aliyun->reset();
+    m_aliyun->endMeeting();
+    if (m_meetingTaskId.isEmpty())
+        return;
+    if (m_device)
+        m_device->stopRecord();
+    m_aliyun->finishTask(m_meetingAppId, m_meetingTaskId, m_meetingApiKey, {});
+}
+
+void FunControlCenter::queryMeetingTask(const QString &taskId)
+{
+    if (taskId.isEmpty())
+        return;
+    m_aliyun->getTask(
+        m_meetingAppId, taskId, m_meetingApiKey,
+        [this](bool success, const QString &text, AliyunMeetingApi::MeetingResultType type) {
+            qDebug() << "Query task result:" << success << text << int(type);
+            if (success && type == AliyunMeetingApi::RawMessage)
+                emit showMeetingJson(text);
+        });
+}
+
+void FunControlCenter::aliyunMeetingResult(bool success, const QString &text,
+                                           AliyunMeetingApi::MeetingResultType type)
+{
+    qDebug() << "AliyunMeetingApi callback" << success << text << int(type);
+    switch (type) {
+    case AliyunMeetingApi::RecognizeResult:
+        emit showMeetingText(true, text, PXASRResultType::Continue);
+        break;
+    case AliyunMeetingApi::MeetingEnded:
+        emit showMeetingText(true, text, PXASRResultType::Finish);
+        break;
+    case AliyunMeetingApi::TaskFailed:
+    case AliyunMeetingApi::RequestFailed:
+        emit showMeetingText(false, text, PXASRResultType::Error);
+        break;
+    case AliyunMeetingApi::TaskCreated: {
+        m_meetingTaskId = text;
+        emit showMeetingText(true, text, PXASRResultType::None);
+        const QJsonObject output{{QStringLiteral("action"), QStringLiteral("create-task")},
+                                 {QStringLiteral("dataId"), text}};
+        const QJsonObject payload{{QStringLiteral("output"), output}};
+        emit showMeetingJson(QString::fromUtf8(
+            QJsonDocument(QJsonObject{{QStringLiteral("payload"), payload}})
+                .toJson(QJsonDocument::Compact)));
+        break;
+    }
+    case AliyunMeetingApi::RawMessage:
+        emit showMeetingJson(text);
+        break;
+    default:
+        break;
+    }
 }

@@ -177,6 +177,8 @@ QString ocrIflytekApiSecret() { return QStringLiteral(TALKVANE_OCR_IFLYTEK_API_S
 QString tencentAsrAppId() { return QStringLiteral(TALKVANE_TENCENT_ASR_APP_ID); }
 QString tencentAsrSecretId() { return QStringLiteral(TALKVANE_TENCENT_ASR_SECRET_ID); }
 QString tencentAsrSecretKey() { return QStringLiteral(TALKVANE_TENCENT_ASR_SECRET_KEY); }
+QString dashscopeAppId() { return QStringLiteral(TALKVANE_DASHSCOPE_APP_ID); }
+QString dashscopeApiKey() { return QStringLiteral(TALKVANE_DASHSCOPE_API_KEY); }
 
 quint8 keyPayloadXor()
 {

@@ -85,6 +85,8 @@ QString ocrIflytekApiSecret();
 QString tencentAsrAppId();
 QString tencentAsrSecretId();
 QString tencentAsrSecretKey();
+QString dashscopeAppId();
+QString dashscopeApiKey();
 // The byte the key service's payload is XOR-ed with.
 quint8 keyPayloadXor();
 
