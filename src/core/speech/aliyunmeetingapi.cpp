@@ -194,7 +194,8 @@ QJsonObject AliyunMeetingApi::createTaskBody(const QString &appId, const QString
                                {"customPromptModel", "tingwu-turbo"},
                                {"customPromptTransType", "chat"},
                                {"customPromptContent", ""}};
-    QJsonObject parameters{{"transcription", transcription}, {"audio", audio}, {"analysis", analysis}};
+    QJsonObject parameters{
+        {"transcription", transcription}, {"audio", audio}, {"analysis", analysis}};
     for (const char *member : {"transcription", "audio", "analysis"}) {
         const QString key = QLatin1String(member);
         if (customParameters.contains(key))
@@ -462,7 +463,8 @@ void AliyunMeetingApi::sendRunTask()
 {
     const QJsonObject message{
         {"header", streamHeader(QStringLiteral("run-task"), m_taskId)},
-        {"payload", streamPayload({{"appId", m_appId}, {"dataId", m_dataId}, {"directive", "start"}})}};
+        {"payload",
+         streamPayload({{"appId", m_appId}, {"dataId", m_dataId}, {"directive", "start"}})}};
     m_socket->sendTextMessage(QString::fromUtf8(indented(message)));
 }
 
