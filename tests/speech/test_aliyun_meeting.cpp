@@ -124,6 +124,7 @@ private slots:
     void audioFromFile_data();
     void audioFromFile();
 
+    void backlogIsBoundedToFiveMinutes();
     void refusedTokenEndsTheStartCleanly();
     void liveMeetingFromStartToEnd();
     void fileModeStreamsTheDataChunk();
@@ -319,6 +320,16 @@ void AliyunMeetingTest::audioFromFile()
 }
 
 // ---- Streaming ----
+
+void AliyunMeetingTest::backlogIsBoundedToFiveMinutes()
+{
+    Api api;
+    const int limit = int(Api::kMaxBacklogBytes / Api::kFrameSize);
+    QCOMPARE(limit, 3000);
+    for (int i = 0; i < limit + 25; ++i)
+        api.sendPcmToAliyun(QByteArray(Api::kFrameSize, char(i)));
+    QCOMPARE(api.queuedFrames(), limit);
+}
 
 void AliyunMeetingTest::refusedTokenEndsTheStartCleanly()
 {

@@ -101,11 +101,21 @@ AliyunMeetingApi::AliyunMeetingApi(QObject *parent)
     : QObject(parent),
       m_socket(new QWebSocket(QString(), QWebSocketProtocol::Version13, this)),
       m_sendTimer(new QTimer(this)),
-      m_reconnectTimer(new QTimer(this))
+      m_reconnectTimer(new QTimer(this)),
+      m_listenTimer(new QTimer(this))
 {
     registerMeetingResultType();
     m_sendTimer->setInterval(m_fileInterval);
     m_reconnectTimer->setSingleShot(true);
+    m_listenTimer->setSingleShot(true);
+    m_listenTimer->setInterval(kListenTimeoutMs);
+    connect(m_listenTimer, &QTimer::timeout, this, [this] {
+        if (m_stream != Stream::Connecting && m_stream != Stream::Started)
+            return;
+        qWarning() << "meeting service did not listen within" << kListenTimeoutMs << "ms";
+        closeSocket();
+        connectionLost(QStringLiteral("no answer from the meeting service"));
+    });
     connect(m_sendTimer, &QTimer::timeout, this, &AliyunMeetingApi::SendAudioMsgs);
     connect(m_reconnectTimer, &QTimer::timeout, this, [this] {
         ++m_generation;
@@ -194,7 +204,8 @@ QJsonObject AliyunMeetingApi::createTaskBody(const QString &appId, const QString
                                {"customPromptModel", "tingwu-turbo"},
                                {"customPromptTransType", "chat"},
                                {"customPromptContent", ""}};
-    QJsonObject parameters{{"transcription", transcription}, {"audio", audio}, {"analysis", analysis}};
+    QJsonObject parameters{
+        {"transcription", transcription}, {"audio", audio}, {"analysis", analysis}};
     for (const char *member : {"transcription", "audio", "analysis"}) {
         const QString key = QLatin1String(member);
         if (customParameters.contains(key))
@@ -442,6 +453,7 @@ void AliyunMeetingApi::connectWebSocket()
     tls.setPeerVerifyMode(QSslSocket::VerifyPeer);
     m_socket->setSslConfiguration(tls);
     m_stream = Stream::Connecting;
+    m_listenTimer->start();
     if (!url.isValid() || url.host().isEmpty()) {
         connectionLost(QStringLiteral("meeting stream endpoint not configured"));
         return;
@@ -462,7 +474,8 @@ void AliyunMeetingApi::sendRunTask()
 {
     const QJsonObject message{
         {"header", streamHeader(QStringLiteral("run-task"), m_taskId)},
-        {"payload", streamPayload({{"appId", m_appId}, {"dataId", m_dataId}, {"directive", "start"}})}};
+        {"payload",
+         streamPayload({{"appId", m_appId}, {"dataId", m_dataId}, {"directive", "start"}})}};
     m_socket->sendTextMessage(QString::fromUtf8(indented(message)));
 }
 
@@ -533,6 +546,7 @@ void AliyunMeetingApi::connectionLost(const QString &why)
 void AliyunMeetingApi::scheduleReconnect(const QString &why)
 {
     m_sendTimer->stop();
+    m_listenTimer->stop();
     closeSocket();
     if (m_reconnectAttempt >= m_reconnectDelays.size()) {
         qWarning().noquote() << "meeting" << m_dataId << "lost its connection for good after"
@@ -594,6 +608,7 @@ void AliyunMeetingApi::handleEvent(const QJsonObject &message)
         const bool resumed = m_everListened;
         m_everListened = true;
         m_stream = Stream::Listening;
+        m_listenTimer->stop();
         m_reconnectAttempt = 0;
         if (resumed) {
             // Same meeting, new connection: what waited goes out first.
@@ -774,6 +789,7 @@ void AliyunMeetingApi::stopStream()
 {
     m_sendTimer->stop();
     m_reconnectTimer->stop();
+    m_listenTimer->stop();
     detachAudio();
     ++m_generation;
 }

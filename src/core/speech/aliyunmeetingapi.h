@@ -53,6 +53,9 @@ public:
     // Audio kept while the connection is down; older frames go first.
     static constexpr qint64 kMaxBacklogBytes = qint64(5) * 60 * 32000;  // 5 minutes
     static constexpr int kHttpTimeoutMs = 30000;
+    // From opening the socket to speech-listen; a silent service counts as a
+    // lost connection.
+    static constexpr int kListenTimeoutMs = 15000;
 
     static constexpr const char *kGenerationPath =
         "/api/v1/services/aigc/multimodal-generation/generation";
@@ -186,6 +189,7 @@ private:
     int m_reconnectAttempt = 0;
     QVector<int> m_reconnectDelays{1000, 2000, 4000};
     QTimer *m_reconnectTimer;
+    QTimer *m_listenTimer;
 };
 
 // Registers the type under the name queued connections look up; safe to
