@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -21,6 +22,8 @@ namespace {
 enum Column { NameColumn = 0, TimeColumn, ContentColumn, ActionColumn, ColumnCount };
 
 const char kIdProperty[] = "id";
+// Rows above and below the visible ones that get their buttons ahead of time.
+constexpr int kSpareRows = 10;
 
 }  // namespace
 
@@ -55,7 +58,11 @@ MeetingList::MeetingList(const Files &files, QWidget *parent)
     m_table->setColumnWidth(ActionColumn, 90);
     m_table->setStyleSheet(QStringLiteral(
         "QTableWidget { alternate-background-color: #f6f8fb; }"
-        "QScrollBar:vertical { width: 12px; }"));
+        "QScrollBar:vertical { width: 12px; }"
+        "QPushButton#editMeetingButton, QPushButton#deleteMeetingButton { border: none; }"));
+    m_table->viewport()->installEventFilter(this);
+    connect(m_table->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &MeetingList::ensureActionWidgets);
 
     m_create = new QPushButton;
     m_create->setObjectName(QStringLiteral("createMeetingButton"));
@@ -167,6 +174,7 @@ void MeetingList::loadMeetingData()
     m_table->setRowCount(entries.size());
     for (int row = 0; row < entries.size(); ++row)
         setRow(row, entries.at(row));
+    ensureActionWidgets();
     m_table->setUpdatesEnabled(true);
 }
 
@@ -181,29 +189,65 @@ void MeetingList::setRow(int row, const MeetingListEntry &entry)
     QString preview = entry.preview;
     preview.replace(QLatin1Char('\n'), QLatin1Char(' '));
     m_table->setItem(row, ContentColumn, new QTableWidgetItem(preview));
+}
 
-    if (m_table->cellWidget(row, ActionColumn))
+// The edit and delete buttons exist only for the rows on screen (and a few
+// around): ten thousand rows of widgets would take seconds to build.
+void MeetingList::ensureActionWidgets()
+{
+    const int rows = m_table->rowCount();
+    if (rows == 0)
         return;
+    int first = m_table->rowAt(0);
+    if (first < 0)
+        first = 0;
+    int last = m_table->rowAt(m_table->viewport()->height() - 1);
+    if (last < 0)
+        last = first + m_table->viewport()->height() / qMax(1, m_table->verticalHeader()->defaultSectionSize());
+    first = qMax(0, first - kSpareRows);
+    last = qMin(rows - 1, last + kSpareRows);
+    for (int row = first; row <= last; ++row) {
+        if (!m_table->cellWidget(row, ActionColumn))
+            addActionWidget(row);
+    }
+}
+
+void MeetingList::addActionWidget(int row)
+{
+    const QTableWidgetItem *name = m_table->item(row, NameColumn);
+    if (!name)
+        return;
+    const int id = name->data(Qt::UserRole).toInt();
+    if (m_editIcon.isNull()) {
+        m_editIcon = IconFont::instance().icon(QStringLiteral("fa-regular fa-pen-to-square"));
+        m_deleteIcon = IconFont::instance().icon(QStringLiteral("fa-regular fa-trash-can"));
+    }
     auto *actions = new QWidget;
     auto *box = new QHBoxLayout(actions);
     box->setContentsMargins(4, 0, 4, 0);
-    const auto button = [&](const char *icon, const char *objectName) {
+    const auto button = [&](const QIcon &icon, const char *objectName) {
         auto *b = new QPushButton(actions);
         b->setObjectName(QLatin1String(objectName));
-        b->setIcon(IconFont::instance().icon(QString::fromLatin1(icon)));
-        b->setFlat(true);
-        b->setStyleSheet(QStringLiteral("border: none;"));
-        b->setProperty(kIdProperty, entry.id);
+        b->setIcon(icon);
+        b->setFlat(true);  // "border: none;" comes from the table's style sheet
+        b->setProperty(kIdProperty, id);
         box->addWidget(b);
         return b;
     };
-    QPushButton *edit = button("fa-regular fa-pen-to-square", "editMeetingButton");
-    QPushButton *del = button("fa-regular fa-trash-can", "deleteMeetingButton");
+    QPushButton *edit = button(m_editIcon, "editMeetingButton");
+    QPushButton *del = button(m_deleteIcon, "deleteMeetingButton");
     connect(edit, &QPushButton::clicked, this, [this, edit] {
         openMeeting(edit->property(kIdProperty).toInt());
     });
     connect(del, &QPushButton::clicked, this, &MeetingList::onDeleteClicked);
     m_table->setCellWidget(row, ActionColumn, actions);
+}
+
+bool MeetingList::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_table->viewport() && event->type() == QEvent::Resize)
+        ensureActionWidgets();
+    return QWidget::eventFilter(watched, event);
 }
 
 int MeetingList::rowOf(int id) const
@@ -231,6 +275,7 @@ void MeetingList::refreshRow(int id)
         m_table->insertRow(row);
     }
     setRow(row, entry);
+    ensureActionWidgets();
 }
 
 bool MeetingList::openMeeting(int id)
@@ -285,8 +330,10 @@ bool MeetingList::deleteMeeting(int id)
         return false;
     }
     const int row = rowOf(id);
-    if (row >= 0)
+    if (row >= 0) {
         m_table->removeRow(row);
+        ensureActionWidgets();
+    }
     if (m_currentId == id)
         m_currentId = 0;
     if (m_minutes->meetingId() == id)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QString>
 #include <QWidget>
 
@@ -50,10 +51,13 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void retranslateUi();
     void setRow(int row, const MeetingListEntry &entry);
+    void ensureActionWidgets();
+    void addActionWidget(int row);
     void refreshRow(int id);
     int rowOf(int id) const;
     void showStatus(const QString &text);
@@ -66,4 +70,6 @@ private:
     QLabel *m_status = nullptr;
     MeetingMinutes *m_minutes = nullptr;
     int m_currentId = 0;
+    QIcon m_editIcon;
+    QIcon m_deleteIcon;
 };
