@@ -25,6 +25,7 @@ private slots:
     void aFileThatIsNotADatabaseIsLeftUntouched();
     void aReadOnlyStoreListsButRefusesWrites();
     void aLockedDatabaseWaitsThenReports();
+    void anOlderFileWithoutTheListIndexStillLists();
     void recoveryAttachesOnlyARecordingFromTheMeeting_data();
     void recoveryAttachesOnlyARecordingFromTheMeeting();
 
@@ -195,6 +196,35 @@ void TestMeetingStore::aLockedDatabaseWaitsThenReports()
     QSqlDatabase::removeDatabase(QStringLiteral("other"));
     QCOMPARE(store.load(id)->content, QStringLiteral("saved before"));
     QVERIFY(store.saveTranscript(id, QStringLiteral("later")));
+}
+
+void TestMeetingStore::anOlderFileWithoutTheListIndexStillLists()
+{
+    {
+        QSqlDatabase old = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
+        old.setDatabaseName(dbPath());
+        QVERIFY(old.open());
+        QSqlQuery q(old);
+        QVERIFY(q.exec(QStringLiteral(
+            "CREATE TABLE users (id INTEGER PRIMARY KEY AUTOINCREMENT, meeting_name TEXT, "
+            "meeting_time TEXT, meeting_content TEXT, meeting_translate TEXT, meeting_AI TEXT, "
+            "meeting_wav BLOB, created_at DATETIME DEFAULT CURRENT_TIMESTAMP)")));
+        QVERIFY(q.exec(QStringLiteral("INSERT INTO users (meeting_name, meeting_time, "
+                                      "meeting_content) VALUES ('n', '00:00:02', 'old text')")));
+        q = QSqlQuery();
+        old.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("old"));
+    for (auto access : {SQLiteDB::Access::ReadOnly, SQLiteDB::Access::ReadWrite}) {
+        MeetingStore store;
+        QVERIFY(store.open(dbPath(), access) != MeetingStore::OpenResult::OpenFailed);
+        bool ok = false;
+        const auto list = store.list(&ok);
+        QVERIFY(ok);
+        QCOMPARE(list.size(), 1);
+        QCOMPARE(list.first().preview, QStringLiteral("old text"));
+        QCOMPARE(list.first().time, QStringLiteral("00:00:02"));
+    }
 }
 
 void TestMeetingStore::recoveryAttachesOnlyARecordingFromTheMeeting_data()

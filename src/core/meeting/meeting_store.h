@@ -47,7 +47,7 @@ public:
         TableFailed,  // the table could not be created
     };
 
-    static constexpr int kPreviewLength = 200;
+    static constexpr int kPreviewLength = 200;  // also in the list index
 
     explicit MeetingStore(QObject *parent = nullptr);
 
