@@ -202,6 +202,8 @@ void MeetingMinutes::changeEvent(QEvent *event)
 
 void MeetingMinutes::updateActions()
 {
+    // Without recognition there is nothing to record.
+    m_recordButton->setEnabled(m_recorder || m_isRecording);
     // A stored meeting whose translation never came (service down, crash)
     // can be translated again.
     m_retranslateButton->setVisible(m_recorder && !m_isRecording && m_meetingId > 0
