@@ -45,28 +45,27 @@ int recoverUnfinishedMeeting(MeetingStore &store, const QString &pcmPath, int sk
             break;
         }
     }
-    if (newest == 0 || store.recordingSize(newest) > 0)
+    // Looked at once only: the raw recording is rewritten by every later
+    // voice input, which must never end up in an old meeting.
+    if (newest == 0 || !store.awaitsRecording(newest))
         return 0;
     const QFileInfo pcm(pcmPath);
-    if (!pcm.isFile())
-        return 0;
     // created_at has whole seconds; a recording from before the meeting
     // belongs to an earlier one.
     const QDateTime created = store.createdAt(newest);
     QDateTime modified = pcm.lastModified().toUTC();
     modified.setTime(QTime(modified.time().hour(), modified.time().minute(),
                            modified.time().second()));
-    if (!created.isValid() || modified < created) {
-        qInfo() << "the raw recording is older than the unfinished meeting" << newest;
-        return 0;
-    }
     QByteArray wav;
     QString error;
-    if (!meetingWavFromPcm(pcmPath, &wav, &error)) {
+    if (!pcm.isFile()) {
+        qInfo() << "no raw recording for the unfinished meeting" << newest;
+    } else if (!created.isValid() || modified < created) {
+        qInfo() << "the raw recording is older than the unfinished meeting" << newest;
+    } else if (!meetingWavFromPcm(pcmPath, &wav, &error)) {
         qWarning() << "unfinished meeting" << newest << "keeps no recording:" << error;
-        return 0;
     }
-    if (!store.saveRecording(newest, wav))
+    if (!store.saveRecording(newest, wav.isEmpty() ? QByteArray("") : wav) || wav.isEmpty())
         return 0;
     qInfo() << "recording attached to the unfinished meeting" << newest;
     return newest;

@@ -11,7 +11,8 @@ class MeetingStore;
 bool meetingWavFromPcm(const QString &pcmPath, QByteArray *wav, QString *error = nullptr);
 
 // After a crash: the newest meeting that never finished gets the raw
-// recording when it has none yet and the recording is not older than the
-// meeting. The meeting stays marked unfinished. skipId is a meeting being
+// recording when the recording is not older than the meeting; each meeting is
+// looked at only once, as later voice input rewrites the raw recording. The
+// meeting stays marked unfinished. skipId is a meeting being
 // recorded right now. Returns the id that got a recording, or 0.
 int recoverUnfinishedMeeting(MeetingStore &store, const QString &pcmPath, int skipId = 0);

@@ -185,8 +185,8 @@ int MeetingStore::begin(const QString &name)
     if (!write("Insert failed:",
                QStringLiteral("INSERT INTO users (meeting_name, meeting_time, meeting_content, "
                               "meeting_translate, meeting_AI, meeting_wav) "
-                              "VALUES (?, '', '', '', '', ?)"),
-               {name, QByteArray("")}, &id))
+                              "VALUES (?, '', '', '', '', NULL)"),
+               {name}, &id))
         return 0;
     return int(id);
 }
@@ -268,9 +268,9 @@ QDateTime MeetingStore::createdAt(int id)
     return t;
 }
 
-qint64 MeetingStore::recordingSize(int id)
+bool MeetingStore::awaitsRecording(int id)
 {
-    const auto rows =
-        m_db.query(QStringLiteral("SELECT length(meeting_wav) FROM users WHERE id = ?"), {id});
-    return rows.isEmpty() ? 0 : rows.first().value(0).toLongLong();
+    const auto rows = m_db.query(
+        QStringLiteral("SELECT meeting_wav IS NULL FROM users WHERE id = ?"), {id});
+    return !rows.isEmpty() && rows.first().value(0).toInt() == 1;
 }

@@ -81,7 +81,9 @@ public:
     QVector<int> unfinished();
     // When the row was written (UTC, whole seconds); invalid when unknown.
     QDateTime createdAt(int id);
-    qint64 recordingSize(int id);
+    // A meeting begun but never finished nor recovered has no recording yet
+    // (NULL); a finished one has its WAV or, without a recording, an empty one.
+    bool awaitsRecording(int id);
 
     QString lastError() const { return m_lastError; }
 
