@@ -1,6 +1,6 @@
 # Every outside library, looked up once here; their targets are visible to
 # every directory below.
-find_package(Qt5 5.15 REQUIRED COMPONENTS Core Gui Widgets Network WebSockets Concurrent Multimedia LinguistTools)
+find_package(Qt5 5.15 REQUIRED COMPONENTS Core Gui Widgets Network WebSockets Concurrent Multimedia Sql LinguistTools)
 # Web pages and their script bridge; only talkvane_web links these.
 find_package(Qt5 5.15 REQUIRED COMPONENTS WebEngineWidgets WebChannel)
 find_package(CURL REQUIRED)

@@ -21,6 +21,7 @@
 #include "widget/main/external_ai_client.h"
 #include "widget/main/navigation_bar.h"
 #include "widget/main/placeholder_page.h"
+#include "widget/meeting/meeting_list.h"
 #include "business/voice_command_executor.h"
 #include "widget/commands/inssetting.h"
 #include "widget/main/status_footer.h"
@@ -116,9 +117,8 @@ void MainWindow::buildPages()
     m_debug = new Debug;
     m_pages->addWidget(m_debug);
     connect(m_debug, &Debug::receiveMouseInfo, software, &SystemSetting::setMouseInfo);
-    later(QT_TRANSLATE_NOOP("PlaceholderPage", "会议纪要"),
-          QT_TRANSLATE_NOOP("PlaceholderPage", "会议记录列表将在后续版本提供。"),
-          "fa-solid fa-users");
+    m_meetingList = new MeetingList;
+    m_pages->addWidget(m_meetingList);
     m_cloudMeetingPage = later(QT_TRANSLATE_NOOP("PlaceholderPage", "云服务"),
           QT_TRANSLATE_NOOP("PlaceholderPage", "云端会议页面将在后续版本提供。"),
           "fa-solid fa-cloud");

@@ -8,6 +8,7 @@
 
 class AiAssistant;
 class Debug;
+class MeetingList;
 class FloatingTranslateButton;
 class QMouseEvent;
 class MouseDevice;
@@ -39,6 +40,7 @@ public:
     QStackedWidget *pages() const { return m_pages; }
     StatusFooter *footer() const { return m_footer; }
     QString lastSerial() const { return m_lastSerial; }
+    MeetingList *meetingList() const { return m_meetingList; }
 
     // Installs the AI window; from then on spoken questions of the AI scene
     // and the AI long press reach it. Without one, the user is told that the
@@ -87,6 +89,7 @@ private:
     QString modelText() const;
 
     Debug *m_debug = nullptr;
+    MeetingList *m_meetingList = nullptr;
     TraSetting *m_traSetting = nullptr;
     QWidget *m_helpPage = nullptr;
     QWidget *m_aiNavPage = nullptr;
