@@ -22,6 +22,7 @@
 #include "widget/main/navigation_bar.h"
 #include "widget/main/placeholder_page.h"
 #include "widget/meeting/meeting_list.h"
+#include "business/meeting_recorder_center.h"
 #include "business/voice_command_executor.h"
 #include "widget/commands/inssetting.h"
 #include "widget/main/status_footer.h"
@@ -119,6 +120,9 @@ void MainWindow::buildPages()
     connect(m_debug, &Debug::receiveMouseInfo, software, &SystemSetting::setMouseInfo);
     m_meetingList = new MeetingList;
     m_pages->addWidget(m_meetingList);
+    m_meetingRecorder = std::make_unique<ControlCenterMeetingRecorder>(
+        FunControlCenter::getInstance().get());
+    m_meetingRecorder->attach(m_meetingList->minutes());
     m_cloudMeetingPage = later(QT_TRANSLATE_NOOP("PlaceholderPage", "云服务"),
           QT_TRANSLATE_NOOP("PlaceholderPage", "云端会议页面将在后续版本提供。"),
           "fa-solid fa-cloud");
@@ -448,6 +452,17 @@ void MainWindow::setWebPages(QWidget *help, QWidget *aiNavigation, QWidget *clou
     replace(m_helpPage, help);
     replace(m_aiNavPage, aiNavigation);
     replace(m_cloudMeetingPage, cloudMeeting);
+    // The cloud meeting page runs its meetings through the control center.
+    if (cloudMeeting && hasSlot(cloudMeeting, "showMeetingJson(QString)")) {
+        QObject *center = FunControlCenter::getInstance().get();
+        connect(cloudMeeting, SIGNAL(startMeeting(QJsonObject)), center,
+                SLOT(startAliyunMeeting(QJsonObject)));
+        connect(cloudMeeting, SIGNAL(stopMeeting()), center, SLOT(stopAliyunMeeting()));
+        connect(cloudMeeting, SIGNAL(queryMeetingTask(QString)), center,
+                SLOT(queryMeetingTask(QString)));
+        connect(center, SIGNAL(showMeetingJson(QString)), cloudMeeting,
+                SLOT(showMeetingJson(QString)));
+    }
 }
 
 void MainWindow::setAiAssistant(std::unique_ptr<AiAssistant> assistant)

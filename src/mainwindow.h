@@ -9,6 +9,7 @@
 class AiAssistant;
 class Debug;
 class MeetingList;
+class ControlCenterMeetingRecorder;
 class FloatingTranslateButton;
 class QMouseEvent;
 class MouseDevice;
@@ -90,6 +91,7 @@ private:
 
     Debug *m_debug = nullptr;
     MeetingList *m_meetingList = nullptr;
+    std::unique_ptr<ControlCenterMeetingRecorder> m_meetingRecorder;
     TraSetting *m_traSetting = nullptr;
     QWidget *m_helpPage = nullptr;
     QWidget *m_aiNavPage = nullptr;

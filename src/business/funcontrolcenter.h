@@ -48,13 +48,17 @@ public:
     // The finished transcript, translated into "translatelangstr"; the answer
     // comes as meetingTraCallback or meetingTraFailed.
     void translateMeeting(const QString &transcript);
+    AliyunMeetingApi *aliyunMeeting() const { return m_aliyun; }
+    void setMeetingCredentials(const QString &appId, const QString &apiKey);
+
+public slots:
     // The same on the cloud meeting service ("use_aliyun_meeting" = "1"), and
     // the meeting page's query of a task's results.
     void startAliyunMeeting(const QJsonObject &parameters);
     void stopAliyunMeeting();
     void queryMeetingTask(const QString &taskId);
-    AliyunMeetingApi *aliyunMeeting() const { return m_aliyun; }
-    void setMeetingCredentials(const QString &appId, const QString &apiKey);
+
+public:
     // Text selected in another application (scene 6). No translator is part
     // of this build yet: the result window says so beside the text.
     void startWordTranslation(const QString &text);
@@ -201,6 +205,8 @@ private:
     QString m_meetingAppId;
     QString m_meetingApiKey;
     QString m_meetingTaskId;
+    QString m_meetingSentences;   // the closed sentences of the running cloud meeting
+    QString m_meetingTranscript;  // and with the open one
     // How the running press is recognised by the Microsoft recogniser.
     enum class MicrosoftPath { None, Streaming, Segments, WholeRecording };
     MicrosoftPath m_microsoftPath = MicrosoftPath::None;

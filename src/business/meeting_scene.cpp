@@ -112,6 +112,8 @@ void FunControlCenter::startAliyunMeeting(const QJsonObject &parameters)
     }
     mSence = SENCE_MEETING;
     m_meetingTaskId.clear();
+    m_meetingSentences.clear();
+    m_meetingTranscript.clear();
     qDebug() << "Calling startMeetingWithCreate";
     m_aliyun->startMeetingWithCreate(
         m_meetingAppId, m_meetingApiKey, QStringLiteral("pcm"), 16000, QString(), parameters,
@@ -132,8 +134,8 @@ void FunControlCenter::startAliyunMeeting(const QJsonObject &parameters)
 
 void FunControlCenter::stopAliyunMeeting()
 {
-    // Stops sending and drops what was not sent, as the service is told to stop.
-    m_aliyun->reset();
+    // No reset before the end: it would drop the audio not yet sent, and the
+    // client sends the last frames before its final finish-task.
     m_aliyun->endMeeting();
     if (m_meetingTaskId.isEmpty())
         return;
@@ -160,11 +162,24 @@ void FunControlCenter::aliyunMeetingResult(bool success, const QString &text,
 {
     qDebug() << "AliyunMeetingApi callback" << success << text << int(type);
     switch (type) {
-    case AliyunMeetingApi::RecognizeResult:
-        emit showMeetingText(true, text, PXASRResultType::Continue);
+    case AliyunMeetingApi::RecognizeResult: {
+        // The service sends one sentence at a time; the minutes window shows
+        // everything so far, as with the other recognisers.
+        const QString whole = m_meetingSentences + text;
+        if (m_aliyun->lastSentenceEnded())
+            m_meetingSentences = whole;
+        m_meetingTranscript = whole;
+        emit showMeetingText(true, whole, PXASRResultType::Continue);
         break;
+    }
     case AliyunMeetingApi::MeetingEnded:
-        emit showMeetingText(true, text, PXASRResultType::Finish);
+        // The window shows what it is given: the transcript, not the words
+        // "Meeting ended"; then the end of the meeting asks for its translation,
+        // as a long dictation's end does.
+        qDebug() << "meeting ended:" << text;
+        if (!m_meetingTranscript.isEmpty())
+            emit showMeetingText(true, m_meetingTranscript, PXASRResultType::Finish);
+        emit showMeetingText(true, QString(), PXASRResultType::LongAudioEnd);
         break;
     case AliyunMeetingApi::TaskFailed:
     case AliyunMeetingApi::RequestFailed:

@@ -9,6 +9,7 @@
 #include "core/decoder/sbchelper.h"
 #include "core/device/connections/hidinterface.h"
 #include "core/device/recording_name.h"
+#include "utils/app_paths.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -19,9 +20,11 @@
 
 namespace {
 
-const QString kRawDump = QStringLiteral("sound.bin");
-const QString kPcmDump = QStringLiteral("sound.pcm");
-const QString kSegmentDir = QStringLiteral("wavfileTmp");
+// Beside the executable like every other file of Talkvane: a meeting's
+// recording must be found again after a restart from another directory.
+QString rawDump() { return AppPaths::inAppDir(QStringLiteral("sound.bin")); }
+QString pcmDump() { return AppPaths::inAppDir(QStringLiteral("sound.pcm")); }
+QString segmentDir() { return AppPaths::inAppDir(QStringLiteral("wavfileTmp")); }
 
 void appendTo(const QString &path, const char *data, int size)
 {
@@ -36,7 +39,7 @@ void appendTo(const QString &path, const char *data, int size)
 
 QString segmentPath(int index)
 {
-    return kSegmentDir + QStringLiteral("/soundTmp") + QString::number(index)
+    return segmentDir() + QStringLiteral("/soundTmp") + QString::number(index)
         + QStringLiteral(".wav");
 }
 
@@ -55,10 +58,10 @@ void MouseDevice::openSegmentFile(int index)
 void MouseDevice::startRecord()
 {
     m_replyTimer->stop();
-    QFile::remove(kPcmDump);
-    QFile::remove(kRawDump);
-    QDir(kSegmentDir).removeRecursively();
-    QDir().mkpath(kSegmentDir);
+    QFile::remove(pcmDump());
+    QFile::remove(rawDump());
+    QDir(segmentDir()).removeRecursively();
+    QDir().mkpath(segmentDir());
     m_segments.clear();
     if (m_segmentFile.isOpen())
         m_segmentFile.close();
@@ -98,7 +101,7 @@ void MouseDevice::handleAudioReport(const QByteArray &data)
 {
     m_audioIdleTimer->start();
     m_audioSeen = true;
-    appendTo(kRawDump, data.constData(), data.size());
+    appendTo(rawDump(), data.constData(), data.size());
 
     char pcm[SbcHelper::kMaxReportPcmBytes];
     quint16 count = 0;
@@ -108,7 +111,7 @@ void MouseDevice::handleAudioReport(const QByteArray &data)
     else if (linkModel == 2 || linkModel == 3)
         count = decoder->decodeBledata(data.constData(), data.size(), pcm, sizeof(pcm));
     qDebug() << "count: " << count;
-    appendTo(kPcmDump, pcm, count);
+    appendTo(pcmDump(), pcm, count);
 
     if (m_saveWavSegments && m_segmentFile.isOpen()) {
         if (m_segmentFill >= kSegmentBytes || m_segmentFill + count > kSegmentBytes) {
@@ -132,6 +135,6 @@ void MouseDevice::finishUtterance()
     const QString name = RecordingName::utteranceWav(QDateTime::currentDateTime(), model, linkModel,
                                                      QStringLiteral(TALKVANE_VERSION));
     qDebug() << name;
-    pcmToWav(kPcmDump, name, 1, 16000, 16);
+    pcmToWav(pcmDump(), name, 1, 16000, 16);
     m_lastRecording = name;
 }

@@ -628,7 +628,8 @@ void AliyunMeetingApi::handleEvent(const QJsonObject &message)
     } else if (action == QLatin1String("recognize-result")) {
         const QJsonObject transcription = output.value(QLatin1String("transcription")).toObject();
         const QString text = transcription.value(QLatin1String("text")).toString();
-        qDebug() << "sentenceEnd:" << transcription.value(QLatin1String("sentenceEnd")).toBool();
+        m_lastSentenceEnded = transcription.value(QLatin1String("sentenceEnd")).toBool();
+        qDebug() << "sentenceEnd:" << m_lastSentenceEnded;
         reportStream(true, text, RecognizeResult);
     } else if (action == QLatin1String("ping")) {
         qDebug() << "Ping received";

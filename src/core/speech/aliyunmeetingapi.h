@@ -96,6 +96,9 @@ public:
     bool isSending() const;
     bool audioAttached() const { return m_audioAttached; }
     int queuedFrames() const { return int(m_frames.size()); }
+    // Whether the last recognize-result closed its sentence (a result carries
+    // one sentence, still changing until it is closed).
+    bool lastSentenceEnded() const { return m_lastSentenceEnded; }
 
     // The request bodies, as sent.
     static QJsonObject createTaskBody(const QString &appId, const QString &format, int sampleRate,
@@ -186,6 +189,7 @@ private:
     bool m_finishSentAfterDrain = false;
     bool m_closing = false;  // this client closes the socket itself
     bool m_everListened = false;
+    bool m_lastSentenceEnded = false;
     int m_reconnectAttempt = 0;
     QVector<int> m_reconnectDelays{1000, 2000, 4000};
     QTimer *m_reconnectTimer;

@@ -5,6 +5,7 @@
 #include "core/speech/indonesian_text.h"
 #include "core/speech/sonabridge.h"
 #include "curl/curlwrapper.h"
+#include "utils/app_paths.h"
 
 #include <QDebug>
 #include <QFileInfo>
@@ -16,8 +17,8 @@
 
 namespace {
 
-const QString kRawRecording = QStringLiteral("sound.pcm");
-const QString kRecordingWav = QStringLiteral("soundformat.wav");
+QString rawRecording() { return AppPaths::inAppDir(QStringLiteral("sound.pcm")); }
+QString recordingWav() { return AppPaths::inAppDir(QStringLiteral("soundformat.wav")); }
 const QString kTrailingPunctuation = QStringLiteral(".?!。！？");
 
 QString firstChars(const QString &secret)
@@ -220,12 +221,12 @@ QString MicrosoftSpeech::transcriptionUrl() const
 bool MicrosoftSpeech::quickTranscription(const QString &locale, int index)
 {
     QString error;
-    if (!pcmToWav(kRawRecording, kRecordingWav, 1, 16000, 16, &error)
-        || !QFileInfo::exists(kRecordingWav)) {
-        qWarning().noquote() << "File not found: " << kRecordingWav << error;
+    if (!pcmToWav(rawRecording(), recordingWav(), 1, 16000, 16, &error)
+        || !QFileInfo::exists(recordingWav())) {
+        qWarning().noquote() << "File not found: " << recordingWav() << error;
         return false;
     }
-    enqueue({kRecordingWav, locale.isEmpty() ? m_locale : locale, index});
+    enqueue({recordingWav(), locale.isEmpty() ? m_locale : locale, index});
     return true;
 }
 
