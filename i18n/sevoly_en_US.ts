@@ -112,6 +112,13 @@
     </message>
 </context>
 <context>
+    <name>AliyunMeetingApi</name>
+    <message>
+        <source>会议连接已断开，重新连接失败</source>
+        <translation>The meeting connection was lost and could not be restored</translation>
+    </message>
+</context>
+<context>
     <name>ButtonActions</name>
     <message>
         <source>语音输入</source>
@@ -504,6 +511,10 @@
         <source>没有录到声音</source>
         <translation>No sound was recorded</translation>
     </message>
+    <message>
+        <source>会议转写服务未配置</source>
+        <translation>Meeting transcription service is not configured</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -654,6 +665,217 @@
     </message>
 </context>
 <context>
+    <name>MeetingList</name>
+    <message>
+        <source>会议名称</source>
+        <translation>Meeting</translation>
+    </message>
+    <message>
+        <source>会议时间</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>会议内容</source>
+        <translation>Content</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>创建会议记录</source>
+        <translation>New meeting record</translation>
+    </message>
+    <message>
+        <source>未完成</source>
+        <translation>Unfinished</translation>
+    </message>
+    <message>
+        <source>会议数据库只能读取，新的会议和修改无法保存。</source>
+        <translation>The meeting database is read-only; new meetings and changes cannot be saved.</translation>
+    </message>
+    <message>
+        <source>数据库错误</source>
+        <translation>Database error</translation>
+    </message>
+    <message>
+        <source>无法打开数据库文件</source>
+        <translation>Cannot open the database file</translation>
+    </message>
+    <message>
+        <source>会议数据库文件已损坏，无法读取。文件保持原样：%1</source>
+        <translation>The meeting database file is damaged and cannot be read. The file was left as it is: %1</translation>
+    </message>
+    <message>
+        <source>初始化数据表失败</source>
+        <translation>Failed to initialise the data table</translation>
+    </message>
+    <message>
+        <source>会议列表读取失败：%1</source>
+        <translation>Could not read the meeting list: %1</translation>
+    </message>
+    <message>
+        <source>会议读取失败：%1</source>
+        <translation>Could not read the meeting: %1</translation>
+    </message>
+    <message>
+        <source>正在记录的会议不能删除。</source>
+        <translation>A meeting being recorded cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>会议删除失败：%1</source>
+        <translation>Could not delete the meeting: %1</translation>
+    </message>
+    <message>
+        <source>翻译保存失败：%1</source>
+        <translation>Could not save the translation: %1</translation>
+    </message>
+    <message>
+        <source>会议保存失败：%1</source>
+        <translation>Could not save the meeting: %1</translation>
+    </message>
+    <message>
+        <source>AI总结保存失败：%1</source>
+        <translation>Could not save the AI summary: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MeetingMinutes</name>
+    <message>
+        <source>会议实录</source>
+        <translation>Meeting record</translation>
+    </message>
+    <message>
+        <source>历史记录</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>停止记录</source>
+        <translation>Stop recording</translation>
+    </message>
+    <message>
+        <source>开始记录</source>
+        <translation>Start recording</translation>
+    </message>
+    <message>
+        <source>实时会议内容</source>
+        <translation>Live meeting transcript</translation>
+    </message>
+    <message>
+        <source>Meeting recording</source>
+        <translation>Meeting recording</translation>
+    </message>
+    <message>
+        <source>Conference translation</source>
+        <translation>Conference translation</translation>
+    </message>
+    <message>
+        <source>AI会议总结</source>
+        <translation>AI meeting summary</translation>
+    </message>
+    <message>
+        <source>Copy to clipboard</source>
+        <translation>Copy to clipboard</translation>
+    </message>
+    <message>
+        <source>Export to word</source>
+        <translation>Export to word</translation>
+    </message>
+    <message>
+        <source>AI Summary</source>
+        <translation>AI Summary</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>重新翻译</source>
+        <translation>Translate again</translation>
+    </message>
+    <message>
+        <source>会议无法保存：%1</source>
+        <translation>The meeting cannot be saved: %1</translation>
+    </message>
+    <message>
+        <source>会议保存失败：%1</source>
+        <translation>Could not save the meeting: %1</translation>
+    </message>
+    <message>
+        <source>会议内容暂时无法保存，录音继续：%1</source>
+        <translation>The meeting cannot be saved right now; recording continues: %1</translation>
+    </message>
+    <message>
+        <source>翻译失败：%1</source>
+        <translation>Translation failed: %1</translation>
+    </message>
+    <message>
+        <source>正在生成AI总结…</source>
+        <translation>Generating the AI summary…</translation>
+    </message>
+    <message>
+        <source>AI总结失败：%1</source>
+        <translation>AI summary failed: %1</translation>
+    </message>
+    <message>
+        <source>导出Word文档</source>
+        <translation>Export Word document</translation>
+    </message>
+    <message>
+        <source>Word 文档 (*.doc *.docx)</source>
+        <translation>Word documents (*.doc *.docx)</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>无法创建文件: </source>
+        <translation>Cannot create the file: </translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Success</translation>
+    </message>
+    <message>
+        <source>文档已成功导出到:
+</source>
+        <translation>The document was exported to:
+</translation>
+    </message>
+    <message>
+        <source>未配置会议总结服务</source>
+        <translation>The meeting summary service is not configured</translation>
+    </message>
+</context>
+<context>
+    <name>MeetingStore</name>
+    <message>
+        <source>the database is read-only and has no meeting table</source>
+        <translation>the database is read-only and has no meeting table</translation>
+    </message>
+    <message>
+        <source>no meeting with id %1</source>
+        <translation>no meeting with id %1</translation>
+    </message>
+    <message>
+        <source>the meeting database is not open</source>
+        <translation>the meeting database is not open</translation>
+    </message>
+    <message>
+        <source>the meeting is no longer stored</source>
+        <translation>the meeting is no longer stored</translation>
+    </message>
+</context>
+<context>
     <name>MicrosoftSpeech</name>
     <message>
         <source>语音识别服务未配置</source>
@@ -755,14 +977,6 @@
     <message>
         <source>AI导航将在后续版本提供。</source>
         <translation>The AI directory will come in a later version.</translation>
-    </message>
-    <message>
-        <source>会议纪要</source>
-        <translation>Meeting Notes</translation>
-    </message>
-    <message>
-        <source>会议记录列表将在后续版本提供。</source>
-        <translation>The list of meeting notes will come in a later version.</translation>
     </message>
     <message>
         <source>云服务</source>

@@ -112,6 +112,13 @@
     </message>
 </context>
 <context>
+    <name>AliyunMeetingApi</name>
+    <message>
+        <source>会议连接已断开，重新连接失败</source>
+        <translation>Se perdió la conexión de la reunión y no se pudo restablecer</translation>
+    </message>
+</context>
+<context>
     <name>ButtonActions</name>
     <message>
         <source>语音输入</source>
@@ -504,6 +511,10 @@
         <source>没有录到声音</source>
         <translation>No se grabó ningún sonido</translation>
     </message>
+    <message>
+        <source>会议转写服务未配置</source>
+        <translation>El servicio de transcripción de reuniones no está configurado</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -654,6 +665,217 @@
     </message>
 </context>
 <context>
+    <name>MeetingList</name>
+    <message>
+        <source>会议名称</source>
+        <translation>Reunión</translation>
+    </message>
+    <message>
+        <source>会议时间</source>
+        <translation>Fecha y hora</translation>
+    </message>
+    <message>
+        <source>会议内容</source>
+        <translation>Contenido</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>Acciones</translation>
+    </message>
+    <message>
+        <source>创建会议记录</source>
+        <translation>Nueva acta de reunión</translation>
+    </message>
+    <message>
+        <source>未完成</source>
+        <translation>Sin terminar</translation>
+    </message>
+    <message>
+        <source>会议数据库只能读取，新的会议和修改无法保存。</source>
+        <translation>La base de datos de reuniones es de solo lectura; no se pueden guardar reuniones nuevas ni cambios.</translation>
+    </message>
+    <message>
+        <source>数据库错误</source>
+        <translation>Error de base de datos</translation>
+    </message>
+    <message>
+        <source>无法打开数据库文件</source>
+        <translation>No se puede abrir el archivo de base de datos</translation>
+    </message>
+    <message>
+        <source>会议数据库文件已损坏，无法读取。文件保持原样：%1</source>
+        <translation>El archivo de base de datos de reuniones está dañado y no se puede leer. El archivo se ha dejado tal cual: %1</translation>
+    </message>
+    <message>
+        <source>初始化数据表失败</source>
+        <translation>Error al inicializar la tabla de datos</translation>
+    </message>
+    <message>
+        <source>会议列表读取失败：%1</source>
+        <translation>No se pudo leer la lista de reuniones: %1</translation>
+    </message>
+    <message>
+        <source>会议读取失败：%1</source>
+        <translation>No se pudo leer la reunión: %1</translation>
+    </message>
+    <message>
+        <source>正在记录的会议不能删除。</source>
+        <translation>No se puede eliminar una reunión que se está grabando.</translation>
+    </message>
+    <message>
+        <source>会议删除失败：%1</source>
+        <translation>No se pudo eliminar la reunión: %1</translation>
+    </message>
+    <message>
+        <source>翻译保存失败：%1</source>
+        <translation>No se pudo guardar la traducción: %1</translation>
+    </message>
+    <message>
+        <source>会议保存失败：%1</source>
+        <translation>No se pudo guardar la reunión: %1</translation>
+    </message>
+    <message>
+        <source>AI总结保存失败：%1</source>
+        <translation>No se pudo guardar el resumen de IA: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MeetingMinutes</name>
+    <message>
+        <source>会议实录</source>
+        <translation>Acta de reunión</translation>
+    </message>
+    <message>
+        <source>历史记录</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>停止记录</source>
+        <translation>Detener grabación</translation>
+    </message>
+    <message>
+        <source>开始记录</source>
+        <translation>Iniciar grabación</translation>
+    </message>
+    <message>
+        <source>实时会议内容</source>
+        <translation>Transcripción en vivo</translation>
+    </message>
+    <message>
+        <source>Meeting recording</source>
+        <translation>Grabación de la reunión</translation>
+    </message>
+    <message>
+        <source>Conference translation</source>
+        <translation>Traducción de la reunión</translation>
+    </message>
+    <message>
+        <source>AI会议总结</source>
+        <translation>Resumen de IA de la reunión</translation>
+    </message>
+    <message>
+        <source>Copy to clipboard</source>
+        <translation>Copiar al portapapeles</translation>
+    </message>
+    <message>
+        <source>Export to word</source>
+        <translation>Exportar a Word</translation>
+    </message>
+    <message>
+        <source>AI Summary</source>
+        <translation>Resumen de IA</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>重新翻译</source>
+        <translation>Traducir de nuevo</translation>
+    </message>
+    <message>
+        <source>会议无法保存：%1</source>
+        <translation>No se puede guardar la reunión: %1</translation>
+    </message>
+    <message>
+        <source>会议保存失败：%1</source>
+        <translation>No se pudo guardar la reunión: %1</translation>
+    </message>
+    <message>
+        <source>会议内容暂时无法保存，录音继续：%1</source>
+        <translation>Ahora no se puede guardar la reunión; la grabación continúa: %1</translation>
+    </message>
+    <message>
+        <source>翻译失败：%1</source>
+        <translation>Error de traducción: %1</translation>
+    </message>
+    <message>
+        <source>正在生成AI总结…</source>
+        <translation>Generando el resumen de IA…</translation>
+    </message>
+    <message>
+        <source>AI总结失败：%1</source>
+        <translation>Error del resumen de IA: %1</translation>
+    </message>
+    <message>
+        <source>导出Word文档</source>
+        <translation>Exportar documento de Word</translation>
+    </message>
+    <message>
+        <source>Word 文档 (*.doc *.docx)</source>
+        <translation>Documentos de Word (*.doc *.docx)</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>无法创建文件: </source>
+        <translation>No se puede crear el archivo: </translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Éxito</translation>
+    </message>
+    <message>
+        <source>文档已成功导出到:
+</source>
+        <translation>El documento se exportó a:
+</translation>
+    </message>
+    <message>
+        <source>未配置会议总结服务</source>
+        <translation>El servicio de resumen de reuniones no está configurado</translation>
+    </message>
+</context>
+<context>
+    <name>MeetingStore</name>
+    <message>
+        <source>the database is read-only and has no meeting table</source>
+        <translation>la base de datos es de solo lectura y no tiene tabla de reuniones</translation>
+    </message>
+    <message>
+        <source>no meeting with id %1</source>
+        <translation>no hay ninguna reunión con id %1</translation>
+    </message>
+    <message>
+        <source>the meeting database is not open</source>
+        <translation>la base de datos de reuniones no está abierta</translation>
+    </message>
+    <message>
+        <source>the meeting is no longer stored</source>
+        <translation>la reunión ya no está guardada</translation>
+    </message>
+</context>
+<context>
     <name>MicrosoftSpeech</name>
     <message>
         <source>语音识别服务未配置</source>
@@ -755,14 +977,6 @@
     <message>
         <source>AI导航将在后续版本提供。</source>
         <translation>El directorio de IA llegará en una versión posterior.</translation>
-    </message>
-    <message>
-        <source>会议纪要</source>
-        <translation>Notas de reuniones</translation>
-    </message>
-    <message>
-        <source>会议记录列表将在后续版本提供。</source>
-        <translation>La lista de notas de reuniones llegará en una versión posterior.</translation>
     </message>
     <message>
         <source>云服务</source>

@@ -112,6 +112,13 @@
     </message>
 </context>
 <context>
+    <name>AliyunMeetingApi</name>
+    <message>
+        <source>会议连接已断开，重新连接失败</source>
+        <translation>Koneksi rapat terputus dan tidak dapat dipulihkan</translation>
+    </message>
+</context>
+<context>
     <name>ButtonActions</name>
     <message>
         <source>语音输入</source>
@@ -504,6 +511,10 @@
         <source>没有录到声音</source>
         <translation>Tidak ada suara yang terekam</translation>
     </message>
+    <message>
+        <source>会议转写服务未配置</source>
+        <translation>Layanan transkripsi rapat belum dikonfigurasi</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -654,6 +665,217 @@
     </message>
 </context>
 <context>
+    <name>MeetingList</name>
+    <message>
+        <source>会议名称</source>
+        <translation>Rapat</translation>
+    </message>
+    <message>
+        <source>会议时间</source>
+        <translation>Tanggal dan waktu</translation>
+    </message>
+    <message>
+        <source>会议内容</source>
+        <translation>Isi</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>Tindakan</translation>
+    </message>
+    <message>
+        <source>创建会议记录</source>
+        <translation>Catatan rapat baru</translation>
+    </message>
+    <message>
+        <source>未完成</source>
+        <translation>Belum selesai</translation>
+    </message>
+    <message>
+        <source>会议数据库只能读取，新的会议和修改无法保存。</source>
+        <translation>Basis data rapat hanya-baca; rapat baru dan perubahan tidak dapat disimpan.</translation>
+    </message>
+    <message>
+        <source>数据库错误</source>
+        <translation>Kesalahan basis data</translation>
+    </message>
+    <message>
+        <source>无法打开数据库文件</source>
+        <translation>Tidak dapat membuka berkas basis data</translation>
+    </message>
+    <message>
+        <source>会议数据库文件已损坏，无法读取。文件保持原样：%1</source>
+        <translation>Berkas basis data rapat rusak dan tidak dapat dibaca. Berkas dibiarkan apa adanya: %1</translation>
+    </message>
+    <message>
+        <source>初始化数据表失败</source>
+        <translation>Gagal menyiapkan tabel data</translation>
+    </message>
+    <message>
+        <source>会议列表读取失败：%1</source>
+        <translation>Tidak dapat membaca daftar rapat: %1</translation>
+    </message>
+    <message>
+        <source>会议读取失败：%1</source>
+        <translation>Tidak dapat membaca rapat: %1</translation>
+    </message>
+    <message>
+        <source>正在记录的会议不能删除。</source>
+        <translation>Rapat yang sedang direkam tidak dapat dihapus.</translation>
+    </message>
+    <message>
+        <source>会议删除失败：%1</source>
+        <translation>Tidak dapat menghapus rapat: %1</translation>
+    </message>
+    <message>
+        <source>翻译保存失败：%1</source>
+        <translation>Tidak dapat menyimpan terjemahan: %1</translation>
+    </message>
+    <message>
+        <source>会议保存失败：%1</source>
+        <translation>Tidak dapat menyimpan rapat: %1</translation>
+    </message>
+    <message>
+        <source>AI总结保存失败：%1</source>
+        <translation>Tidak dapat menyimpan ringkasan AI: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MeetingMinutes</name>
+    <message>
+        <source>会议实录</source>
+        <translation>Catatan rapat</translation>
+    </message>
+    <message>
+        <source>历史记录</source>
+        <translation>Riwayat</translation>
+    </message>
+    <message>
+        <source>停止记录</source>
+        <translation>Hentikan rekaman</translation>
+    </message>
+    <message>
+        <source>开始记录</source>
+        <translation>Mulai rekaman</translation>
+    </message>
+    <message>
+        <source>实时会议内容</source>
+        <translation>Transkrip rapat langsung</translation>
+    </message>
+    <message>
+        <source>Meeting recording</source>
+        <translation>Rekaman rapat</translation>
+    </message>
+    <message>
+        <source>Conference translation</source>
+        <translation>Terjemahan rapat</translation>
+    </message>
+    <message>
+        <source>AI会议总结</source>
+        <translation>Ringkasan rapat AI</translation>
+    </message>
+    <message>
+        <source>Copy to clipboard</source>
+        <translation>Salin ke papan klip</translation>
+    </message>
+    <message>
+        <source>Export to word</source>
+        <translation>Ekspor ke Word</translation>
+    </message>
+    <message>
+        <source>AI Summary</source>
+        <translation>Ringkasan AI</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Putar</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Jeda</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Berhenti</translation>
+    </message>
+    <message>
+        <source>重新翻译</source>
+        <translation>Terjemahkan lagi</translation>
+    </message>
+    <message>
+        <source>会议无法保存：%1</source>
+        <translation>Rapat tidak dapat disimpan: %1</translation>
+    </message>
+    <message>
+        <source>会议保存失败：%1</source>
+        <translation>Tidak dapat menyimpan rapat: %1</translation>
+    </message>
+    <message>
+        <source>会议内容暂时无法保存，录音继续：%1</source>
+        <translation>Rapat belum dapat disimpan; rekaman berlanjut: %1</translation>
+    </message>
+    <message>
+        <source>翻译失败：%1</source>
+        <translation>Terjemahan gagal: %1</translation>
+    </message>
+    <message>
+        <source>正在生成AI总结…</source>
+        <translation>Membuat ringkasan AI…</translation>
+    </message>
+    <message>
+        <source>AI总结失败：%1</source>
+        <translation>Ringkasan AI gagal: %1</translation>
+    </message>
+    <message>
+        <source>导出Word文档</source>
+        <translation>Ekspor dokumen Word</translation>
+    </message>
+    <message>
+        <source>Word 文档 (*.doc *.docx)</source>
+        <translation>Dokumen Word (*.doc *.docx)</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Kesalahan</translation>
+    </message>
+    <message>
+        <source>无法创建文件: </source>
+        <translation>Tidak dapat membuat berkas: </translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Berhasil</translation>
+    </message>
+    <message>
+        <source>文档已成功导出到:
+</source>
+        <translation>Dokumen berhasil diekspor ke:
+</translation>
+    </message>
+    <message>
+        <source>未配置会议总结服务</source>
+        <translation>Layanan ringkasan rapat belum dikonfigurasi</translation>
+    </message>
+</context>
+<context>
+    <name>MeetingStore</name>
+    <message>
+        <source>the database is read-only and has no meeting table</source>
+        <translation>basis data hanya-baca dan tidak memiliki tabel rapat</translation>
+    </message>
+    <message>
+        <source>no meeting with id %1</source>
+        <translation>tidak ada rapat dengan id %1</translation>
+    </message>
+    <message>
+        <source>the meeting database is not open</source>
+        <translation>basis data rapat tidak terbuka</translation>
+    </message>
+    <message>
+        <source>the meeting is no longer stored</source>
+        <translation>rapat sudah tidak tersimpan</translation>
+    </message>
+</context>
+<context>
     <name>MicrosoftSpeech</name>
     <message>
         <source>语音识别服务未配置</source>
@@ -755,14 +977,6 @@
     <message>
         <source>AI导航将在后续版本提供。</source>
         <translation>Direktori AI akan tersedia di versi berikutnya.</translation>
-    </message>
-    <message>
-        <source>会议纪要</source>
-        <translation>Notulen Rapat</translation>
-    </message>
-    <message>
-        <source>会议记录列表将在后续版本提供。</source>
-        <translation>Daftar notulen rapat akan tersedia di versi berikutnya.</translation>
     </message>
     <message>
         <source>云服务</source>

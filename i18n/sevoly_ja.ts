@@ -112,6 +112,13 @@
     </message>
 </context>
 <context>
+    <name>AliyunMeetingApi</name>
+    <message>
+        <source>会议连接已断开，重新连接失败</source>
+        <translation>会議の接続が切れ、再接続できませんでした</translation>
+    </message>
+</context>
+<context>
     <name>ButtonActions</name>
     <message>
         <source>语音输入</source>
@@ -504,6 +511,10 @@
         <source>没有录到声音</source>
         <translation>音声が録音されませんでした</translation>
     </message>
+    <message>
+        <source>会议转写服务未配置</source>
+        <translation>会議の文字起こしサービスが設定されていません</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -654,6 +665,217 @@
     </message>
 </context>
 <context>
+    <name>MeetingList</name>
+    <message>
+        <source>会议名称</source>
+        <translation>会議名</translation>
+    </message>
+    <message>
+        <source>会议时间</source>
+        <translation>会議時間</translation>
+    </message>
+    <message>
+        <source>会议内容</source>
+        <translation>会議内容</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>创建会议记录</source>
+        <translation>会議記録を作成</translation>
+    </message>
+    <message>
+        <source>未完成</source>
+        <translation>未完了</translation>
+    </message>
+    <message>
+        <source>会议数据库只能读取，新的会议和修改无法保存。</source>
+        <translation>会議データベースは読み取り専用です。新しい会議や変更は保存できません。</translation>
+    </message>
+    <message>
+        <source>数据库错误</source>
+        <translation>データベースエラー</translation>
+    </message>
+    <message>
+        <source>无法打开数据库文件</source>
+        <translation>データベースファイルを開けません</translation>
+    </message>
+    <message>
+        <source>会议数据库文件已损坏，无法读取。文件保持原样：%1</source>
+        <translation>会議データベースファイルが破損しており読み取れません。ファイルはそのままです：%1</translation>
+    </message>
+    <message>
+        <source>初始化数据表失败</source>
+        <translation>データテーブルの初期化に失敗しました</translation>
+    </message>
+    <message>
+        <source>会议列表读取失败：%1</source>
+        <translation>会議一覧を読み取れません：%1</translation>
+    </message>
+    <message>
+        <source>会议读取失败：%1</source>
+        <translation>会議を読み取れません：%1</translation>
+    </message>
+    <message>
+        <source>正在记录的会议不能删除。</source>
+        <translation>記録中の会議は削除できません。</translation>
+    </message>
+    <message>
+        <source>会议删除失败：%1</source>
+        <translation>会議を削除できません：%1</translation>
+    </message>
+    <message>
+        <source>翻译保存失败：%1</source>
+        <translation>翻訳を保存できません：%1</translation>
+    </message>
+    <message>
+        <source>会议保存失败：%1</source>
+        <translation>会議を保存できません：%1</translation>
+    </message>
+    <message>
+        <source>AI总结保存失败：%1</source>
+        <translation>AI要約を保存できません：%1</translation>
+    </message>
+</context>
+<context>
+    <name>MeetingMinutes</name>
+    <message>
+        <source>会议实录</source>
+        <translation>会議記録</translation>
+    </message>
+    <message>
+        <source>历史记录</source>
+        <translation>履歴</translation>
+    </message>
+    <message>
+        <source>停止记录</source>
+        <translation>記録を停止</translation>
+    </message>
+    <message>
+        <source>开始记录</source>
+        <translation>記録を開始</translation>
+    </message>
+    <message>
+        <source>实时会议内容</source>
+        <translation>リアルタイム会議内容</translation>
+    </message>
+    <message>
+        <source>Meeting recording</source>
+        <translation>会議の録音</translation>
+    </message>
+    <message>
+        <source>Conference translation</source>
+        <translation>会議の翻訳</translation>
+    </message>
+    <message>
+        <source>AI会议总结</source>
+        <translation>AI会議要約</translation>
+    </message>
+    <message>
+        <source>Copy to clipboard</source>
+        <translation>クリップボードにコピー</translation>
+    </message>
+    <message>
+        <source>Export to word</source>
+        <translation>Wordにエクスポート</translation>
+    </message>
+    <message>
+        <source>AI Summary</source>
+        <translation>AI要約</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>重新翻译</source>
+        <translation>再翻訳</translation>
+    </message>
+    <message>
+        <source>会议无法保存：%1</source>
+        <translation>会議を保存できません：%1</translation>
+    </message>
+    <message>
+        <source>会议保存失败：%1</source>
+        <translation>会議を保存できません：%1</translation>
+    </message>
+    <message>
+        <source>会议内容暂时无法保存，录音继续：%1</source>
+        <translation>会議を今は保存できません。録音は続行します：%1</translation>
+    </message>
+    <message>
+        <source>翻译失败：%1</source>
+        <translation>翻訳に失敗しました：%1</translation>
+    </message>
+    <message>
+        <source>正在生成AI总结…</source>
+        <translation>AI要約を作成中…</translation>
+    </message>
+    <message>
+        <source>AI总结失败：%1</source>
+        <translation>AI要約に失敗しました：%1</translation>
+    </message>
+    <message>
+        <source>导出Word文档</source>
+        <translation>Word文書をエクスポート</translation>
+    </message>
+    <message>
+        <source>Word 文档 (*.doc *.docx)</source>
+        <translation>Word 文書 (*.doc *.docx)</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>无法创建文件: </source>
+        <translation>ファイルを作成できません: </translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>文档已成功导出到:
+</source>
+        <translation>文書をエクスポートしました:
+</translation>
+    </message>
+    <message>
+        <source>未配置会议总结服务</source>
+        <translation>会議要約サービスが設定されていません</translation>
+    </message>
+</context>
+<context>
+    <name>MeetingStore</name>
+    <message>
+        <source>the database is read-only and has no meeting table</source>
+        <translation>データベースは読み取り専用で、会議テーブルがありません</translation>
+    </message>
+    <message>
+        <source>no meeting with id %1</source>
+        <translation>ID %1 の会議はありません</translation>
+    </message>
+    <message>
+        <source>the meeting database is not open</source>
+        <translation>会議データベースが開かれていません</translation>
+    </message>
+    <message>
+        <source>the meeting is no longer stored</source>
+        <translation>この会議はもう保存されていません</translation>
+    </message>
+</context>
+<context>
     <name>MicrosoftSpeech</name>
     <message>
         <source>语音识别服务未配置</source>
@@ -755,14 +977,6 @@
     <message>
         <source>AI导航将在后续版本提供。</source>
         <translation>AIナビは今後のバージョンで提供予定です。</translation>
-    </message>
-    <message>
-        <source>会议纪要</source>
-        <translation>議事録</translation>
-    </message>
-    <message>
-        <source>会议记录列表将在后续版本提供。</source>
-        <translation>議事録の一覧は今後のバージョンで提供予定です。</translation>
     </message>
     <message>
         <source>云服务</source>

@@ -112,6 +112,13 @@
     </message>
 </context>
 <context>
+    <name>AliyunMeetingApi</name>
+    <message>
+        <source>会议连接已断开，重新连接失败</source>
+        <translation>회의 연결이 끊어졌고 다시 연결하지 못했습니다</translation>
+    </message>
+</context>
+<context>
     <name>ButtonActions</name>
     <message>
         <source>语音输入</source>
@@ -504,6 +511,10 @@
         <source>没有录到声音</source>
         <translation>녹음된 소리가 없습니다</translation>
     </message>
+    <message>
+        <source>会议转写服务未配置</source>
+        <translation>회의 전사 서비스가 설정되지 않았습니다</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -654,6 +665,217 @@
     </message>
 </context>
 <context>
+    <name>MeetingList</name>
+    <message>
+        <source>会议名称</source>
+        <translation>회의 이름</translation>
+    </message>
+    <message>
+        <source>会议时间</source>
+        <translation>회의 시간</translation>
+    </message>
+    <message>
+        <source>会议内容</source>
+        <translation>회의 내용</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>작업</translation>
+    </message>
+    <message>
+        <source>创建会议记录</source>
+        <translation>회의록 만들기</translation>
+    </message>
+    <message>
+        <source>未完成</source>
+        <translation>미완료</translation>
+    </message>
+    <message>
+        <source>会议数据库只能读取，新的会议和修改无法保存。</source>
+        <translation>회의 데이터베이스가 읽기 전용입니다. 새 회의와 변경 사항을 저장할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>数据库错误</source>
+        <translation>데이터베이스 오류</translation>
+    </message>
+    <message>
+        <source>无法打开数据库文件</source>
+        <translation>데이터베이스 파일을 열 수 없습니다</translation>
+    </message>
+    <message>
+        <source>会议数据库文件已损坏，无法读取。文件保持原样：%1</source>
+        <translation>회의 데이터베이스 파일이 손상되어 읽을 수 없습니다. 파일은 그대로 두었습니다: %1</translation>
+    </message>
+    <message>
+        <source>初始化数据表失败</source>
+        <translation>데이터 테이블 초기화에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>会议列表读取失败：%1</source>
+        <translation>회의 목록을 읽을 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>会议读取失败：%1</source>
+        <translation>회의를 읽을 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>正在记录的会议不能删除。</source>
+        <translation>기록 중인 회의는 삭제할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>会议删除失败：%1</source>
+        <translation>회의를 삭제할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>翻译保存失败：%1</source>
+        <translation>번역을 저장할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>会议保存失败：%1</source>
+        <translation>회의를 저장할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>AI总结保存失败：%1</source>
+        <translation>AI 요약을 저장할 수 없습니다: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MeetingMinutes</name>
+    <message>
+        <source>会议实录</source>
+        <translation>회의 기록</translation>
+    </message>
+    <message>
+        <source>历史记录</source>
+        <translation>기록 보기</translation>
+    </message>
+    <message>
+        <source>停止记录</source>
+        <translation>기록 중지</translation>
+    </message>
+    <message>
+        <source>开始记录</source>
+        <translation>기록 시작</translation>
+    </message>
+    <message>
+        <source>实时会议内容</source>
+        <translation>실시간 회의 내용</translation>
+    </message>
+    <message>
+        <source>Meeting recording</source>
+        <translation>회의 녹음</translation>
+    </message>
+    <message>
+        <source>Conference translation</source>
+        <translation>회의 번역</translation>
+    </message>
+    <message>
+        <source>AI会议总结</source>
+        <translation>AI 회의 요약</translation>
+    </message>
+    <message>
+        <source>Copy to clipboard</source>
+        <translation>클립보드에 복사</translation>
+    </message>
+    <message>
+        <source>Export to word</source>
+        <translation>Word로 내보내기</translation>
+    </message>
+    <message>
+        <source>AI Summary</source>
+        <translation>AI 요약</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>재생</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>일시 정지</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>정지</translation>
+    </message>
+    <message>
+        <source>重新翻译</source>
+        <translation>다시 번역</translation>
+    </message>
+    <message>
+        <source>会议无法保存：%1</source>
+        <translation>회의를 저장할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>会议保存失败：%1</source>
+        <translation>회의를 저장할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>会议内容暂时无法保存，录音继续：%1</source>
+        <translation>지금은 회의를 저장할 수 없습니다. 녹음은 계속됩니다: %1</translation>
+    </message>
+    <message>
+        <source>翻译失败：%1</source>
+        <translation>번역 실패: %1</translation>
+    </message>
+    <message>
+        <source>正在生成AI总结…</source>
+        <translation>AI 요약 생성 중…</translation>
+    </message>
+    <message>
+        <source>AI总结失败：%1</source>
+        <translation>AI 요약 실패: %1</translation>
+    </message>
+    <message>
+        <source>导出Word文档</source>
+        <translation>Word 문서 내보내기</translation>
+    </message>
+    <message>
+        <source>Word 文档 (*.doc *.docx)</source>
+        <translation>Word 문서 (*.doc *.docx)</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>오류</translation>
+    </message>
+    <message>
+        <source>无法创建文件: </source>
+        <translation>파일을 만들 수 없습니다: </translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>성공</translation>
+    </message>
+    <message>
+        <source>文档已成功导出到:
+</source>
+        <translation>문서를 내보냈습니다:
+</translation>
+    </message>
+    <message>
+        <source>未配置会议总结服务</source>
+        <translation>회의 요약 서비스가 설정되지 않았습니다</translation>
+    </message>
+</context>
+<context>
+    <name>MeetingStore</name>
+    <message>
+        <source>the database is read-only and has no meeting table</source>
+        <translation>데이터베이스가 읽기 전용이며 회의 테이블이 없습니다</translation>
+    </message>
+    <message>
+        <source>no meeting with id %1</source>
+        <translation>ID %1인 회의가 없습니다</translation>
+    </message>
+    <message>
+        <source>the meeting database is not open</source>
+        <translation>회의 데이터베이스가 열려 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>the meeting is no longer stored</source>
+        <translation>회의가 더 이상 저장되어 있지 않습니다</translation>
+    </message>
+</context>
+<context>
     <name>MicrosoftSpeech</name>
     <message>
         <source>语音识别服务未配置</source>
@@ -755,14 +977,6 @@
     <message>
         <source>AI导航将在后续版本提供。</source>
         <translation>AI 모음은 이후 버전에서 제공될 예정입니다.</translation>
-    </message>
-    <message>
-        <source>会议纪要</source>
-        <translation>회의록</translation>
-    </message>
-    <message>
-        <source>会议记录列表将在后续版本提供。</source>
-        <translation>회의록 목록은 이후 버전에서 제공될 예정입니다.</translation>
     </message>
     <message>
         <source>云服务</source>

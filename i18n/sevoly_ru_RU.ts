@@ -112,6 +112,13 @@
     </message>
 </context>
 <context>
+    <name>AliyunMeetingApi</name>
+    <message>
+        <source>会议连接已断开，重新连接失败</source>
+        <translation>Соединение встречи потеряно и не восстановлено</translation>
+    </message>
+</context>
+<context>
     <name>ButtonActions</name>
     <message>
         <source>语音输入</source>
@@ -504,6 +511,10 @@
         <source>没有录到声音</source>
         <translation>Звук не записан</translation>
     </message>
+    <message>
+        <source>会议转写服务未配置</source>
+        <translation>Служба расшифровки встреч не настроена</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -654,6 +665,217 @@
     </message>
 </context>
 <context>
+    <name>MeetingList</name>
+    <message>
+        <source>会议名称</source>
+        <translation>Встреча</translation>
+    </message>
+    <message>
+        <source>会议时间</source>
+        <translation>Дата и время</translation>
+    </message>
+    <message>
+        <source>会议内容</source>
+        <translation>Содержание</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>Действия</translation>
+    </message>
+    <message>
+        <source>创建会议记录</source>
+        <translation>Новая запись встречи</translation>
+    </message>
+    <message>
+        <source>未完成</source>
+        <translation>Не завершена</translation>
+    </message>
+    <message>
+        <source>会议数据库只能读取，新的会议和修改无法保存。</source>
+        <translation>База данных встреч доступна только для чтения; новые встречи и изменения сохранить нельзя.</translation>
+    </message>
+    <message>
+        <source>数据库错误</source>
+        <translation>Ошибка базы данных</translation>
+    </message>
+    <message>
+        <source>无法打开数据库文件</source>
+        <translation>Не удаётся открыть файл базы данных</translation>
+    </message>
+    <message>
+        <source>会议数据库文件已损坏，无法读取。文件保持原样：%1</source>
+        <translation>Файл базы данных встреч повреждён и не читается. Файл оставлен без изменений: %1</translation>
+    </message>
+    <message>
+        <source>初始化数据表失败</source>
+        <translation>Не удалось инициализировать таблицу данных</translation>
+    </message>
+    <message>
+        <source>会议列表读取失败：%1</source>
+        <translation>Не удалось прочитать список встреч: %1</translation>
+    </message>
+    <message>
+        <source>会议读取失败：%1</source>
+        <translation>Не удалось прочитать встречу: %1</translation>
+    </message>
+    <message>
+        <source>正在记录的会议不能删除。</source>
+        <translation>Записываемую встречу нельзя удалить.</translation>
+    </message>
+    <message>
+        <source>会议删除失败：%1</source>
+        <translation>Не удалось удалить встречу: %1</translation>
+    </message>
+    <message>
+        <source>翻译保存失败：%1</source>
+        <translation>Не удалось сохранить перевод: %1</translation>
+    </message>
+    <message>
+        <source>会议保存失败：%1</source>
+        <translation>Не удалось сохранить встречу: %1</translation>
+    </message>
+    <message>
+        <source>AI总结保存失败：%1</source>
+        <translation>Не удалось сохранить ИИ-резюме: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MeetingMinutes</name>
+    <message>
+        <source>会议实录</source>
+        <translation>Запись встречи</translation>
+    </message>
+    <message>
+        <source>历史记录</source>
+        <translation>История</translation>
+    </message>
+    <message>
+        <source>停止记录</source>
+        <translation>Остановить запись</translation>
+    </message>
+    <message>
+        <source>开始记录</source>
+        <translation>Начать запись</translation>
+    </message>
+    <message>
+        <source>实时会议内容</source>
+        <translation>Расшифровка в реальном времени</translation>
+    </message>
+    <message>
+        <source>Meeting recording</source>
+        <translation>Аудиозапись встречи</translation>
+    </message>
+    <message>
+        <source>Conference translation</source>
+        <translation>Перевод встречи</translation>
+    </message>
+    <message>
+        <source>AI会议总结</source>
+        <translation>ИИ-резюме встречи</translation>
+    </message>
+    <message>
+        <source>Copy to clipboard</source>
+        <translation>Копировать в буфер обмена</translation>
+    </message>
+    <message>
+        <source>Export to word</source>
+        <translation>Экспорт в Word</translation>
+    </message>
+    <message>
+        <source>AI Summary</source>
+        <translation>ИИ-резюме</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Воспроизвести</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>重新翻译</source>
+        <translation>Перевести снова</translation>
+    </message>
+    <message>
+        <source>会议无法保存：%1</source>
+        <translation>Встречу нельзя сохранить: %1</translation>
+    </message>
+    <message>
+        <source>会议保存失败：%1</source>
+        <translation>Не удалось сохранить встречу: %1</translation>
+    </message>
+    <message>
+        <source>会议内容暂时无法保存，录音继续：%1</source>
+        <translation>Сейчас встречу нельзя сохранить; запись продолжается: %1</translation>
+    </message>
+    <message>
+        <source>翻译失败：%1</source>
+        <translation>Ошибка перевода: %1</translation>
+    </message>
+    <message>
+        <source>正在生成AI总结…</source>
+        <translation>Создаётся ИИ-резюме…</translation>
+    </message>
+    <message>
+        <source>AI总结失败：%1</source>
+        <translation>Ошибка ИИ-резюме: %1</translation>
+    </message>
+    <message>
+        <source>导出Word文档</source>
+        <translation>Экспорт документа Word</translation>
+    </message>
+    <message>
+        <source>Word 文档 (*.doc *.docx)</source>
+        <translation>Документы Word (*.doc *.docx)</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>无法创建文件: </source>
+        <translation>Не удаётся создать файл: </translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>文档已成功导出到:
+</source>
+        <translation>Документ экспортирован в:
+</translation>
+    </message>
+    <message>
+        <source>未配置会议总结服务</source>
+        <translation>Служба резюме встреч не настроена</translation>
+    </message>
+</context>
+<context>
+    <name>MeetingStore</name>
+    <message>
+        <source>the database is read-only and has no meeting table</source>
+        <translation>база данных только для чтения и не содержит таблицы встреч</translation>
+    </message>
+    <message>
+        <source>no meeting with id %1</source>
+        <translation>нет встречи с id %1</translation>
+    </message>
+    <message>
+        <source>the meeting database is not open</source>
+        <translation>база данных встреч не открыта</translation>
+    </message>
+    <message>
+        <source>the meeting is no longer stored</source>
+        <translation>встреча больше не сохранена</translation>
+    </message>
+</context>
+<context>
     <name>MicrosoftSpeech</name>
     <message>
         <source>语音识别服务未配置</source>
@@ -755,14 +977,6 @@
     <message>
         <source>AI导航将在后续版本提供。</source>
         <translation>Каталог ИИ появится в следующих версиях.</translation>
-    </message>
-    <message>
-        <source>会议纪要</source>
-        <translation>Протоколы встреч</translation>
-    </message>
-    <message>
-        <source>会议记录列表将在后续版本提供。</source>
-        <translation>Список протоколов встреч появится в следующих версиях.</translation>
     </message>
     <message>
         <source>云服务</source>

@@ -112,6 +112,13 @@
     </message>
 </context>
 <context>
+    <name>AliyunMeetingApi</name>
+    <message>
+        <source>会议连接已断开，重新连接失败</source>
+        <translation>Mất kết nối cuộc họp và không thể khôi phục</translation>
+    </message>
+</context>
+<context>
     <name>ButtonActions</name>
     <message>
         <source>语音输入</source>
@@ -504,6 +511,10 @@
         <source>没有录到声音</source>
         <translation>Không ghi được âm thanh</translation>
     </message>
+    <message>
+        <source>会议转写服务未配置</source>
+        <translation>Dịch vụ chép lời cuộc họp chưa được cấu hình</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -654,6 +665,217 @@
     </message>
 </context>
 <context>
+    <name>MeetingList</name>
+    <message>
+        <source>会议名称</source>
+        <translation>Cuộc họp</translation>
+    </message>
+    <message>
+        <source>会议时间</source>
+        <translation>Ngày giờ</translation>
+    </message>
+    <message>
+        <source>会议内容</source>
+        <translation>Nội dung</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>Thao tác</translation>
+    </message>
+    <message>
+        <source>创建会议记录</source>
+        <translation>Tạo biên bản họp</translation>
+    </message>
+    <message>
+        <source>未完成</source>
+        <translation>Chưa xong</translation>
+    </message>
+    <message>
+        <source>会议数据库只能读取，新的会议和修改无法保存。</source>
+        <translation>Cơ sở dữ liệu cuộc họp chỉ đọc; không thể lưu cuộc họp mới và thay đổi.</translation>
+    </message>
+    <message>
+        <source>数据库错误</source>
+        <translation>Lỗi cơ sở dữ liệu</translation>
+    </message>
+    <message>
+        <source>无法打开数据库文件</source>
+        <translation>Không thể mở tệp cơ sở dữ liệu</translation>
+    </message>
+    <message>
+        <source>会议数据库文件已损坏，无法读取。文件保持原样：%1</source>
+        <translation>Tệp cơ sở dữ liệu cuộc họp bị hỏng, không đọc được. Tệp được giữ nguyên: %1</translation>
+    </message>
+    <message>
+        <source>初始化数据表失败</source>
+        <translation>Khởi tạo bảng dữ liệu thất bại</translation>
+    </message>
+    <message>
+        <source>会议列表读取失败：%1</source>
+        <translation>Không đọc được danh sách cuộc họp: %1</translation>
+    </message>
+    <message>
+        <source>会议读取失败：%1</source>
+        <translation>Không đọc được cuộc họp: %1</translation>
+    </message>
+    <message>
+        <source>正在记录的会议不能删除。</source>
+        <translation>Không thể xóa cuộc họp đang ghi.</translation>
+    </message>
+    <message>
+        <source>会议删除失败：%1</source>
+        <translation>Không thể xóa cuộc họp: %1</translation>
+    </message>
+    <message>
+        <source>翻译保存失败：%1</source>
+        <translation>Không thể lưu bản dịch: %1</translation>
+    </message>
+    <message>
+        <source>会议保存失败：%1</source>
+        <translation>Không thể lưu cuộc họp: %1</translation>
+    </message>
+    <message>
+        <source>AI总结保存失败：%1</source>
+        <translation>Không thể lưu tóm tắt AI: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MeetingMinutes</name>
+    <message>
+        <source>会议实录</source>
+        <translation>Biên bản họp</translation>
+    </message>
+    <message>
+        <source>历史记录</source>
+        <translation>Lịch sử</translation>
+    </message>
+    <message>
+        <source>停止记录</source>
+        <translation>Dừng ghi</translation>
+    </message>
+    <message>
+        <source>开始记录</source>
+        <translation>Bắt đầu ghi</translation>
+    </message>
+    <message>
+        <source>实时会议内容</source>
+        <translation>Nội dung họp trực tiếp</translation>
+    </message>
+    <message>
+        <source>Meeting recording</source>
+        <translation>Bản ghi âm cuộc họp</translation>
+    </message>
+    <message>
+        <source>Conference translation</source>
+        <translation>Bản dịch cuộc họp</translation>
+    </message>
+    <message>
+        <source>AI会议总结</source>
+        <translation>Tóm tắt cuộc họp bằng AI</translation>
+    </message>
+    <message>
+        <source>Copy to clipboard</source>
+        <translation>Sao chép vào bộ nhớ tạm</translation>
+    </message>
+    <message>
+        <source>Export to word</source>
+        <translation>Xuất ra Word</translation>
+    </message>
+    <message>
+        <source>AI Summary</source>
+        <translation>Tóm tắt AI</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Phát</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Tạm dừng</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Dừng</translation>
+    </message>
+    <message>
+        <source>重新翻译</source>
+        <translation>Dịch lại</translation>
+    </message>
+    <message>
+        <source>会议无法保存：%1</source>
+        <translation>Không thể lưu cuộc họp: %1</translation>
+    </message>
+    <message>
+        <source>会议保存失败：%1</source>
+        <translation>Không thể lưu cuộc họp: %1</translation>
+    </message>
+    <message>
+        <source>会议内容暂时无法保存，录音继续：%1</source>
+        <translation>Tạm thời không lưu được cuộc họp; vẫn tiếp tục ghi: %1</translation>
+    </message>
+    <message>
+        <source>翻译失败：%1</source>
+        <translation>Dịch thất bại: %1</translation>
+    </message>
+    <message>
+        <source>正在生成AI总结…</source>
+        <translation>Đang tạo tóm tắt AI…</translation>
+    </message>
+    <message>
+        <source>AI总结失败：%1</source>
+        <translation>Tóm tắt AI thất bại: %1</translation>
+    </message>
+    <message>
+        <source>导出Word文档</source>
+        <translation>Xuất tài liệu Word</translation>
+    </message>
+    <message>
+        <source>Word 文档 (*.doc *.docx)</source>
+        <translation>Tài liệu Word (*.doc *.docx)</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Lỗi</translation>
+    </message>
+    <message>
+        <source>无法创建文件: </source>
+        <translation>Không thể tạo tệp: </translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Thành công</translation>
+    </message>
+    <message>
+        <source>文档已成功导出到:
+</source>
+        <translation>Đã xuất tài liệu tới:
+</translation>
+    </message>
+    <message>
+        <source>未配置会议总结服务</source>
+        <translation>Dịch vụ tóm tắt cuộc họp chưa được cấu hình</translation>
+    </message>
+</context>
+<context>
+    <name>MeetingStore</name>
+    <message>
+        <source>the database is read-only and has no meeting table</source>
+        <translation>cơ sở dữ liệu chỉ đọc và không có bảng cuộc họp</translation>
+    </message>
+    <message>
+        <source>no meeting with id %1</source>
+        <translation>không có cuộc họp với id %1</translation>
+    </message>
+    <message>
+        <source>the meeting database is not open</source>
+        <translation>cơ sở dữ liệu cuộc họp chưa mở</translation>
+    </message>
+    <message>
+        <source>the meeting is no longer stored</source>
+        <translation>cuộc họp không còn được lưu</translation>
+    </message>
+</context>
+<context>
     <name>MicrosoftSpeech</name>
     <message>
         <source>语音识别服务未配置</source>
@@ -755,14 +977,6 @@
     <message>
         <source>AI导航将在后续版本提供。</source>
         <translation>Danh mục AI sẽ có trong phiên bản sau.</translation>
-    </message>
-    <message>
-        <source>会议纪要</source>
-        <translation>Biên bản họp</translation>
-    </message>
-    <message>
-        <source>会议记录列表将在后续版本提供。</source>
-        <translation>Danh sách biên bản họp sẽ có trong phiên bản sau.</translation>
     </message>
     <message>
         <source>云服务</source>

@@ -112,6 +112,13 @@
     </message>
 </context>
 <context>
+    <name>AliyunMeetingApi</name>
+    <message>
+        <source>会议连接已断开，重新连接失败</source>
+        <translation>會議連線已中斷，重新連線失敗</translation>
+    </message>
+</context>
+<context>
     <name>ButtonActions</name>
     <message>
         <source>语音输入</source>
@@ -504,6 +511,10 @@
         <source>没有录到声音</source>
         <translation>沒有錄到聲音</translation>
     </message>
+    <message>
+        <source>会议转写服务未配置</source>
+        <translation>會議轉寫服務未設定</translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -654,6 +665,217 @@
     </message>
 </context>
 <context>
+    <name>MeetingList</name>
+    <message>
+        <source>会议名称</source>
+        <translation>會議名稱</translation>
+    </message>
+    <message>
+        <source>会议时间</source>
+        <translation>會議時間</translation>
+    </message>
+    <message>
+        <source>会议内容</source>
+        <translation>會議內容</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>创建会议记录</source>
+        <translation>建立會議記錄</translation>
+    </message>
+    <message>
+        <source>未完成</source>
+        <translation>未完成</translation>
+    </message>
+    <message>
+        <source>会议数据库只能读取，新的会议和修改无法保存。</source>
+        <translation>會議資料庫只能讀取，新的會議和修改無法儲存。</translation>
+    </message>
+    <message>
+        <source>数据库错误</source>
+        <translation>資料庫錯誤</translation>
+    </message>
+    <message>
+        <source>无法打开数据库文件</source>
+        <translation>無法開啟資料庫檔案</translation>
+    </message>
+    <message>
+        <source>会议数据库文件已损坏，无法读取。文件保持原样：%1</source>
+        <translation>會議資料庫檔案已損壞，無法讀取。檔案保持原樣：%1</translation>
+    </message>
+    <message>
+        <source>初始化数据表失败</source>
+        <translation>初始化資料表失敗</translation>
+    </message>
+    <message>
+        <source>会议列表读取失败：%1</source>
+        <translation>會議清單讀取失敗：%1</translation>
+    </message>
+    <message>
+        <source>会议读取失败：%1</source>
+        <translation>會議讀取失敗：%1</translation>
+    </message>
+    <message>
+        <source>正在记录的会议不能删除。</source>
+        <translation>正在記錄的會議不能刪除。</translation>
+    </message>
+    <message>
+        <source>会议删除失败：%1</source>
+        <translation>會議刪除失敗：%1</translation>
+    </message>
+    <message>
+        <source>翻译保存失败：%1</source>
+        <translation>翻譯儲存失敗：%1</translation>
+    </message>
+    <message>
+        <source>会议保存失败：%1</source>
+        <translation>會議儲存失敗：%1</translation>
+    </message>
+    <message>
+        <source>AI总结保存失败：%1</source>
+        <translation>AI總結儲存失敗：%1</translation>
+    </message>
+</context>
+<context>
+    <name>MeetingMinutes</name>
+    <message>
+        <source>会议实录</source>
+        <translation>會議實錄</translation>
+    </message>
+    <message>
+        <source>历史记录</source>
+        <translation>歷史記錄</translation>
+    </message>
+    <message>
+        <source>停止记录</source>
+        <translation>停止記錄</translation>
+    </message>
+    <message>
+        <source>开始记录</source>
+        <translation>開始記錄</translation>
+    </message>
+    <message>
+        <source>实时会议内容</source>
+        <translation>即時會議內容</translation>
+    </message>
+    <message>
+        <source>Meeting recording</source>
+        <translation>會議錄音</translation>
+    </message>
+    <message>
+        <source>Conference translation</source>
+        <translation>會議翻譯</translation>
+    </message>
+    <message>
+        <source>AI会议总结</source>
+        <translation>AI會議總結</translation>
+    </message>
+    <message>
+        <source>Copy to clipboard</source>
+        <translation>複製到剪貼簿</translation>
+    </message>
+    <message>
+        <source>Export to word</source>
+        <translation>匯出為Word</translation>
+    </message>
+    <message>
+        <source>AI Summary</source>
+        <translation>AI總結</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>重新翻译</source>
+        <translation>重新翻譯</translation>
+    </message>
+    <message>
+        <source>会议无法保存：%1</source>
+        <translation>會議無法儲存：%1</translation>
+    </message>
+    <message>
+        <source>会议保存失败：%1</source>
+        <translation>會議儲存失敗：%1</translation>
+    </message>
+    <message>
+        <source>会议内容暂时无法保存，录音继续：%1</source>
+        <translation>會議內容暫時無法儲存，錄音繼續：%1</translation>
+    </message>
+    <message>
+        <source>翻译失败：%1</source>
+        <translation>翻譯失敗：%1</translation>
+    </message>
+    <message>
+        <source>正在生成AI总结…</source>
+        <translation>正在產生AI總結…</translation>
+    </message>
+    <message>
+        <source>AI总结失败：%1</source>
+        <translation>AI總結失敗：%1</translation>
+    </message>
+    <message>
+        <source>导出Word文档</source>
+        <translation>匯出Word文件</translation>
+    </message>
+    <message>
+        <source>Word 文档 (*.doc *.docx)</source>
+        <translation>Word 文件 (*.doc *.docx)</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>无法创建文件: </source>
+        <translation>無法建立檔案: </translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>文档已成功导出到:
+</source>
+        <translation>文件已成功匯出到:
+</translation>
+    </message>
+    <message>
+        <source>未配置会议总结服务</source>
+        <translation>未設定會議總結服務</translation>
+    </message>
+</context>
+<context>
+    <name>MeetingStore</name>
+    <message>
+        <source>the database is read-only and has no meeting table</source>
+        <translation>資料庫為唯讀且沒有會議資料表</translation>
+    </message>
+    <message>
+        <source>no meeting with id %1</source>
+        <translation>沒有 id 為 %1 的會議</translation>
+    </message>
+    <message>
+        <source>the meeting database is not open</source>
+        <translation>會議資料庫未開啟</translation>
+    </message>
+    <message>
+        <source>the meeting is no longer stored</source>
+        <translation>該會議已不在儲存中</translation>
+    </message>
+</context>
+<context>
     <name>MicrosoftSpeech</name>
     <message>
         <source>语音识别服务未配置</source>
@@ -755,14 +977,6 @@
     <message>
         <source>AI导航将在后续版本提供。</source>
         <translation>AI導航將在後續版本提供。</translation>
-    </message>
-    <message>
-        <source>会议纪要</source>
-        <translation>會議紀要</translation>
-    </message>
-    <message>
-        <source>会议记录列表将在后续版本提供。</source>
-        <translation>會議記錄清單將在後續版本提供。</translation>
     </message>
     <message>
         <source>云服务</source>
