@@ -207,6 +207,7 @@ private:
     QString m_meetingTaskId;
     QString m_meetingSentences;   // the closed sentences of the running cloud meeting
     QString m_meetingTranscript;  // and with the open one
+    bool m_meetingEnded = false;
     // How the running press is recognised by the Microsoft recogniser.
     enum class MicrosoftPath { None, Streaming, Segments, WholeRecording };
     MicrosoftPath m_microsoftPath = MicrosoftPath::None;

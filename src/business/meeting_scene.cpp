@@ -114,6 +114,7 @@ void FunControlCenter::startAliyunMeeting(const QJsonObject &parameters)
     m_meetingTaskId.clear();
     m_meetingSentences.clear();
     m_meetingTranscript.clear();
+    m_meetingEnded = false;
     qDebug() << "Calling startMeetingWithCreate";
     m_aliyun->startMeetingWithCreate(
         m_meetingAppId, m_meetingApiKey, QStringLiteral("pcm"), 16000, QString(), parameters,
@@ -173,6 +174,10 @@ void FunControlCenter::aliyunMeetingResult(bool success, const QString &text,
         break;
     }
     case AliyunMeetingApi::MeetingEnded:
+        // "Disconnected" follows the service's own end: one end per meeting.
+        if (m_meetingEnded)
+            break;
+        m_meetingEnded = true;
         // The window shows what it is given: the transcript, not the words
         // "Meeting ended"; then the end of the meeting asks for its translation,
         // as a long dictation's end does.

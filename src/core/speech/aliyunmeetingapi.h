@@ -90,6 +90,9 @@ public:
     // Waits before each reconnection attempt; its size is the number of
     // attempts. Tests shorten them.
     void setReconnectDelays(const QVector<int> &delaysMs);
+    // Time between two frames sent (100 ms: the pace audio arrives at).
+    // Tests that feed audio faster than real time send faster too.
+    void setSendInterval(int ms) { m_fileInterval = ms; }
 
     QString dataId() const { return m_dataId; }
     QString taskId() const { return m_taskId; }
