@@ -101,6 +101,26 @@ namespace X11Windows {
 
 namespace {
 
+// Another process's windows may go away between two requests about them; for
+// these look-ups that only means "not there". Other errors go on as before.
+XErrorHandler g_previousHandler = nullptr;
+
+int ignoreVanishedWindows(Display *display, XErrorEvent *error)
+{
+    if (error->error_code == BadWindow || error->error_code == BadDrawable)
+        return 0;
+    return g_previousHandler ? g_previousHandler(display, error) : 0;
+}
+
+void tolerateVanishedWindows()
+{
+    static const bool installed = [] {
+        g_previousHandler = XSetErrorHandler(ignoreVanishedWindows);
+        return true;
+    }();
+    (void)installed;
+}
+
 long pidOf(Display *display, Window window)
 {
     const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
@@ -136,6 +156,7 @@ void collect(Display *display, Window window, long pid, std::vector<Window> &out
 
 std::vector<Window> ofPid(Display *display, long pid)
 {
+    tolerateVanishedWindows();
     std::vector<Window> out;
     collect(display, DefaultRootWindow(display), pid, out);
     return out;
@@ -157,6 +178,7 @@ std::vector<Window> named(Display *display, long pid, const std::string &title)
 
 bool isViewable(Display *display, Window window)
 {
+    tolerateVanishedWindows();
     XWindowAttributes attrs{};
     return XGetWindowAttributes(display, window, &attrs) && attrs.map_state == IsViewable;
 }
