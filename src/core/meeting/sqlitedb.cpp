@@ -58,18 +58,22 @@ bool SQLiteDB::isOpen() const
     return m_db.isOpen();
 }
 
+bool SQLiteDB::run(QSqlQuery &q, const QString &statement, const QVector<QVariant> &params)
+{
+    if (!q.prepare(statement))
+        return false;
+    for (int i = 0; i < params.size(); ++i)
+        q.bindValue(i, params.at(i));
+    return q.exec();
+}
+
 QVector<SQLiteDB::Row> SQLiteDB::query(const QString &statement, const QVector<QVariant> &params,
                                        bool *ok)
 {
     QVector<Row> rows;
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    bool done = q.prepare(statement);
-    if (done) {
-        for (int i = 0; i < params.size(); ++i)
-            q.bindValue(i, params.at(i));
-        done = q.exec();
-    }
+    bool done = run(q, statement, params);
     if (!done) {
         setError(q.lastError());
         qWarning() << "Query error:" << m_lastError;
@@ -101,12 +105,7 @@ bool SQLiteDB::exec(const QString &statement, const QVector<QVariant> &params, q
                     int *affected)
 {
     QSqlQuery q(m_db);
-    bool done = q.prepare(statement);
-    if (done) {
-        for (int i = 0; i < params.size(); ++i)
-            q.bindValue(i, params.at(i));
-        done = q.exec();
-    }
+    bool done = run(q, statement, params);
     if (!done) {
         setError(q.lastError());
         return false;

@@ -48,6 +48,8 @@ public:
 
 private:
     void setError(const class QSqlError &error);
+    // Prepares the statement, binds params by position and executes it.
+    static bool run(class QSqlQuery &q, const QString &statement, const QVector<QVariant> &params);
 
     QString m_connection;
     QSqlDatabase m_db;
