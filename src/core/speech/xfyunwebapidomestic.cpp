@@ -178,6 +178,11 @@ void XFYunWebApiDomestic::setSessionFrameLimit(int frames)
     m_sessionFrameLimit = frames > 0 ? frames : kSessionFrameLimit;
 }
 
+void XFYunWebApiDomestic::setSendInterval(int ms)
+{
+    m_sendIntervalMs = ms > 0 ? ms : kSendIntervalMs;
+}
+
 void XFYunWebApiDomestic::requestWebSocket()
 {
     const XfyunRequest::Route route = XfyunRequest::route(m_region, m_language);
@@ -257,7 +262,7 @@ void XFYunWebApiDomestic::scheduleSend()
     // goes as soon as its audio is complete: frames then come at the
     // speaking pace on average, and holding one back for the interval only
     // adds the delay of whatever made it arrive early.
-    const int interval = m_caughtUp ? kLiveMinGapMs : kSendIntervalMs;
+    const int interval = m_caughtUp ? qMin(kLiveMinGapMs, m_sendIntervalMs) : m_sendIntervalMs;
     const qint64 wait = m_sinceLastFrame.isValid() ? interval - m_sinceLastFrame.elapsed() : 0;
     if (wait <= 0)
         SendAudioMgs();

@@ -70,6 +70,9 @@ public:
 
     // Timer-sent frames after which a long dictation renews its session.
     void setSessionFrameLimit(int frames);
+    // How fast a backlog drains (kSendIntervalMs by default); a faster pace
+    // lets long recordings be replayed quickly.
+    void setSendInterval(int ms);
 
 signals:
     void mAudioResultBlock(bool check, QString message, PXASRResultType type);
@@ -142,6 +145,7 @@ private:
     bool m_caughtUp = false;  // the queue was empty after the last send
 
     int m_sessionFrameLimit = kSessionFrameLimit;
+    int m_sendIntervalMs = kSendIntervalMs;
     // A dictation runs from beginAsr to its final event.
     bool m_active = false;
     // Per connection: its final result arrived; why it failed; its end was handled.
