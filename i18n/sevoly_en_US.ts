@@ -855,6 +855,10 @@
         <source>未配置会议总结服务</source>
         <translation>The meeting summary service is not configured</translation>
     </message>
+    <message>
+        <source>录音无法继续写入磁盘（%1）。已录下的部分保留，转写继续。</source>
+        <translation>The recording can no longer be written to disk (%1). What was recorded so far is kept; the transcript continues.</translation>
+    </message>
 </context>
 <context>
     <name>MeetingStore</name>

@@ -855,6 +855,10 @@
         <source>未配置会议总结服务</source>
         <translation>El servicio de resumen de reuniones no está configurado</translation>
     </message>
+    <message>
+        <source>录音无法继续写入磁盘（%1）。已录下的部分保留，转写继续。</source>
+        <translation>La grabación ya no se puede escribir en el disco (%1). Lo grabado hasta ahora se conserva; la transcripción continúa.</translation>
+    </message>
 </context>
 <context>
     <name>MeetingStore</name>

@@ -855,6 +855,10 @@
         <source>未配置会议总结服务</source>
         <translation>Layanan ringkasan rapat belum dikonfigurasi</translation>
     </message>
+    <message>
+        <source>录音无法继续写入磁盘（%1）。已录下的部分保留，转写继续。</source>
+        <translation>Rekaman tidak dapat lagi ditulis ke disk (%1). Yang sudah terekam tetap tersimpan; transkripsi berlanjut.</translation>
+    </message>
 </context>
 <context>
     <name>MeetingStore</name>

@@ -855,6 +855,10 @@
         <source>未配置会议总结服务</source>
         <translation>会議要約サービスが設定されていません</translation>
     </message>
+    <message>
+        <source>录音无法继续写入磁盘（%1）。已录下的部分保留，转写继续。</source>
+        <translation>録音をディスクに書き込めなくなりました（%1）。これまでの録音は保持され、文字起こしは続行します。</translation>
+    </message>
 </context>
 <context>
     <name>MeetingStore</name>

@@ -855,6 +855,10 @@
         <source>未配置会议总结服务</source>
         <translation>회의 요약 서비스가 설정되지 않았습니다</translation>
     </message>
+    <message>
+        <source>录音无法继续写入磁盘（%1）。已录下的部分保留，转写继续。</source>
+        <translation>녹음을 더 이상 디스크에 쓸 수 없습니다(%1). 지금까지 녹음된 내용은 보존되며 받아쓰기는 계속됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>MeetingStore</name>

@@ -855,6 +855,10 @@
         <source>未配置会议总结服务</source>
         <translation>Служба резюме встреч не настроена</translation>
     </message>
+    <message>
+        <source>录音无法继续写入磁盘（%1）。已录下的部分保留，转写继续。</source>
+        <translation>Запись больше не удаётся сохранять на диск (%1). Уже записанное сохранено; расшифровка продолжается.</translation>
+    </message>
 </context>
 <context>
     <name>MeetingStore</name>

@@ -855,6 +855,10 @@
         <source>未配置会议总结服务</source>
         <translation>Dịch vụ tóm tắt cuộc họp chưa được cấu hình</translation>
     </message>
+    <message>
+        <source>录音无法继续写入磁盘（%1）。已录下的部分保留，转写继续。</source>
+        <translation>Không thể tiếp tục ghi bản ghi âm vào ổ đĩa (%1). Phần đã ghi được giữ lại; bản chép lời vẫn tiếp tục.</translation>
+    </message>
 </context>
 <context>
     <name>MeetingStore</name>

@@ -855,6 +855,10 @@
         <source>未配置会议总结服务</source>
         <translation>未配置会议总结服务</translation>
     </message>
+    <message>
+        <source>录音无法继续写入磁盘（%1）。已录下的部分保留，转写继续。</source>
+        <translation>录音无法继续写入磁盘（%1）。已录下的部分保留，转写继续。</translation>
+    </message>
 </context>
 <context>
     <name>MeetingStore</name>

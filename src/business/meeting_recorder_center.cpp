@@ -13,6 +13,9 @@ void ControlCenterMeetingRecorder::attach(MeetingMinutes *minutes)
                      &MeetingMinutes::updateTranslation);
     QObject::connect(m_center, &FunControlCenter::meetingTraFailed, minutes,
                      &MeetingMinutes::translationFailed);
+    if (const auto device = MouseDevice::instance())
+        QObject::connect(device.get(), &MouseDevice::captureWriteFailed, minutes,
+                         &MeetingMinutes::captureFailed);
 }
 
 void ControlCenterMeetingRecorder::startMeeting() { m_center->startMeeting(); }

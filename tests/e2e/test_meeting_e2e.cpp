@@ -23,11 +23,13 @@
 #include "support/files.h"
 #include "support/message_boxes.h"
 #include "support/simulated_mouse.h"
+#include "utils/app_paths.h"
 #include "widget/iconfont/iconfont.h"
 #include "widget/meeting/meeting_list.h"
 #include "widget/meeting/meeting_minutes.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -38,6 +40,9 @@
 #include <QtTest>
 
 #include <curl/curl.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 namespace {
 const QString kAppId = QStringLiteral("tw_e2e0000000000");
@@ -60,6 +65,7 @@ private slots:
     void cleanupTestCase();
     void meetingIsTranscribedStoredSummarisedAndExported_data();
     void meetingIsTranscribedStoredSummarisedAndExported();
+    void diskFillingMidMeetingLosesNothing();
 
 private:
     DashscopeServer m_meeting;
@@ -231,6 +237,52 @@ void MeetingE2E::meetingIsTranscribedStoredSummarisedAndExported()
     const QString document = TestFiles::readText(exported + QStringLiteral(".doc"));
     QVERIFY(document.startsWith(QStringLiteral("<!DOCTYPE html PUBLIC")));
     QVERIFY(document.contains(sentences.last()));
+}
+
+void MeetingE2E::diskFillingMidMeetingLosesNothing()
+{
+    IniFileInf::saveAllConfig({{"use_aliyun_meeting", "1"}, {"country", "us"}});
+    MeetingMinutes *minutes = m_list->minutes();
+    auto *record = minutes->findChild<QAbstractButton *>(QStringLiteral("meetingRecordButton"));
+    auto *content = minutes->findChild<QTextEdit *>(QStringLiteral("meetingContent"));
+    auto *warning = minutes->findChild<QLabel *>(QStringLiteral("meetingSaveWarning"));
+    minutes->setCheckpointInterval(300);
+    m_list->createMeeting();
+    record->click();
+    const int id = minutes->meetingId();
+    QVERIFY(id > 0);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        m_list->store()->load(id)->content.contains(DashscopeServer::sentence(2)), 20000);
+
+    // The disk fills up (a file-size limit stands in for it), in the middle
+    // of an audio report: the capture keeps whole samples only.
+    const QString pcm = AppPaths::inAppDir(QStringLiteral("sound.pcm"));
+    const qint64 captured = QFileInfo(pcm).size();
+    rlimit old {};
+    getrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit full = old;
+    full.rlim_cur = rlim_t(captured + 101);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(warning->isVisible(), 5000);
+    const QString captureNotice = warning->text();
+
+    // The meeting goes on; its end cannot be stored yet, and says so.
+    QTRY_VERIFY_WITH_TIMEOUT(content->toPlainText().contains(DashscopeServer::sentence(4)), 20000);
+    record->click();
+    QVERIFY(warning->text().size() > captureNotice.size());
+    QCOMPARE(QFileInfo(pcm).size(), captured);
+    QVERIFY(m_list->store()->load(id)->time.isEmpty());
+
+    // Space again: the meeting is stored whole, with the sound recorded
+    // before the disk filled.
+    setrlimit(RLIMIT_FSIZE, &old);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_list->store()->load(id)->time.isEmpty(), 5000);
+    const MeetingRecord stored = *m_list->store()->load(id);
+    QCOMPARE(stored.content, content->toPlainText());
+    QVERIFY(stored.content.contains(DashscopeServer::sentence(4)));
+    QCOMPARE(stored.wav.size(), int(captured) + 44);
+    QCOMPARE(warning->text(), captureNotice);
 }
 
 QTEST_MAIN(MeetingE2E)

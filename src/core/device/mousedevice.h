@@ -101,6 +101,9 @@ signals:
     void onAudioData(QByteArray audio);
     void onConnectState(LinkState state);
     void audioWavFile(QString fileName, int num);
+    // The capture files could not be written (a full disk): once per
+    // recording. What was written before stays whole; the audio still flows.
+    void captureWriteFailed(QString reason);
     void signalsKeyOne129(int time);
     void signalsKeyOne129Over(int time);
     void signalsKeyOne129ShortOver(int time);
@@ -179,6 +182,7 @@ private:
     QFile m_segmentFile;
     QByteArray m_segmentBuffer;  // reused: kSegmentBytes, filled up to m_segmentFill
     int m_segmentFill = 0;
+    bool m_captureFailureReported = false;
     bool m_arrivalPending = false;
     // Open failures: the last one of the current attempt, and whether the
     // silent reconnection already told the user.

@@ -26,15 +26,22 @@ QString rawDump() { return AppPaths::inAppDir(QStringLiteral("sound.bin")); }
 QString pcmDump() { return AppPaths::inAppDir(QStringLiteral("sound.pcm")); }
 QString segmentDir() { return AppPaths::inAppDir(QStringLiteral("wavfileTmp")); }
 
-void appendTo(const QString &path, const char *data, int size)
+// Appends a whole chunk or nothing: a piece of a sample or of an SBC frame
+// would shift everything written after it once space is free again. The
+// reason on failure, else empty.
+QString appendTo(const QString &path, const char *data, int size)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append)) {
-        qDebug() << "open failed" << file.errorString();
-        return;
-    }
-    file.write(data, size);
-    file.flush();
+    // Unbuffered: nothing left over to be written behind our back at close.
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
+        return file.errorString();
+    const qint64 before = file.size();
+    if (file.write(data, size) == size)
+        return QString();
+    const QString reason = file.errorString();
+    file.unsetError();
+    file.resize(before);
+    return reason.isEmpty() ? QStringLiteral("short write") : reason;
 }
 
 QString segmentPath(int index)
@@ -69,6 +76,7 @@ void MouseDevice::startRecord()
         openSegmentFile(0);
     m_segmentBuffer.fill('\0', kSegmentBytes);
     m_segmentFill = 0;
+    m_captureFailureReported = false;
 
     if (linkState == ReceiverLinked) {
         HidInterface::instance()->sendCmd(1);
@@ -101,7 +109,7 @@ void MouseDevice::handleAudioReport(const QByteArray &data)
 {
     m_audioIdleTimer->start();
     m_audioSeen = true;
-    appendTo(rawDump(), data.constData(), data.size());
+    QString failure = appendTo(rawDump(), data.constData(), data.size());
 
     char pcm[SbcHelper::kMaxReportPcmBytes];
     quint16 count = 0;
@@ -111,7 +119,14 @@ void MouseDevice::handleAudioReport(const QByteArray &data)
     else if (linkModel == 2 || linkModel == 3)
         count = decoder->decodeBledata(data.constData(), data.size(), pcm, sizeof(pcm));
     qDebug() << "count: " << count;
-    appendTo(pcmDump(), pcm, count);
+    const QString pcmFailure = appendTo(pcmDump(), pcm, count);
+    if (failure.isEmpty())
+        failure = pcmFailure;
+    if (!failure.isEmpty() && !m_captureFailureReported) {
+        m_captureFailureReported = true;
+        qWarning() << "voice capture cannot be written:" << failure;
+        emit captureWriteFailed(failure);
+    }
 
     if (m_saveWavSegments && m_segmentFile.isOpen()) {
         if (m_segmentFill >= kSegmentBytes || m_segmentFill + count > kSegmentBytes) {

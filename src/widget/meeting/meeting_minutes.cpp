@@ -45,8 +45,9 @@ MeetingMinutes::MeetingMinutes(QWidget *parent, int checkpointMs)
     updateActions();
 }
 
-// Leaving while recording keeps what was saved last; the next start of the
-// list finds the meeting unfinished and recovers it.
+// Leaving while recording, or with a meeting the store refused, keeps what
+// was saved last; the next start of the list finds the meeting unfinished and
+// recovers it. (The store may be gone already: no write here.)
 MeetingMinutes::~MeetingMinutes() = default;
 
 void MeetingMinutes::setCheckpointInterval(int ms)
@@ -235,8 +236,27 @@ QString MeetingMinutes::summaryHtml() const
 void MeetingMinutes::reportStoreFailure(const QString &what)
 {
     m_saveWarned = true;
-    m_saveWarning->setText(what);
-    m_saveWarning->show();
+    m_storeWarning = what;
+    showSaveWarning();
+}
+
+void MeetingMinutes::captureFailed(QString reason)
+{
+    if (!m_isRecording)
+        return;
+    m_captureWarning = tr("录音无法继续写入磁盘（%1）。已录下的部分保留，转写继续。").arg(reason);
+    showSaveWarning();
+}
+
+void MeetingMinutes::showSaveWarning()
+{
+    QStringList lines;
+    for (const QString &line : {m_storeWarning, m_captureWarning}) {
+        if (!line.isEmpty())
+            lines << line;
+    }
+    m_saveWarning->setText(lines.join(QLatin1Char('\n')));
+    m_saveWarning->setVisible(!lines.isEmpty());
 }
 
 bool MeetingMinutes::showMeeting(const MeetingRecord &meeting)
@@ -304,7 +324,9 @@ void MeetingMinutes::startRecording()
     m_player.setData(m_recordingData);
     m_savedTranscript.clear();
     m_saveWarned = false;
-    m_saveWarning->hide();
+    m_storeWarning.clear();
+    m_captureWarning.clear();
+    showSaveWarning();
     m_translationFor = 0;
 
     // The row exists from the first second, marked unfinished by its empty
@@ -339,27 +361,13 @@ void MeetingMinutes::stopRecording()
         qInfo() << "the meeting has no recording:" << error;
     m_player.setData(m_recordingData);
 
-    // Stored at once, without waiting for the translation.
+    // Stored at once, without waiting for the translation. A store that
+    // refuses (a full disk) gets it again at every save interval.
     if (m_store) {
-        const QString text = transcript();
-        bool saved = false;
-        if (m_meetingId > 0) {
-            saved = m_store->finish(m_meetingId, m_duration, text, m_recordingData);
-        } else {
-            MeetingRecord record;
-            record.name = startTimeText();
-            record.time = m_duration;
-            record.content = text;
-            record.wav = m_recordingData;
-            m_meetingId = m_store->insert(record);
-            saved = m_meetingId > 0;
-            if (saved)
-                emit meetingStarted(m_meetingId);
-        }
-        if (saved) {
-            m_savedTranscript = text;
-            emit meetingSaved(m_meetingId);
-        } else {
+        m_unsaved.append({m_meetingId, startTimeText(), m_duration, transcript(), m_recordingData});
+        retryUnsaved();
+        if (!m_unsaved.isEmpty()) {
+            m_checkpoint->start();
             reportStoreFailure(tr("会议保存失败：%1").arg(m_store->lastError()));
         }
     }
@@ -368,8 +376,56 @@ void MeetingMinutes::stopRecording()
         requestTranslation();
 }
 
+void MeetingMinutes::retryUnsaved()
+{
+    if (!m_store)
+        return;
+    for (int i = 0; i < m_unsaved.size();) {
+        UnsavedMeeting &meeting = m_unsaved[i];
+        const bool shown =
+            !m_isRecording && meeting.id == m_meetingId && meeting.name == startTimeText();
+        if (shown)
+            meeting.content = transcript();  // a final result may have come since
+        bool saved = false;
+        bool inserted = false;
+        if (meeting.id > 0) {
+            saved = m_store->finish(meeting.id, meeting.time, meeting.content, meeting.wav);
+        } else {
+            MeetingRecord record;
+            record.name = meeting.name;
+            record.time = meeting.time;
+            record.content = meeting.content;
+            record.wav = meeting.wav;
+            meeting.id = m_store->insert(record);
+            saved = inserted = meeting.id > 0;
+            if (shown && saved)
+                m_meetingId = meeting.id;
+        }
+        if (!saved) {
+            ++i;
+            continue;
+        }
+        const int id = meeting.id;
+        if (shown)
+            m_savedTranscript = meeting.content;
+        m_unsaved.remove(i);
+        if (inserted)
+            emit meetingStarted(id);
+        emit meetingSaved(id);
+    }
+    if (m_unsaved.isEmpty() && !m_storeWarning.isEmpty() && m_saveWarned) {
+        m_storeWarning.clear();
+        showSaveWarning();
+    }
+}
+
 void MeetingMinutes::saveCheckpoint()
 {
+    if (!m_unsaved.isEmpty()) {
+        retryUnsaved();
+        if (m_unsaved.isEmpty() && !m_isRecording)
+            m_checkpoint->stop();
+    }
     const QString text = transcript();
     if (!m_store || m_meetingId <= 0 || text == m_savedTranscript)
         return;

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QVector>
 #include <QWidget>
 
 #include "core/audio/audioplayer.h"
@@ -72,6 +73,9 @@ signals:
 
 public slots:
     void toggleRecording();
+    // The recording could not be written to disk (a full disk): said in the
+    // window; the transcript goes on.
+    void captureFailed(QString reason);
     void updateMeetingContent(bool success, QString message, PXASRResultType resultType);
     void updateTranslation(QString message);
     void translationFailed(QString reason);
@@ -95,6 +99,8 @@ private:
     void startRecording();
     void stopRecording();
     void saveCheckpoint();
+    void retryUnsaved();
+    void showSaveWarning();
     void requestTranslation();
     void applySummary(int meetingId, const QString &source, bool ok, const QString &html,
                       const QString &error);
@@ -136,6 +142,15 @@ private:
     bool m_acceptResults = false;  // from start until another meeting is shown
     QString m_savedTranscript;
     bool m_saveWarned = false;
+    QString m_storeWarning, m_captureWarning;
+    // Stopped meetings the store refused (a full disk): kept here and written
+    // at every save interval until the store takes them.
+    struct UnsavedMeeting {
+        int id = 0;  // 0: its row was never written
+        QString name, time, content;
+        QByteArray wav;
+    };
+    QVector<UnsavedMeeting> m_unsaved;
     int m_translationFor = 0;
     QString m_translationSource;
     int m_summaryFor = 0;
