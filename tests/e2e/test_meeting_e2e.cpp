@@ -150,7 +150,11 @@ void MeetingE2E::meetingIsTranscribedStoredSummarisedAndExported()
     QFETCH(QStringList, sentences);
     IniFileInf::saveAllConfig({{"use_aliyun_meeting", cloud ? "1" : "0"},
                                {"country", cloud ? "us" : "cn"}});
-    if (!cloud) {
+    const int connectionsBefore = m_meeting.connectionCount();
+    if (cloud) {
+        // The connection drops after 15 s of sound; the meeting goes on.
+        m_meeting.dropAfterFrames(connectionsBefore, 150);
+    } else {
         // Two sessions of the long dictation, each ended by its frame limit
         // or by the stop.
         const int first = m_dictation.sessionCount();
@@ -184,12 +188,15 @@ void MeetingE2E::meetingIsTranscribedStoredSummarisedAndExported()
     QVERIFY(!minutes->isRecording());
 
     // Every frame reaches the service before it ends the meeting; the whole
-    // transcript, not a sentence or a session, is what the window keeps.
+    // transcript, not a sentence, a session or a connection, is what the
+    // window keeps.
     auto *translation = minutes->findChild<QTextEdit *>(QStringLiteral("meetingTranslation"));
     QTRY_VERIFY_WITH_TIMEOUT(!translation->toPlainText().isEmpty(), 60000);
     const QString transcript = content->toPlainText();
     // The mouse may talk a little beyond the minute.
     QVERIFY2(transcript.startsWith(sentences.join(QString())), qPrintable(transcript));
+    if (cloud)
+        QCOMPARE(m_meeting.connectionCount(), connectionsBefore + 2);
     QCOMPARE(translation->toPlainText(), QStringLiteral("[en] ") + transcript);
 
     // Stored with its recording: about a minute of 16 kHz 16-bit sound.
