@@ -2,6 +2,8 @@
 
 #include "business/funcontrolcenter.h"
 #include "core/device/mousedevice.h"
+#include "widget/diagnostics/diagnostics_panel.h"
+#include "widget/diagnostics/log_widget.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -24,13 +26,29 @@ Debug::Debug(QWidget *parent) : QWidget(parent)
     auto *column = new QVBoxLayout(this);
     m_hint = new QLabel;
     m_status = new QLabel;
+    m_status->setObjectName(QStringLiteral("labelStatus"));
+    m_info = new QLabel;
+    m_info->setObjectName(QStringLiteral("labelDeviceInfo"));
+    m_info->setWordWrap(true);
+    m_info->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_caption = new QLabel;
     m_keyLabel = new QLabel;
+    m_panel = new DiagnosticsPanel(m_device, m_center);
     column->addWidget(m_hint);
     column->addWidget(m_status);
+    column->addWidget(m_info);
+    column->addWidget(m_panel);
     column->addWidget(m_caption);
     column->addWidget(m_keyLabel);
     column->addStretch(1);
+
+    // A window of its own, owned by this page for the page's whole life.
+    m_logWindow = new LogWidget(this);
+    connect(m_panel, &DiagnosticsPanel::logWindowRequested, m_logWindow, [this] {
+        m_logWindow->show();
+        m_logWindow->raise();
+    });
+    connect(m_panel, &DiagnosticsPanel::status, m_status, &QLabel::setText);
 
     m_notice = new QLabel(this);
     m_notice->setAlignment(Qt::AlignCenter);
@@ -43,8 +61,7 @@ Debug::Debug(QWidget *parent) : QWidget(parent)
         m_linkState = state;
         retranslateUi();
     });
-    connect(m_device, &MouseDevice::onInfoData, this,
-            [this] { emit receiveMouseInfo(m_device->sn, m_device->firmwareVersion); });
+    connect(m_device, &MouseDevice::onInfoData, this, &Debug::showDeviceInfo);
     wireButtons();
     retranslateUi();
 }
@@ -68,6 +85,24 @@ void Debug::retranslateUi()
         m_status->setText(tr("设备连接中"));
     else
         m_status->clear();
+    m_panel->setLinked(m_linkState == ReceiverLinked || m_linkState == BluetoothLinked);
+}
+
+void Debug::showDeviceInfo()
+{
+    m_info->setText(tr("鼠标型号：%1;连接模式：%2;sn: %3; 电量：%4; 固件版本：%5; DPI：%6; 滚轮开关：%7")
+                        .arg(m_device->displayModel(), m_device->linkModelText(), m_device->sn)
+                        .arg(m_device->battery)
+                        .arg(m_device->firmwareVersion)
+                        .arg(m_device->dpi)
+                        .arg(m_device->wheelSwitch));
+    emit receiveMouseInfo(m_device->sn, m_device->firmwareVersion);
+}
+
+void Debug::logSwitch(bool checked)
+{
+    qDebug() << "logSwitch " << checked;
+    LogWidget::logSwitch(checked);
 }
 
 bool Debug::longPressActive()

@@ -6,7 +6,9 @@
 
 #include "core/device/mousedevice.h"
 
+class DiagnosticsPanel;
 class FunControlCenter;
+class LogWidget;
 class QLabel;
 
 // The diagnostics page. Creating it connects the mouse's buttons to the
@@ -21,10 +23,15 @@ public:
     QString keyLabelText() const;
     QString noticeText() const;
     static bool longPressActive();
+    LogWidget *logWindow() const { return m_logWindow; }
 
 signals:
     // The mouse's serial number and firmware version, each time it reports them.
     void receiveMouseInfo(QString sn, QString ver);
+
+public slots:
+    // The log file (checked) or standard error from now on.
+    void logSwitch(bool checked);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -37,6 +44,7 @@ private:
     void longPressEnd(int key, int count);
     void shortClick(int key, int count);
     void showNotice(const QString &text);
+    void showDeviceInfo();
     static QString keyName(int key);
 
     MouseDevice *m_device = nullptr;
@@ -44,6 +52,9 @@ private:
     QLabel *m_hint = nullptr;
     QLabel *m_caption = nullptr;
     QLabel *m_status = nullptr;
+    QLabel *m_info = nullptr;
+    DiagnosticsPanel *m_panel = nullptr;
+    LogWidget *m_logWindow = nullptr;
     LinkState m_linkState = Disconnected;
     bool m_keySeen = false;
     QLabel *m_keyLabel = nullptr;

@@ -118,6 +118,7 @@ void MainWindow::buildPages()
     m_debug = new Debug;
     m_pages->addWidget(m_debug);
     connect(m_debug, &Debug::receiveMouseInfo, software, &SystemSetting::setMouseInfo);
+    connect(software, &SystemSetting::logSwitchSign, m_debug, &Debug::logSwitch);
     m_meetingList = new MeetingList;
     m_pages->addWidget(m_meetingList);
     m_meetingRecorder = std::make_unique<ControlCenterMeetingRecorder>(

@@ -71,11 +71,11 @@ quint16 SbcHelper::decodeBledata(const char *report, int length, char *out, int 
     return quint16(written);
 }
 
-bool SbcHelper::decodesbc()
+bool SbcHelper::decodesbc(const QString &rawPath, const QString &pcmPath)
 {
-    QFile::remove(QStringLiteral("soundbin.wav"));
-    QFile pcm(QStringLiteral("soundbin.wav"));
-    QFile raw(QStringLiteral("sound.bin"));
+    QFile::remove(pcmPath);
+    QFile pcm(pcmPath);
+    QFile raw(rawPath);
     if (!pcm.open(QIODevice::WriteOnly) || !raw.open(QIODevice::ReadOnly))
         return false;
     const auto helper = instance();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include "core/decoder/sbc_decoder.h"
 
 #include <QtGlobal>
@@ -36,9 +38,10 @@ public:
     // stops at the first slot that is not audio or does not decode.
     quint16 decodeBledata(const char *report, int length, char *out, int outCapacity);
 
-    // Decodes the raw capture "sound.bin" (64-byte receiver reports) into
-    // PCM in "soundbin.wav"; false when a frame does not decode.
-    static bool decodesbc();
+    // Decodes a raw capture (64-byte receiver reports) into PCM; false when a
+    // file cannot be opened or a frame does not decode.
+    static bool decodesbc(const QString &rawPath = QStringLiteral("sound.bin"),
+                          const QString &pcmPath = QStringLiteral("soundbin.wav"));
 
 private:
     SbcHelper() = default;

@@ -8,6 +8,7 @@
 #include <QMutexLocker>
 #include <QTextStream>
 
+#include <atomic>
 #include <cstdio>
 
 namespace {
@@ -68,7 +69,21 @@ void rotateIfNeeded(QFile &log)
     fresh.write(tail);
 }
 
+std::atomic<LogListener> g_listener{nullptr};
+
+void tellListener(QtMsgType type, const QMessageLogContext &context, const QString &msg)
+{
+    const LogListener listener = g_listener.load();
+    if (listener)
+        listener(LogFile::formatLine(type, context, msg));
+}
+
 }  // namespace
+
+void setLogListener(LogListener listener)
+{
+    g_listener.store(listener);
+}
 
 void routeLogToFile(bool toFile)
 {
@@ -96,6 +111,7 @@ QString formatLine(QtMsgType type, const QMessageLogContext &context, const QStr
 
 void fileMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &msg)
 {
+    tellListener(type, context, msg);
     QMutexLocker lock(&fileMutex());
     const QString line = LogFile::formatLine(type, context, msg);
 
@@ -123,6 +139,7 @@ void consoleMessageHandler(QtMsgType type, const QMessageLogContext &context, co
     }
     if (!format)
         return;
+    tellListener(type, context, msg);
     const QByteArray text = msg.toLocal8Bit();
     std::fprintf(stderr, format, text.constData(), context.file ? context.file : "",
                  unsigned(context.line), context.function ? context.function : "",

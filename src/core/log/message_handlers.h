@@ -16,6 +16,12 @@ void consoleMessageHandler(QtMsgType type, const QMessageLogContext &context, co
 // whole process at once.
 void routeLogToFile(bool toFile);
 
+// While set, both handlers also hand every formatted line to the listener,
+// on the thread that logged. It must not log, and it must be quick: it runs
+// inside whatever code logged. nullptr removes it.
+using LogListener = void (*)(const QString &line);
+void setLogListener(LogListener listener);
+
 namespace LogFile {
 
 constexpr qint64 kRotateAtBytes = 10 * 1024 * 1024;  // 10,485,760
