@@ -3,25 +3,20 @@
 #include "fakes/http_server.h"
 
 #include <QHash>
-#include <QMutex>
 #include <QStringList>
 #include <QUrlQuery>
-#include <QVector>
 
-// Local stand-ins for the log upload: the management server's token route
-// (POST /api/package/uploadToken with the form fields "filename" and "path")
-// and the object storage's form upload (a multipart POST of "token", "file"
-// and "key"), which stores a file only under the key its token was issued for.
+// Stand-ins for the log upload: the management server's token route (POST
+// /api/package/uploadToken, form fields "filename" and "path") and the object
+// storage's form upload, which stores a file only under its token's key.
 class UploadServers
 {
 public:
     enum class TokenAnswer { Token, Html, NoToken };
     struct Upload {
         QStringList fieldNames;  // in the order sent
-        QString token;
-        QString key;
-        QString fileName;  // of the "file" part
-        QByteArray bytes;  // its content
+        QString token, key, fileName;
+        QByteArray bytes;  // of the "file" part
     };
 
     UploadServers();
@@ -29,19 +24,17 @@ public:
     QString managementUrl() const { return m_management.baseUrl(); }
     QString storageUrl() const { return m_storage.baseUrl() + QStringLiteral("/"); }
 
-    void setTokenAnswer(TokenAnswer answer);
+    void setTokenAnswer(TokenAnswer answer) { QMutexLocker l(&m_mutex); m_tokenAnswer = answer; }
     // From the upload with this index on, the storage answers without "hash".
-    void answerWithoutHashFrom(int index);
-
-    QList<QUrlQuery> tokenRequests() const;  // the forms, in order
-    QVector<Upload> uploads() const;          // every form upload, stored or not
+    void answerWithoutHashFrom(int index) { QMutexLocker l(&m_mutex); m_noHashFrom = index; }
+    QList<QUrlQuery> tokenRequests() const { QMutexLocker l(&m_mutex); return m_tokenRequests; }
+    QVector<Upload> uploads() const { QMutexLocker l(&m_mutex); return m_uploads; }
 
 private:
     HttpServer::Response issueToken(const HttpServer::Request &request);
     HttpServer::Response storeFile(const HttpServer::Request &request);
 
-    HttpServer m_management;
-    HttpServer m_storage;
+    HttpServer m_management, m_storage;
     mutable QMutex m_mutex;
     TokenAnswer m_tokenAnswer = TokenAnswer::Token;
     int m_noHashFrom = -1;
