@@ -26,19 +26,25 @@ namespace {
 constexpr char kLogName[] = "Log.txt";
 constexpr char kSoundName[] = "sound.pcm";
 
+bool fileLoggingWanted()
+{
+    return IniFileInf::get_keydefine(QStringLiteral("isLog")).toInt() == 1;
+}
+
 // While it lives the log goes to standard error, so the file being sent
-// stays as it was read; every way out puts it back on the file.
+// stays as it was read; every way out puts it back on the file, unless the
+// user switched file logging off in the meantime.
 class FileLoggingPause
 {
 public:
-    explicit FileLoggingPause(bool active) : m_active(active)
+    FileLoggingPause() : m_active(fileLoggingWanted())
     {
         if (m_active)
             routeLogToFile(false);
     }
     ~FileLoggingPause()
     {
-        if (m_active)
+        if (m_active && fileLoggingWanted())
             routeLogToFile(true);
     }
     Q_DISABLE_COPY(FileLoggingPause)
@@ -148,8 +154,10 @@ bool store(const QString &path, const UploadToken &token)
         {QStringLiteral("file"), path},
         {QStringLiteral("key"), token.key},
     };
-    const HttpResult reply = CurlWrapper::postMultiInterface(
-        Endpoints::url(Endpoints::Endpoint::StorageUpload), fields, {}, options);
+    const QString url = Endpoints::url(Endpoints::Endpoint::StorageUpload);
+    if (url.isEmpty())
+        qWarning() << "no object storage configured";
+    const HttpResult reply = CurlWrapper::postMultiInterface(url, fields, {}, options);
     QJsonObject answer;
     if (!parseObject(reply.body, &answer))
         return false;
@@ -208,7 +216,7 @@ QString machineIdentifier(const QString &machineIdFile)
 int logUpload(const QString &deviceId, const QString &machineIdFile)
 {
     qInfo() << "logUpload" << ": 1";
-    const FileLoggingPause pause(IniFileInf::get_keydefine(QStringLiteral("isLog")).toInt() == 1);
+    const FileLoggingPause pause;
 
     const QString logPath = LogFile::path();
     if (!QFileInfo::exists(logPath)) {
