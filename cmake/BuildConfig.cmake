@@ -43,6 +43,10 @@ set(TALKVANE_URL_DASHSCOPE "https://dashscope.aliyuncs.com" CACHE STRING
     "Meeting transcription (DashScope), HTTPS base URL without a path")
 set(TALKVANE_URL_DASHSCOPE_WS "wss://dashscope.aliyuncs.com/api-ws/v1/inference" CACHE STRING
     "Meeting transcription (DashScope), the whole streaming WebSocket URL")
+# Log upload: the storage region goes with the maker's bucket, so no default.
+# The upload token comes from the management server.
+set(TALKVANE_URL_STORAGE_UPLOAD "" CACHE STRING
+    "Form-upload URL of the object storage the log upload sends to")
 
 # Built-in dictation credentials; the delivered ones replace them at run time.
 set(TALKVANE_DICTATION_APP_ID "" CACHE STRING "Dictation app id, domestic")

@@ -1,6 +1,7 @@
 #include "system_setting.h"
 
 #include "build_config.h"
+#include "core/diagnostics/log_upload.h"
 #include "core/log/message_handlers.h"
 #include "core/setting/inifileinf.h"
 #include "core/setting/interface_languages.h"
@@ -14,11 +15,16 @@
 #include <QComboBox>
 #include <QDebug>
 #include <QEvent>
+#include <QFutureWatcher>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSignalBlocker>
+#include <QThreadPool>
 #include <QTranslator>
 #include <QVBoxLayout>
+#include <QtConcurrent>
 
 namespace {
 
@@ -73,7 +79,15 @@ void SystemSetting::buildUi()
     m_updateNote = valueLabel(QStringLiteral("labelUpdate"));
     m_log = new SwitchButton;
     m_log->setObjectName(QStringLiteral("switchLog"));
-    m_uploadNote = valueLabel(QStringLiteral("labelLogUpload"));
+    m_upload = new QPushButton;
+    m_upload->setObjectName(QStringLiteral("pushButtonLogUpload"));
+    m_upload->setCursor(Qt::PointingHandCursor);
+    m_upload->setStyleSheet(QStringLiteral(
+        "QPushButton { border: 1px solid #dcdfe6; border-radius: 4px; padding: 5px 12px;"
+        " color: #606266; background: #ffffff; }"
+        "QPushButton:hover { border-color: #409eff; color: #409eff; }"
+        "QPushButton:disabled { color: #c0c4cc; }"));
+    connect(m_upload, &QPushButton::clicked, this, &SystemSetting::uploadLog);
     m_firmware = valueLabel(QStringLiteral("labelFirmware"));
     m_serial = valueLabel(QStringLiteral("labelSerial"));
     m_serial->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -89,7 +103,7 @@ void SystemSetting::buildUi()
         form->addRow(QString(), m_updateNote),
         form->addSection(QString()),
         form->addRow(QString(), m_log),
-        form->addRow(QString(), m_uploadNote),
+        form->addRow(QString(), m_upload),
         form->addSection(QString()),
         form->addRow(QString(), m_firmware),
         form->addRow(QString(), m_serial),
@@ -106,10 +120,10 @@ void SystemSetting::retranslateUi()
     };
     for (int i = 0; i < m_captions.size(); ++i)
         m_captions[i]->setText(texts[i]);
-    // Both arrive with a later version; the rows say so instead of offering a
+    m_upload->setText(tr("上传"));
+    // Arrives with a later version; the row says so instead of offering a
     // button that does nothing.
     m_updateNote->setText(tr("当前版本暂不支持"));
-    m_uploadNote->setText(tr("当前版本暂不支持"));
     if (!platform::autostart())
         m_boot->setToolTip(tr("此系统不支持开机启动"));
 }
@@ -194,6 +208,47 @@ void SystemSetting::showSerialMenu(const QPoint &pos)
     copy->setEnabled(m_serial->hasSelectedText());
     if (menu.exec(m_serial->mapToGlobal(pos)) == copy)
         QApplication::clipboard()->setText(m_serial->selectedText());
+}
+
+void SystemSetting::uploadLog()
+{
+    m_upload->setEnabled(false);
+    const QString deviceId = m_serial->text();
+    // A child of the page: the answer of an upload that outlives the page
+    // goes nowhere.
+    auto *watcher = new QFutureWatcher<int>(this);
+    connect(watcher, &QFutureWatcher<int>::finished, this, [this, watcher] {
+        const int result = watcher->result();
+        watcher->deleteLater();
+        showUploadResult(result);
+    });
+    watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(),
+                                         [deviceId] { return logUpload(deviceId); }));
+}
+
+void SystemSetting::showUploadResult(int result)
+{
+    QString detail;
+    switch (result) {
+    case LogUpload::Stored:
+        break;
+    case LogUpload::ServerBusy:
+        detail = tr("The server is busy. Please try again later.");
+        break;
+    case LogUpload::NoLogFile:
+        detail = tr("No log file was detected.");
+        break;
+    default:
+        detail = tr("Unknow Error");
+        break;
+    }
+    const bool ok = result == LogUpload::Stored;
+    QMessageBox box(ok ? QMessageBox::Information : QMessageBox::Warning, tr("日志上传"),
+                    tr("上传") + (ok ? tr("成功") : tr("失败")) + QLatin1Char('\n') + detail,
+                    QMessageBox::Ok, this);
+    box.button(QMessageBox::Ok)->setText(tr("确定"));
+    box.exec();
+    m_upload->setEnabled(true);
 }
 
 void SystemSetting::changeEvent(QEvent *event)

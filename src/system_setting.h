@@ -6,12 +6,14 @@
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QTranslator;
 class SwitchButton;
 
 // The software settings page: interface language, start with the session,
-// logging, the mouse's firmware version and serial number. Every control
-// writes its setting at once. Lives on the GUI thread.
+// logging and the log upload, the mouse's firmware version and serial
+// number. Every control writes its setting at once. Lives on the GUI thread;
+// the upload runs on the global thread pool.
 class SystemSetting : public QWidget
 {
     Q_OBJECT
@@ -38,13 +40,15 @@ private:
     void languageChosen(int row);
     void bootSwitched(bool on);
     void showSerialMenu(const QPoint &pos);
+    void uploadLog();
+    void showUploadResult(int result);
 
     QComboBox *m_language = nullptr;
     QLabel *m_version = nullptr;
     SwitchButton *m_boot = nullptr;
     QLabel *m_updateNote = nullptr;
     SwitchButton *m_log = nullptr;
-    QLabel *m_uploadNote = nullptr;
+    QPushButton *m_upload = nullptr;
     QLabel *m_firmware = nullptr;
     QLabel *m_serial = nullptr;
     // Section titles and row captions, in the order retranslateUi sets them.

@@ -86,6 +86,12 @@ void TestEndpoints::overrideAcceptance_data()
     QTest::newRow("meeting socket ws remote") << meetingWs << "ws://meeting.example.com/api-ws/v1/inference" << false;
     QTest::newRow("meeting socket https") << meetingWs << "https://meeting.example.com/api-ws/v1/inference" << false;
 
+    // The log upload carries the user's log and voice: TLS unless local.
+    const Endpoint storage = Endpoint::StorageUpload;
+    QTest::newRow("storage upload https remote") << storage << "https://upload.example.com" << true;
+    QTest::newRow("storage upload http loopback") << storage << "http://127.0.0.1:9000/" << true;
+    QTest::newRow("storage upload http remote") << storage << "http://upload.example.com" << false;
+
     QTest::newRow("no scheme") << ws << "127.0.0.1:8080/v2/iat" << false;
     QTest::newRow("no host") << ws << "wss:///v2/iat" << false;
     QTest::newRow("unclosed bracket") << ws << "ws://[::1/v2/iat" << false;

@@ -1,14 +1,17 @@
 // The software settings page: "BootUp" follows the autostart entry, the
 // interface language changes while windows are open, the log switch
-// reroutes the log at once.
+// reroutes the log at once, the upload button reports how the upload went.
 
 #include "core/device/mousedevice.h"
 #include "core/log/message_handlers.h"
 #include "core/setting/inifileinf.h"
 #include "core/setting/translation_loader.h"
+#include "curl/curlwrapper.h"
 #include "debug.h"
+#include "fakes/upload_servers.h"
 #include "support/files.h"
 #include "support/recording/recording_backends.h"
+#include "support/message_boxes.h"
 #include "support/message_capture.h"
 #include "system_setting.h"
 #include "widget/app_icon.h"
@@ -17,6 +20,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -82,6 +86,8 @@ private slots:
     void logSwitchStoresAndReroutesAtOnce();
     void applicationIconIsDrawnForTraySizes();
     void mouseInfoReachesTheHardwareRows();
+    void logUploadButtonShowsTheResult_data();
+    void logUploadButtonShowsTheResult();
 
 private:
     QString autostartDir() const { return m_config->path() + QStringLiteral("/autostart"); }
@@ -256,6 +262,48 @@ void SystemSettingTest::mouseInfoReachesTheHardwareRows()
              QStringLiteral("0a0b0c0d0e0f"));
     QCOMPARE(page.findChild<QLabel *>(QStringLiteral("labelFirmware"))->text(),
              QStringLiteral("A1.0"));
+}
+
+void SystemSettingTest::logUploadButtonShowsTheResult_data()
+{
+    QTest::addColumn<bool>("logFile");
+    QTest::addColumn<bool>("errorPage");  // the token route answers HTML
+    QTest::addColumn<QString>("text");
+    const auto tr = [](const char *text) { return QCoreApplication::translate("SystemSetting", text); };
+    const QString failed = tr("上传") + tr("失败") + QLatin1Char('\n');
+    QTest::newRow("stored") << true << false << tr("上传") + tr("成功") + QLatin1Char('\n');
+    QTest::newRow("no log file") << false << false << failed + tr("No log file was detected.");
+    QTest::newRow("error page")
+        << true << true << failed + tr("The server is busy. Please try again later.");
+}
+
+void SystemSettingTest::logUploadButtonShowsTheResult()
+{
+    QFETCH(bool, logFile);
+    QFETCH(bool, errorPage);
+    QFETCH(QString, text);
+    UploadServers servers;
+    QVERIFY(servers.listen());
+    qputenv("TALKVANE_URL_MANAGEMENT", servers.managementUrl().toUtf8());
+    qputenv("TALKVANE_URL_STORAGE_UPLOAD", servers.storageUrl().toUtf8());
+    CurlWrapper::setExtraCaFile(HttpServer::caFile());
+    QFile::remove(LogFile::path());
+    QVERIFY(!logFile || TestFiles::writeRaw(LogFile::path(), "a line\r\n"));
+    if (errorPage)
+        servers.setTokenAnswer(UploadServers::TokenAnswer::Html);
+
+    SystemSetting page;
+    page.setMouseInfo(QStringLiteral("0a0b0c0d0e0f"), QStringLiteral("A1.0"));
+    auto *upload = page.findChild<QPushButton *>(QStringLiteral("pushButtonLogUpload"));
+    MessageBoxes::Answerer answerer;
+    upload->click();
+    QVERIFY(!upload->isEnabled());  // the upload runs elsewhere; the page goes on
+    QTRY_COMPARE(answerer.seen(), QStringList(QCoreApplication::translate("SystemSetting", "日志上传")
+                                              + QStringLiteral(": ") + text));
+    QTRY_VERIFY(upload->isEnabled());
+    QCOMPARE(servers.tokenRequests().size(), logFile ? 1 : 0);
+    QVERIFY(!logFile || servers.tokenRequests().first().queryItemValue(QStringLiteral("path"))
+                            .endsWith(QLatin1String("/0a0b0c0d0e0f/")));
 }
 
 QTEST_MAIN(SystemSettingTest)

@@ -46,6 +46,7 @@ constexpr EndpointInfo kEndpoints[] = {
     {Endpoint::Website, "WEBSITE", TALKVANE_DEFAULT_URL_WEBSITE, Protocol::Http},
     {Endpoint::Dashscope, "DASHSCOPE", TALKVANE_DEFAULT_URL_DASHSCOPE, Protocol::Http},
     {Endpoint::DashscopeWs, "DASHSCOPE_WS", TALKVANE_DEFAULT_URL_DASHSCOPE_WS, Protocol::WebSocket},
+    {Endpoint::StorageUpload, "STORAGE_UPLOAD", TALKVANE_DEFAULT_URL_STORAGE_UPLOAD, Protocol::Http},
 };
 
 const EndpointInfo &info(Endpoint endpoint)

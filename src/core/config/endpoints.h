@@ -31,6 +31,8 @@ enum class Endpoint {
     Dashscope,
     // Meeting transcription streaming: the whole WebSocket URL; "?api_key=" is added.
     DashscopeWs,
+    // The object storage's form upload: the whole URL a multipart POST goes to.
+    StorageUpload,
 };
 
 
