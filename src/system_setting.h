@@ -6,11 +6,12 @@
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QTranslator;
 class SwitchButton;
 
 // The software settings page: interface language, start with the session,
-// logging, the mouse's firmware version and serial number. Every control
+// the update check, logging, the mouse's firmware version and serial number. Every control
 // writes its setting at once. Lives on the GUI thread.
 class SystemSetting : public QWidget
 {
@@ -42,7 +43,7 @@ private:
     QComboBox *m_language = nullptr;
     QLabel *m_version = nullptr;
     SwitchButton *m_boot = nullptr;
-    QLabel *m_updateNote = nullptr;
+    QPushButton *m_checkUpdate = nullptr;
     SwitchButton *m_log = nullptr;
     QLabel *m_uploadNote = nullptr;
     QLabel *m_firmware = nullptr;
