@@ -82,6 +82,7 @@ private slots:
     void packageFileNames_data();
     void packageFileNames();
     void aWholeDownloadGoesToTheOpenerAndQuits();
+    void withoutAnOpenerThePackageStaysAndIsNamed();
     void aFailedDownloadLeavesNothingBehind_data();
     void aFailedDownloadLeavesNothingBehind();
     void anUnsafeAddressIsRefusedUnfetched_data();
@@ -285,6 +286,21 @@ void UpdateDialogueTest::aWholeDownloadGoesToTheOpenerAndQuits()
     QCOMPARE(progress()->value(), 100);
     QVERIFY(values.size() >= 2);
     QTRY_COMPARE(TestFiles::readText(openerRecord()), packagePath() + "\n");
+}
+
+void UpdateDialogueTest::withoutAnOpenerThePackageStaysAndIsNamed()
+{
+    const QByteArray package = randomBytes(64 * 1024);
+    m_server.setPackage(package);
+    check("5.0.54", UpdateServer::answer(5100, m_server.packageUrl(kPackage)));
+    QTemporaryDir empty;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", empty.path().toUtf8());
+    start()->click();
+    QTRY_COMPARE(status()->text(), "无法打开安装包，它已保存在：" + packagePath());
+    qputenv("PATH", path);
+    QCOMPARE(TestFiles::readAll(packagePath()), package);
+    QCOMPARE(progress()->value(), 100);
 }
 
 void UpdateDialogueTest::aFailedDownloadLeavesNothingBehind_data()
