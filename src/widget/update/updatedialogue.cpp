@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -44,8 +45,8 @@ UpdateDialogue::UpdateDialogue(QWidget *parent) : QWidget(parent)
     auto *icon = new QLabel;
     icon->setFixedSize(30, 30);
     icon->setPixmap(IconFont::instance().icon(QStringLiteral("fa-light fa-desktop")).pixmap(30, 30));
-    auto *title = new QLabel(tr("检查更新"));
-    title->setStyleSheet(QStringLiteral("font-size: 18px;"));
+    m_title = new QLabel(tr("检查更新"));
+    m_title->setStyleSheet(QStringLiteral("font-size: 18px;"));
     auto *close = new QPushButton;
     close->setObjectName(QStringLiteral("closeButton"));
     close->setFont(IconFont::instance().font(IconFont::Style::Solid, 16));
@@ -53,7 +54,7 @@ UpdateDialogue::UpdateDialogue(QWidget *parent) : QWidget(parent)
     close->setStyleSheet(QStringLiteral("QPushButton { background-color: transparent; border: 1px }"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     header->addWidget(icon);
-    header->addWidget(title, 1);
+    header->addWidget(m_title, 1);
     header->addWidget(close);
     column->addLayout(header);
 
@@ -113,8 +114,21 @@ void UpdateDialogue::startversion(const QString &version)
 
     show();
     raise();
-    m_progress->hide();
-    m_start->show();
+    // A download under way keeps its progress bar.
+    if (!m_downloading) {
+        m_progress->hide();
+        m_start->show();
+    }
+}
+
+void UpdateDialogue::changeEvent(QEvent *event)
+{
+    // The status line keeps the language it was written in until the next check.
+    if (event->type() == QEvent::LanguageChange) {
+        m_title->setText(tr("检查更新"));
+        m_start->setText(tr("立即下载"));
+    }
+    QWidget::changeEvent(event);
 }
 
 void UpdateDialogue::finishedSlot(int check, const HttpResult &result)

@@ -30,6 +30,9 @@ public:
 public slots:
     void on_startButton_clicked();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     explicit UpdateDialogue(QWidget *parent = nullptr);
     void finishedSlot(int check, const HttpResult &result);
@@ -43,6 +46,7 @@ private:
     int m_check = 0;  // answers of superseded checks are dropped
     bool m_downloading = false;
     std::shared_ptr<std::atomic_bool> m_cancel;
+    QLabel *m_title = nullptr;
     QLabel *m_status = nullptr;
     QPushButton *m_start = nullptr;
     QProgressBar *m_progress = nullptr;
