@@ -86,6 +86,14 @@ set(TALKVANE_DASHSCOPE_API_KEY "" CACHE STRING "DashScope API key")
 # with the service); empty means 0.
 set(TALKVANE_KEY_PAYLOAD_XOR "" CACHE STRING "XOR byte of the key service's payload")
 
+# The package server's key of this product (10 letters and digits), asked
+# for with every update check.
+set(TALKVANE_UPDATE_PRODUCT_KEY "7tQmZ2rKxB" CACHE STRING "Product key of the update check")
+string(LENGTH "${TALKVANE_UPDATE_PRODUCT_KEY}" key_length)
+if(NOT key_length EQUAL 10 OR NOT TALKVANE_UPDATE_PRODUCT_KEY MATCHES "^[A-Za-z0-9]+$")
+  message(FATAL_ERROR "TALKVANE_UPDATE_PRODUCT_KEY must be 10 letters and digits")
+endif()
+
 # Public sites opened in the user's browser (bare host names, no scheme).
 set(TALKVANE_HOST_SEARCH_BAIDU "www.baidu.com" CACHE STRING "Chinese web search host")
 set(TALKVANE_HOST_SEARCH_GOOGLE "www.google.com" CACHE STRING "International web search host")

@@ -9,6 +9,7 @@
 #include "platform/autostart.h"
 #include "widget/kit/settingsform.h"
 #include "widget/kit/switchbutton.h"
+#include "widget/update/updatedialogue.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -76,7 +77,10 @@ void SystemSetting::buildUi()
     m_version->setText(QStringLiteral(TALKVANE_VERSION));
     m_boot = new SwitchButton;
     m_boot->setObjectName(QStringLiteral("switchBoot"));
-    m_updateNote = valueLabel(QStringLiteral("labelUpdate"));
+    m_checkUpdate = new QPushButton;
+    m_checkUpdate->setObjectName(QStringLiteral("pushButtonCheckUpdate"));
+    connect(m_checkUpdate, &QPushButton::clicked, this,
+            [] { UpdateDialogue::instance()->startversion(QStringLiteral(TALKVANE_VERSION)); });
     m_log = new SwitchButton;
     m_log->setObjectName(QStringLiteral("switchLog"));
     m_upload = new QPushButton;
@@ -100,7 +104,7 @@ void SystemSetting::buildUi()
         form->addRow(QString(), m_language),
         form->addRow(QString(), m_version),
         form->addRow(QString(), m_boot),
-        form->addRow(QString(), m_updateNote),
+        form->addRow(QString(), m_checkUpdate),
         form->addSection(QString()),
         form->addRow(QString(), m_log),
         form->addRow(QString(), m_upload),
@@ -121,9 +125,7 @@ void SystemSetting::retranslateUi()
     for (int i = 0; i < m_captions.size(); ++i)
         m_captions[i]->setText(texts[i]);
     m_upload->setText(tr("上传"));
-    // Arrives with a later version; the row says so instead of offering a
-    // button that does nothing.
-    m_updateNote->setText(tr("当前版本暂不支持"));
+    m_checkUpdate->setText(tr("检查更新"));
     if (!platform::autostart())
         m_boot->setToolTip(tr("此系统不支持开机启动"));
 }

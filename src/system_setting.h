@@ -11,9 +11,9 @@ class QTranslator;
 class SwitchButton;
 
 // The software settings page: interface language, start with the session,
-// logging and the log upload, the mouse's firmware version and serial
-// number. Every control writes its setting at once. Lives on the GUI thread;
-// the upload runs on the global thread pool.
+// the update check, logging and the log upload, the mouse's firmware version
+// and serial number. Every control writes its setting at once. Lives on the
+// GUI thread; the upload runs on the global thread pool.
 class SystemSetting : public QWidget
 {
     Q_OBJECT
@@ -46,7 +46,7 @@ private:
     QComboBox *m_language = nullptr;
     QLabel *m_version = nullptr;
     SwitchButton *m_boot = nullptr;
-    QLabel *m_updateNote = nullptr;
+    QPushButton *m_checkUpdate = nullptr;
     SwitchButton *m_log = nullptr;
     QPushButton *m_upload = nullptr;
     QLabel *m_firmware = nullptr;

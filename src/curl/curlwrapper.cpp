@@ -5,6 +5,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QIODevice>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QUrl>
@@ -86,20 +87,18 @@ HeaderList headerList(const QStringList &lines)
     return list;
 }
 
-// Sets what every request shares, performs it and reads the outcome.
-HttpResult perform(CURL *h, const QString &url, bool loopback, const CurlWrapper::Options &options,
-                   curl_slist *headers)
+// What every request shares: URL, verification, time-outs, proxy rule.
+// curl copies the strings it is given.
+void setShared(CURL *h, const QString &url, bool loopback, long connectTimeoutMs, long timeoutMs,
+               curl_slist *headers, char *errorText)
 {
-    Sink sink;
-    char errorText[CURL_ERROR_SIZE] = {};
-    const QByteArray urlBytes = url.toUtf8();
-    curl_easy_setopt(h, CURLOPT_URL, urlBytes.constData());
+    curl_easy_setopt(h, CURLOPT_URL, url.toUtf8().constData());
     curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 0L);
     // Time-outs must not rely on signals: calls run on worker threads.
     curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, long(options.connectTimeoutMs));
-    curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, long(options.timeoutMs));
+    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, connectTimeoutMs);
+    curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, timeoutMs);
     curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 2L);
     const QByteArray caFile = QFile::encodeName(CurlWrapper::extraCaFile());
@@ -109,21 +108,20 @@ HttpResult perform(CURL *h, const QString &url, bool loopback, const CurlWrapper
     if (loopback)
         curl_easy_setopt(h, CURLOPT_NOPROXY, "*");
     curl_easy_setopt(h, CURLOPT_HTTPHEADER, headers);
-    curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, writeCallback);
-    curl_easy_setopt(h, CURLOPT_WRITEDATA, &sink);
     curl_easy_setopt(h, CURLOPT_ERRORBUFFER, errorText);
+}
 
-    const CURLcode code = curl_easy_perform(h);
-    HttpResult r;
+// Reads the outcome of a finished transfer into r; extra replaces curl's
+// own reason when the caller knows better.
+void readOutcome(CURL *h, CURLcode code, const char *errorText, const QString &extra, HttpResult &r)
+{
     curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &r.status);
-    r.body = sink.body;
     if (code != CURLE_OK) {
         r.outcome = HttpResult::Outcome::TransferError;
         r.curlCode = int(code);
         r.timedOut = code == CURLE_OPERATION_TIMEDOUT;
-        r.error = sink.overflow ? QStringLiteral("answer larger than %1 bytes").arg(CurlWrapper::kMaxBodyBytes)
-                                : QString::fromUtf8(curl_easy_strerror(code));
-        if (!sink.overflow && errorText[0])
+        r.error = extra.isEmpty() ? QString::fromUtf8(curl_easy_strerror(code)) : extra;
+        if (extra.isEmpty() && errorText[0])
             r.error += QStringLiteral(": ") + QString::fromUtf8(errorText).trimmed();
     } else if (r.status >= 200 && r.status < 300) {
         r.outcome = HttpResult::Outcome::Ok;
@@ -131,9 +129,86 @@ HttpResult perform(CURL *h, const QString &url, bool loopback, const CurlWrapper
         r.outcome = HttpResult::Outcome::HttpError;
         r.error = QStringLiteral("HTTP status %1").arg(r.status);
     }
+}
+
+// Performs a request set up by the caller and reads the outcome.
+HttpResult perform(CURL *h, const QString &url, bool loopback, const CurlWrapper::Options &options,
+                   curl_slist *headers)
+{
+    Sink sink;
+    char errorText[CURL_ERROR_SIZE] = {};
+    setShared(h, url, loopback, options.connectTimeoutMs, options.timeoutMs, headers, errorText);
+    curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, writeCallback);
+    curl_easy_setopt(h, CURLOPT_WRITEDATA, &sink);
+
+    const CURLcode code = curl_easy_perform(h);
+    HttpResult r;
+    r.body = sink.body;
+    readOutcome(h, code, errorText,
+                sink.overflow ? QStringLiteral("answer larger than %1 bytes").arg(CurlWrapper::kMaxBodyBytes)
+                              : QString(),
+                r);
     if (!r.ok())
         qWarning().noquote() << "HTTP request to" << CurlWrapper::loggable(url) << "failed:" << r.error;
     return r;
+}
+
+struct DownloadSink {
+    CURL *handle;
+    QIODevice *out;
+    const DownloadOptions *options;
+    qint64 received = 0;
+    QByteArray errorPage;  // a non-2xx answer's body, kept small
+    QString writeError;
+    bool cancelled = false;
+};
+
+bool cancelRequested(const DownloadSink *sink)
+{
+    return sink->options->cancel && sink->options->cancel->load();
+}
+
+size_t downloadWrite(char *data, size_t size, size_t count, void *userdata)
+{
+    auto *sink = static_cast<DownloadSink *>(userdata);
+    const qint64 bytes = qint64(size * count);
+    long status = 0;
+    curl_easy_getinfo(sink->handle, CURLINFO_RESPONSE_CODE, &status);
+    if (status < 200 || status >= 300) {
+        // An error page never lands in the file.
+        sink->errorPage.append(data, int(qMin<qint64>(bytes, 4096 - sink->errorPage.size())));
+        return size_t(bytes);
+    }
+    if (cancelRequested(sink)) {
+        sink->cancelled = true;
+        return 0;
+    }
+    const qint64 written = sink->out->write(data, bytes);
+    if (written != bytes) {
+        sink->writeError = sink->out->errorString();
+        if (sink->writeError.isEmpty())
+            sink->writeError = QStringLiteral("short write");
+        return 0;  // makes curl stop with a write error
+    }
+    sink->received += bytes;
+    // Here rather than in curl's progress callback, which may only come
+    // round after many reads.
+    if (sink->options->progress) {
+        curl_off_t total = -1;
+        curl_easy_getinfo(sink->handle, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &total);
+        sink->options->progress(sink->received, total > 0 ? qint64(total) : 0);
+    }
+    return size_t(bytes);
+}
+
+// Also runs while nothing arrives, so a stalled transfer can be cancelled.
+int downloadProgress(void *userdata, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    auto *sink = static_cast<DownloadSink *>(userdata);
+    if (!cancelRequested(sink))
+        return 0;
+    sink->cancelled = true;
+    return 1;  // aborts the transfer
 }
 
 }  // namespace
@@ -214,6 +289,62 @@ HttpResult CurlWrapper::postMultiInterface(const QString &url, const QList<Field
     const HeaderList headers = headerList(headerLines);
     curl_easy_setopt(h.get(), CURLOPT_MIMEPOST, form.get());
     return perform(h.get(), url, loopback, options, headers.get());
+}
+
+DownloadResult CurlWrapper::download(const QString &url, QIODevice *out,
+                                     const DownloadOptions &options)
+{
+    DownloadResult r;
+    bool loopback = false;
+    const QString bad = checkUrl(url, &loopback);
+    if (!bad.isEmpty()) {
+        r.error = bad;
+        return r;
+    }
+    if (!out || !out->isWritable()) {
+        r.error = QStringLiteral("nothing to write the download to");
+        return r;
+    }
+    Easy h(curl_easy_init());
+    if (!h) {
+        r.error = QStringLiteral("no transfer handle");
+        return r;
+    }
+    DownloadSink sink{h.get(), out, &options};
+    char errorText[CURL_ERROR_SIZE] = {};
+    const HeaderList headers = headerList(options.headers);
+    setShared(h.get(), url, loopback, options.connectTimeoutMs, options.timeoutMs, headers.get(),
+              errorText);
+    curl_easy_setopt(h.get(), CURLOPT_HTTPGET, 1L);
+    // Download hosts hand over to mirrors; never from https down to http.
+    curl_easy_setopt(h.get(), CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(h.get(), CURLOPT_MAXREDIRS, 5L);
+    curl_easy_setopt(h.get(), CURLOPT_REDIR_PROTOCOLS_STR, "https");
+    curl_easy_setopt(h.get(), CURLOPT_LOW_SPEED_LIMIT, long(options.lowSpeedBytesPerSecond));
+    curl_easy_setopt(h.get(), CURLOPT_LOW_SPEED_TIME, long(options.lowSpeedSeconds));
+    curl_easy_setopt(h.get(), CURLOPT_WRITEFUNCTION, downloadWrite);
+    curl_easy_setopt(h.get(), CURLOPT_WRITEDATA, &sink);
+    curl_easy_setopt(h.get(), CURLOPT_XFERINFOFUNCTION, downloadProgress);
+    curl_easy_setopt(h.get(), CURLOPT_XFERINFODATA, &sink);
+    curl_easy_setopt(h.get(), CURLOPT_NOPROGRESS, 0L);
+
+    const CURLcode code = curl_easy_perform(h.get());
+    r.cancelled = sink.cancelled;
+    r.writeFailed = !sink.writeError.isEmpty();
+    QString why;
+    if (r.writeFailed)
+        why = QStringLiteral("cannot write the download: ") + sink.writeError;
+    else if (r.cancelled)
+        why = QStringLiteral("cancelled");
+    readOutcome(h.get(), code, errorText, why, r);
+    r.body = sink.errorPage;
+    r.received = sink.received;
+    curl_off_t length = -1;
+    if (curl_easy_getinfo(h.get(), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length) == CURLE_OK)
+        r.announced = qint64(length);
+    if (!r.ok() && !r.cancelled)
+        qWarning().noquote() << "download from" << loggable(url) << "failed:" << r.error;
+    return r;
 }
 
 QString HttpResult::failureText(const FailureTexts &texts) const

@@ -6,6 +6,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+#include <functional>
+
+class QIODevice;
+
 // What became of one HTTP request: the body and status when the server
 // answered, otherwise why nothing usable arrived.
 struct HttpResult {
@@ -45,6 +50,31 @@ struct HttpOptions {
     QStringList headers;    // complete header lines, "Name: value"
 };
 
+// What became of a download: HttpResult's outcome, status and error (the
+// body only holds an error page), and how much of what arrived.
+struct DownloadResult : HttpResult {
+    qint64 received = 0;    // bytes written to the device
+    qint64 announced = -1;  // Content-Length, -1 when none was sent
+    bool cancelled = false;
+    bool writeFailed = false;  // the device refused bytes (disk full...)
+
+    // Everything announced arrived and was written.
+    bool complete() const { return ok() && (announced < 0 || received == announced); }
+};
+
+// A download may take long: no size cap, a total time-out meant for slow
+// lines, and an abort when the transfer stalls.
+struct DownloadOptions {
+    int connectTimeoutMs = 10000;
+    int timeoutMs = 2 * 60 * 60 * 1000;
+    int lowSpeedBytesPerSecond = 1000;  // slower than this for lowSpeedSeconds aborts
+    int lowSpeedSeconds = 60;
+    QStringList headers;
+    // Called on the downloading thread as bytes arrive; total is 0 until known.
+    std::function<void(qint64 received, qint64 total)> progress;
+    const std::atomic_bool *cancel = nullptr;  // set from any thread to stop
+};
+
 // Blocking HTTP helpers on libcurl. Safe to call from any thread (each call
 // has its own handle); the process initialises libcurl once at start-up.
 // TLS peer and host verification are always on, against the system CA
@@ -66,6 +96,11 @@ public:
     static HttpResult postMultiInterface(const QString &url, const QList<Field> &fields,
                                          const QStringList &headers,
                                          const Options &options = {});
+
+    // Writes a 2xx answer's body to out as it arrives (an error page goes to
+    // the result's body instead). Follows up to 5 redirects, to https only.
+    static DownloadResult download(const QString &url, QIODevice *out,
+                                   const DownloadOptions &options = {});
 
     // One more CA certificate file (PEM) trusted besides the system store.
     // Only tests set it, for their stand-in services' test CA.

@@ -4,6 +4,7 @@
 #include "curl/curlwrapper.h"
 #include "fakes/http_server.h"
 
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -28,6 +29,9 @@ private slots:
                 return {r.target.mid(8).toInt(), "{\"error\":\"" + r.target.mid(8) + "\"}"};
             if (r.target == "/hang")
                 return {200, {}, "text/plain", true};
+            if (r.target.startsWith("/package"))
+                return {200, package(), "application/octet-stream", false,
+                        r.target == "/package/cut" ? 100000 : -1};
             return {200, r.method + ' ' + r.target + ' ' + r.body};
         });
     }
@@ -47,8 +51,21 @@ private slots:
     void proxiesComeFromTheEnvironment();
     void multipartSendsFieldsAndFiles();
     void multipartRefusesAMissingFileBeforeSending();
+    void aDownloadStreamsToTheDeviceWithProgress();
+    void aDownloadThatFallsShortIsNotComplete_data();
+    void aDownloadThatFallsShortIsNotComplete();
 
 private:
+    static QByteArray package()
+    {
+        static const QByteArray bytes = [] {
+            QByteArray b;
+            for (int i = 0; i < 300000; ++i)
+                b += char(i * 7 % 251);
+            return b;
+        }();
+        return bytes;
+    }
     HttpServer m_server;
 };
 
@@ -245,6 +262,83 @@ void CurlWrapperTest::multipartRefusesAMissingFileBeforeSending()
     QCOMPARE(int(r.outcome), int(Outcome::Refused));
     QVERIFY(r.error.contains("/nonexistent/a.wav"));
     QCOMPARE(m_server.requestCount(), before);
+}
+
+namespace {
+
+// Takes a number of bytes, then fails as a full disk does.
+class FillingDevice : public QBuffer
+{
+public:
+    explicit FillingDevice(qint64 room) : m_room(room) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        setErrorString(QStringLiteral("No space left on device"));
+        return (m_room -= size) < 0 ? -1 : QBuffer::writeData(data, size);
+    }
+
+private:
+    qint64 m_room;
+};
+
+}  // namespace
+
+void CurlWrapperTest::aDownloadStreamsToTheDeviceWithProgress()
+{
+    FillingDevice out(1 << 30);
+    QVector<qint64> steps;
+    DownloadOptions options;
+    options.progress = [&steps](qint64 received, qint64 total) {
+        QCOMPARE(total, qint64(package().size()));
+        steps << received;
+    };
+    const DownloadResult r = CurlWrapper::download(m_server.baseUrl() + "/package", &out, options);
+    QVERIFY2(r.complete(), qPrintable(r.error));
+    QCOMPARE(out.data(), package());
+    QCOMPARE(r.announced, qint64(package().size()));
+    QVERIFY(steps.size() > 1);
+    QCOMPARE(steps.last(), r.received);
+    QVERIFY(std::is_sorted(steps.begin(), steps.end()));
+
+    // An error page is the result's body, never the file's.
+    FillingDevice page(1 << 30);
+    const DownloadResult missing = CurlWrapper::download(m_server.baseUrl() + "/status/404", &page);
+    QCOMPARE(int(missing.outcome), int(Outcome::HttpError));
+    QCOMPARE(missing.body, QByteArray("{\"error\":\"404\"}"));
+    QVERIFY(page.data().isEmpty());
+}
+
+void CurlWrapperTest::aDownloadThatFallsShortIsNotComplete_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<qint64>("room");  // what the device takes
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<bool>("writeFailed");
+    QTest::newRow("connection cut") << "/package/cut" << qint64(1 << 30) << false << false;
+    QTest::newRow("device full") << "/package" << qint64(50000) << false << true;
+    QTest::newRow("cancelled") << "/package" << qint64(1 << 30) << true << false;
+}
+
+void CurlWrapperTest::aDownloadThatFallsShortIsNotComplete()
+{
+    QFETCH(QString, path);
+    QFETCH(qint64, room);
+    QFETCH(bool, cancel);
+    QFETCH(bool, writeFailed);
+    FillingDevice out(room);
+    std::atomic_bool stop{false};
+    DownloadOptions options;
+    options.cancel = &stop;
+    options.progress = [&stop, cancel](qint64, qint64) { stop = cancel; };
+    const DownloadResult r = CurlWrapper::download(m_server.baseUrl() + path, &out, options);
+    QCOMPARE(int(r.outcome), int(Outcome::TransferError));
+    QVERIFY(!r.complete());
+    QCOMPARE(r.cancelled, cancel);
+    QCOMPARE(r.writeFailed, writeFailed);
+    QVERIFY(r.received < package().size());
+    QVERIFY2(!writeFailed || r.error.contains("No space left on device"), qPrintable(r.error));
 }
 
 QTEST_GUILESS_MAIN(CurlWrapperTest)

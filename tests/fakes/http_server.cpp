@@ -87,7 +87,8 @@ private:
         QByteArray out = "HTTP/1.1 " + QByteArray::number(response.status) + ' '
             + reasons.value(response.status, "Status") + "\r\nContent-Type: "
             + response.contentType + "\r\nContent-Length: " + QByteArray::number(response.body.size())
-            + "\r\nConnection: close\r\n\r\n" + response.body;
+            + "\r\nConnection: close\r\n\r\n"
+            + (response.cutAfter >= 0 ? response.body.left(response.cutAfter) : response.body);
         socket->write(out);
         socket->disconnectFromHost();
     }

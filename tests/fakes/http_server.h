@@ -33,6 +33,7 @@ public:
         QByteArray body;
         QByteArray contentType = "application/json";
         bool hang = false;  // read the request, never answer
+        int cutAfter = -1;  // >= 0: announce the whole body, send this much, close
     };
     // Runs on the server's thread.
     using Handler = std::function<Response(const Request &)>;

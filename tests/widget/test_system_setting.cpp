@@ -6,8 +6,10 @@
 #include "core/log/message_handlers.h"
 #include "core/setting/inifileinf.h"
 #include "core/setting/translation_loader.h"
+#include "build_config.h"
 #include "curl/curlwrapper.h"
 #include "debug.h"
+#include "fakes/update_server.h"
 #include "fakes/upload_servers.h"
 #include "support/files.h"
 #include "support/recording/recording_backends.h"
@@ -16,6 +18,8 @@
 #include "system_setting.h"
 #include "widget/app_icon.h"
 #include "widget/kit/switchbutton.h"
+#include "widget/update/update_check.h"
+#include "widget/update/updatedialogue.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -88,6 +92,7 @@ private slots:
     void mouseInfoReachesTheHardwareRows();
     void logUploadButtonShowsTheResult_data();
     void logUploadButtonShowsTheResult();
+    void checkUpdateAsksAboutThisVersion();
 
 private:
     QString autostartDir() const { return m_config->path() + QStringLiteral("/autostart"); }
@@ -304,6 +309,31 @@ void SystemSettingTest::logUploadButtonShowsTheResult()
     QCOMPARE(servers.tokenRequests().size(), logFile ? 1 : 0);
     QVERIFY(!logFile || servers.tokenRequests().first().queryItemValue(QStringLiteral("path"))
                             .endsWith(QLatin1String("/0a0b0c0d0e0f/")));
+    qunsetenv("TALKVANE_URL_MANAGEMENT");
+    qunsetenv("TALKVANE_URL_STORAGE_UPLOAD");
+}
+
+void SystemSettingTest::checkUpdateAsksAboutThisVersion()
+{
+    UpdateServer server(HttpServer::Transport::Plain);
+    QVERIFY(server.listen());
+    qputenv("TALKVANE_URL_MANAGEMENT", server.url().toUtf8());
+    const qint64 running = UpdateCheck::versionNumber(QStringLiteral(TALKVANE_VERSION));
+    QVERIFY(running > 0);
+    SystemSetting page;
+    auto *button = page.findChild<QPushButton *>("pushButtonCheckUpdate");
+    QVERIFY(button);
+    QCOMPARE(button->text(), QStringLiteral("检查更新"));
+    auto *status = UpdateDialogue::instance()->findChild<QLabel *>("statusLabel");
+    // Latest at this number and behind the next one: the page sent exactly it.
+    server.setAnswer(UpdateServer::answer(running, "https://h/files/p.deb"));
+    button->click();
+    QVERIFY(UpdateDialogue::instance()->isVisible());
+    QTRY_COMPARE(status->text(), QStringLiteral("已经是最新的了"));
+    server.setAnswer(UpdateServer::answer(running + 1, "https://h/files/p.deb"));
+    button->click();
+    QTRY_COMPARE(status->text(), "检测到有最新的版本：" + QString::number(running + 1));
+    qunsetenv("TALKVANE_URL_MANAGEMENT");
 }
 
 QTEST_MAIN(SystemSettingTest)
