@@ -351,6 +351,89 @@
         <source>抬起了</source>
         <translation>Released the </translation>
     </message>
+    <message>
+        <source>鼠标型号：%1;连接模式：%2;sn: %3; 电量：%4; 固件版本：%5; DPI：%6; 滚轮开关：%7</source>
+        <translation>Mouse model: %1; link: %2; sn: %3; battery: %4; firmware: %5; DPI: %6; wheel switch: %7</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsPanel</name>
+    <message>
+        <source>日志窗口</source>
+        <translation>Log window</translation>
+    </message>
+    <message>
+        <source>断开连接</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>连接设备</source>
+        <translation>Connect device</translation>
+    </message>
+    <message>
+        <source>查询设备信息</source>
+        <translation>Query device info</translation>
+    </message>
+    <message>
+        <source>滚轮弹开</source>
+        <translation>Wheel free-spin on</translation>
+    </message>
+    <message>
+        <source>滚轮弹关</source>
+        <translation>Wheel free-spin off</translation>
+    </message>
+    <message>
+        <source>开启录音</source>
+        <translation>Start recording</translation>
+    </message>
+    <message>
+        <source>停止录音</source>
+        <translation>Stop recording</translation>
+    </message>
+    <message>
+        <source>播放录音</source>
+        <translation>Play recording</translation>
+    </message>
+    <message>
+        <source>解码数据</source>
+        <translation>Decode data</translation>
+    </message>
+    <message>
+        <source>测试会议纪要</source>
+        <translation>Test meeting minutes</translation>
+    </message>
+    <message>
+        <source>音频文件测试</source>
+        <translation>Audio file test</translation>
+    </message>
+    <message>
+        <source>语音听写</source>
+        <translation>Dictation</translation>
+    </message>
+    <message>
+        <source>松开语音听写</source>
+        <translation>Release dictation</translation>
+    </message>
+    <message>
+        <source>翻译听写</source>
+        <translation>Translation dictation</translation>
+    </message>
+    <message>
+        <source>松开翻译听写</source>
+        <translation>Release translation dictation</translation>
+    </message>
+    <message>
+        <source>识别文本</source>
+        <translation>Recognised text</translation>
+    </message>
+    <message>
+        <source>设备已经连接，自动断开当前模式</source>
+        <translation>The device is connected; disconnecting the current mode</translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation>Voice translation</translation>
+    </message>
 </context>
 <context>
     <name>DialogIns</name>
@@ -599,6 +682,29 @@
     <message>
         <source>搜索</source>
         <translation>Search</translation>
+    </message>
+</context>
+<context>
+    <name>LogWidget</name>
+    <message>
+        <source>日志窗口</source>
+        <translation>Log window</translation>
+    </message>
+    <message>
+        <source>输出至窗口</source>
+        <translation>Output to window</translation>
+    </message>
+    <message>
+        <source>输出至文件</source>
+        <translation>Output to file</translation>
+    </message>
+    <message>
+        <source>输出至Debug</source>
+        <translation>Output to Debug</translation>
+    </message>
+    <message>
+        <source>清除日志</source>
+        <translation>Clear log</translation>
     </message>
 </context>
 <context>
@@ -1184,16 +1290,40 @@
         <translation>Serial number</translation>
     </message>
     <message>
-        <source>当前版本暂不支持</source>
-        <translation>Not supported in this version</translation>
-    </message>
-    <message>
         <source>此系统不支持开机启动</source>
         <translation>Starting at login is not supported on this system</translation>
     </message>
     <message>
         <source>复制</source>
         <translation>Copy</translation>
+    </message>
+    <message>
+        <source>上传</source>
+        <translation>Upload</translation>
+    </message>
+    <message>
+        <source>The server is busy. Please try again later.</source>
+        <translation>The server is busy. Please try again later.</translation>
+    </message>
+    <message>
+        <source>No log file was detected.</source>
+        <translation>No log file was detected.</translation>
+    </message>
+    <message>
+        <source>Unknow Error</source>
+        <translation>Unknown error</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation> succeeded</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation> failed</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1409,69 @@
     <message>
         <source>快捷键：Alt+x</source>
         <translation>Shortcut: Alt+x</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialogue</name>
+    <message>
+        <source>检查更新</source>
+        <translation>Check for updates</translation>
+    </message>
+    <message>
+        <source>检查到新版了</source>
+        <translation>A new version was found</translation>
+    </message>
+    <message>
+        <source>立即下载</source>
+        <translation>Download now</translation>
+    </message>
+    <message>
+        <source>正在检查...</source>
+        <translation>Checking...</translation>
+    </message>
+    <message>
+        <source>网络错误：</source>
+        <translation>Network error: </translation>
+    </message>
+    <message>
+        <source>更新信息无效</source>
+        <translation>The update information is invalid</translation>
+    </message>
+    <message>
+        <source>当前版本号无效</source>
+        <translation>The current version number is invalid</translation>
+    </message>
+    <message>
+        <source>检测到有最新的版本：</source>
+        <translation>A newer version is available: </translation>
+    </message>
+    <message>
+        <source>已经是最新的了</source>
+        <translation>You already have the latest version</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>地址错误</source>
+        <translation>Bad address</translation>
+    </message>
+    <message>
+        <source>下载地址不安全，已拒绝下载</source>
+        <translation>The download address is not secure; the download was refused</translation>
+    </message>
+    <message>
+        <source>无法创建文件</source>
+        <translation>Cannot create the file</translation>
+    </message>
+    <message>
+        <source>下载失败，请稍后重试</source>
+        <translation>The download failed; please try again later</translation>
+    </message>
+    <message>
+        <source>无法打开安装包，它已保存在：%1</source>
+        <translation>The package cannot be opened; it was saved to: %1</translation>
     </message>
 </context>
 <context>

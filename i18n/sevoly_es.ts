@@ -351,6 +351,89 @@
         <source>抬起了</source>
         <translation>Soltado el </translation>
     </message>
+    <message>
+        <source>鼠标型号：%1;连接模式：%2;sn: %3; 电量：%4; 固件版本：%5; DPI：%6; 滚轮开关：%7</source>
+        <translation>Modelo de ratón: %1; conexión: %2; sn: %3; batería: %4; firmware: %5; DPI: %6; rueda libre: %7</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsPanel</name>
+    <message>
+        <source>日志窗口</source>
+        <translation>Ventana de registro</translation>
+    </message>
+    <message>
+        <source>断开连接</source>
+        <translation>Desconectar</translation>
+    </message>
+    <message>
+        <source>连接设备</source>
+        <translation>Conectar dispositivo</translation>
+    </message>
+    <message>
+        <source>查询设备信息</source>
+        <translation>Consultar información</translation>
+    </message>
+    <message>
+        <source>滚轮弹开</source>
+        <translation>Rueda libre activada</translation>
+    </message>
+    <message>
+        <source>滚轮弹关</source>
+        <translation>Rueda libre desactivada</translation>
+    </message>
+    <message>
+        <source>开启录音</source>
+        <translation>Iniciar grabación</translation>
+    </message>
+    <message>
+        <source>停止录音</source>
+        <translation>Detener grabación</translation>
+    </message>
+    <message>
+        <source>播放录音</source>
+        <translation>Reproducir grabación</translation>
+    </message>
+    <message>
+        <source>解码数据</source>
+        <translation>Decodificar datos</translation>
+    </message>
+    <message>
+        <source>测试会议纪要</source>
+        <translation>Probar acta de reunión</translation>
+    </message>
+    <message>
+        <source>音频文件测试</source>
+        <translation>Prueba de archivo de audio</translation>
+    </message>
+    <message>
+        <source>语音听写</source>
+        <translation>Dictado</translation>
+    </message>
+    <message>
+        <source>松开语音听写</source>
+        <translation>Soltar dictado</translation>
+    </message>
+    <message>
+        <source>翻译听写</source>
+        <translation>Dictado con traducción</translation>
+    </message>
+    <message>
+        <source>松开翻译听写</source>
+        <translation>Soltar dictado con traducción</translation>
+    </message>
+    <message>
+        <source>识别文本</source>
+        <translation>Texto reconocido</translation>
+    </message>
+    <message>
+        <source>设备已经连接，自动断开当前模式</source>
+        <translation>El dispositivo está conectado; se desconecta el modo actual</translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation>Traducción de voz</translation>
+    </message>
 </context>
 <context>
     <name>DialogIns</name>
@@ -599,6 +682,29 @@
     <message>
         <source>搜索</source>
         <translation>Buscar</translation>
+    </message>
+</context>
+<context>
+    <name>LogWidget</name>
+    <message>
+        <source>日志窗口</source>
+        <translation>Ventana de registro</translation>
+    </message>
+    <message>
+        <source>输出至窗口</source>
+        <translation>Salida a la ventana</translation>
+    </message>
+    <message>
+        <source>输出至文件</source>
+        <translation>Salida a archivo</translation>
+    </message>
+    <message>
+        <source>输出至Debug</source>
+        <translation>Salida a Debug</translation>
+    </message>
+    <message>
+        <source>清除日志</source>
+        <translation>Borrar registro</translation>
     </message>
 </context>
 <context>
@@ -1184,16 +1290,40 @@
         <translation>Número de serie</translation>
     </message>
     <message>
-        <source>当前版本暂不支持</source>
-        <translation>No disponible en esta versión</translation>
-    </message>
-    <message>
         <source>此系统不支持开机启动</source>
         <translation>Este sistema no admite el inicio automático al iniciar sesión</translation>
     </message>
     <message>
         <source>复制</source>
         <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>上传</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>The server is busy. Please try again later.</source>
+        <translation>El servidor está ocupado. Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>No log file was detected.</source>
+        <translation>No se encontró ningún archivo de registro.</translation>
+    </message>
+    <message>
+        <source>Unknow Error</source>
+        <translation>Error desconocido</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation> correcta</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation> fallida</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1409,69 @@
     <message>
         <source>快捷键：Alt+x</source>
         <translation>Atajo: Alt+x</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialogue</name>
+    <message>
+        <source>检查更新</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>检查到新版了</source>
+        <translation>Se encontró una versión nueva</translation>
+    </message>
+    <message>
+        <source>立即下载</source>
+        <translation>Descargar ahora</translation>
+    </message>
+    <message>
+        <source>正在检查...</source>
+        <translation>Comprobando...</translation>
+    </message>
+    <message>
+        <source>网络错误：</source>
+        <translation>Error de red: </translation>
+    </message>
+    <message>
+        <source>更新信息无效</source>
+        <translation>La información de actualización no es válida</translation>
+    </message>
+    <message>
+        <source>当前版本号无效</source>
+        <translation>El número de versión actual no es válido</translation>
+    </message>
+    <message>
+        <source>检测到有最新的版本：</source>
+        <translation>Hay una versión más reciente: </translation>
+    </message>
+    <message>
+        <source>已经是最新的了</source>
+        <translation>Ya tiene la versión más reciente</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>地址错误</source>
+        <translation>Dirección incorrecta</translation>
+    </message>
+    <message>
+        <source>下载地址不安全，已拒绝下载</source>
+        <translation>La dirección de descarga no es segura; se rechazó la descarga</translation>
+    </message>
+    <message>
+        <source>无法创建文件</source>
+        <translation>No se puede crear el archivo</translation>
+    </message>
+    <message>
+        <source>下载失败，请稍后重试</source>
+        <translation>La descarga falló; inténtelo de nuevo más tarde</translation>
+    </message>
+    <message>
+        <source>无法打开安装包，它已保存在：%1</source>
+        <translation>No se puede abrir el paquete; se guardó en: %1</translation>
     </message>
 </context>
 <context>

@@ -351,6 +351,89 @@
         <source>抬起了</source>
         <translation>Melepas </translation>
     </message>
+    <message>
+        <source>鼠标型号：%1;连接模式：%2;sn: %3; 电量：%4; 固件版本：%5; DPI：%6; 滚轮开关：%7</source>
+        <translation>Model mouse: %1; koneksi: %2; sn: %3; baterai: %4; firmware: %5; DPI: %6; roda bebas: %7</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsPanel</name>
+    <message>
+        <source>日志窗口</source>
+        <translation>Jendela log</translation>
+    </message>
+    <message>
+        <source>断开连接</source>
+        <translation>Putuskan</translation>
+    </message>
+    <message>
+        <source>连接设备</source>
+        <translation>Hubungkan perangkat</translation>
+    </message>
+    <message>
+        <source>查询设备信息</source>
+        <translation>Minta info perangkat</translation>
+    </message>
+    <message>
+        <source>滚轮弹开</source>
+        <translation>Roda bebas aktif</translation>
+    </message>
+    <message>
+        <source>滚轮弹关</source>
+        <translation>Roda bebas nonaktif</translation>
+    </message>
+    <message>
+        <source>开启录音</source>
+        <translation>Mulai rekam</translation>
+    </message>
+    <message>
+        <source>停止录音</source>
+        <translation>Hentikan rekam</translation>
+    </message>
+    <message>
+        <source>播放录音</source>
+        <translation>Putar rekaman</translation>
+    </message>
+    <message>
+        <source>解码数据</source>
+        <translation>Dekode data</translation>
+    </message>
+    <message>
+        <source>测试会议纪要</source>
+        <translation>Uji notulen rapat</translation>
+    </message>
+    <message>
+        <source>音频文件测试</source>
+        <translation>Uji berkas audio</translation>
+    </message>
+    <message>
+        <source>语音听写</source>
+        <translation>Dikte</translation>
+    </message>
+    <message>
+        <source>松开语音听写</source>
+        <translation>Lepas dikte</translation>
+    </message>
+    <message>
+        <source>翻译听写</source>
+        <translation>Dikte terjemahan</translation>
+    </message>
+    <message>
+        <source>松开翻译听写</source>
+        <translation>Lepas dikte terjemahan</translation>
+    </message>
+    <message>
+        <source>识别文本</source>
+        <translation>Teks dikenali</translation>
+    </message>
+    <message>
+        <source>设备已经连接，自动断开当前模式</source>
+        <translation>Perangkat terhubung; mode saat ini diputus</translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation>Terjemahan suara</translation>
+    </message>
 </context>
 <context>
     <name>DialogIns</name>
@@ -599,6 +682,29 @@
     <message>
         <source>搜索</source>
         <translation>Cari</translation>
+    </message>
+</context>
+<context>
+    <name>LogWidget</name>
+    <message>
+        <source>日志窗口</source>
+        <translation>Jendela log</translation>
+    </message>
+    <message>
+        <source>输出至窗口</source>
+        <translation>Keluaran ke jendela</translation>
+    </message>
+    <message>
+        <source>输出至文件</source>
+        <translation>Keluaran ke berkas</translation>
+    </message>
+    <message>
+        <source>输出至Debug</source>
+        <translation>Keluaran ke Debug</translation>
+    </message>
+    <message>
+        <source>清除日志</source>
+        <translation>Hapus log</translation>
     </message>
 </context>
 <context>
@@ -1184,16 +1290,40 @@
         <translation>Nomor seri</translation>
     </message>
     <message>
-        <source>当前版本暂不支持</source>
-        <translation>Belum didukung di versi ini</translation>
-    </message>
-    <message>
         <source>此系统不支持开机启动</source>
         <translation>Sistem ini tidak mendukung mulai otomatis saat login</translation>
     </message>
     <message>
         <source>复制</source>
         <translation>Salin</translation>
+    </message>
+    <message>
+        <source>上传</source>
+        <translation>Unggah</translation>
+    </message>
+    <message>
+        <source>The server is busy. Please try again later.</source>
+        <translation>Server sedang sibuk. Coba lagi nanti.</translation>
+    </message>
+    <message>
+        <source>No log file was detected.</source>
+        <translation>Berkas log tidak ditemukan.</translation>
+    </message>
+    <message>
+        <source>Unknow Error</source>
+        <translation>Kesalahan tidak dikenal</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation> berhasil</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation> gagal</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1409,69 @@
     <message>
         <source>快捷键：Alt+x</source>
         <translation>Pintasan: Alt+x</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialogue</name>
+    <message>
+        <source>检查更新</source>
+        <translation>Periksa pembaruan</translation>
+    </message>
+    <message>
+        <source>检查到新版了</source>
+        <translation>Versi baru ditemukan</translation>
+    </message>
+    <message>
+        <source>立即下载</source>
+        <translation>Unduh sekarang</translation>
+    </message>
+    <message>
+        <source>正在检查...</source>
+        <translation>Memeriksa...</translation>
+    </message>
+    <message>
+        <source>网络错误：</source>
+        <translation>Kesalahan jaringan: </translation>
+    </message>
+    <message>
+        <source>更新信息无效</source>
+        <translation>Informasi pembaruan tidak valid</translation>
+    </message>
+    <message>
+        <source>当前版本号无效</source>
+        <translation>Nomor versi saat ini tidak valid</translation>
+    </message>
+    <message>
+        <source>检测到有最新的版本：</source>
+        <translation>Versi lebih baru tersedia: </translation>
+    </message>
+    <message>
+        <source>已经是最新的了</source>
+        <translation>Anda sudah memakai versi terbaru</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Kesalahan</translation>
+    </message>
+    <message>
+        <source>地址错误</source>
+        <translation>Alamat salah</translation>
+    </message>
+    <message>
+        <source>下载地址不安全，已拒绝下载</source>
+        <translation>Alamat unduhan tidak aman; unduhan ditolak</translation>
+    </message>
+    <message>
+        <source>无法创建文件</source>
+        <translation>Tidak dapat membuat berkas</translation>
+    </message>
+    <message>
+        <source>下载失败，请稍后重试</source>
+        <translation>Unduhan gagal; coba lagi nanti</translation>
+    </message>
+    <message>
+        <source>无法打开安装包，它已保存在：%1</source>
+        <translation>Paket tidak dapat dibuka; disimpan di: %1</translation>
     </message>
 </context>
 <context>

@@ -351,6 +351,89 @@
         <source>抬起了</source>
         <translation>離しました：</translation>
     </message>
+    <message>
+        <source>鼠标型号：%1;连接模式：%2;sn: %3; 电量：%4; 固件版本：%5; DPI：%6; 滚轮开关：%7</source>
+        <translation>マウスの型番：%1；接続：%2；sn: %3；電池：%4；ファームウェア：%5；DPI：%6；ホイール切替：%7</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsPanel</name>
+    <message>
+        <source>日志窗口</source>
+        <translation>ログウィンドウ</translation>
+    </message>
+    <message>
+        <source>断开连接</source>
+        <translation>切断</translation>
+    </message>
+    <message>
+        <source>连接设备</source>
+        <translation>デバイスを接続</translation>
+    </message>
+    <message>
+        <source>查询设备信息</source>
+        <translation>デバイス情報を取得</translation>
+    </message>
+    <message>
+        <source>滚轮弹开</source>
+        <translation>ホイールフリー オン</translation>
+    </message>
+    <message>
+        <source>滚轮弹关</source>
+        <translation>ホイールフリー オフ</translation>
+    </message>
+    <message>
+        <source>开启录音</source>
+        <translation>録音開始</translation>
+    </message>
+    <message>
+        <source>停止录音</source>
+        <translation>録音停止</translation>
+    </message>
+    <message>
+        <source>播放录音</source>
+        <translation>録音を再生</translation>
+    </message>
+    <message>
+        <source>解码数据</source>
+        <translation>データをデコード</translation>
+    </message>
+    <message>
+        <source>测试会议纪要</source>
+        <translation>議事録をテスト</translation>
+    </message>
+    <message>
+        <source>音频文件测试</source>
+        <translation>音声ファイルテスト</translation>
+    </message>
+    <message>
+        <source>语音听写</source>
+        <translation>音声入力</translation>
+    </message>
+    <message>
+        <source>松开语音听写</source>
+        <translation>音声入力を離す</translation>
+    </message>
+    <message>
+        <source>翻译听写</source>
+        <translation>翻訳入力</translation>
+    </message>
+    <message>
+        <source>松开翻译听写</source>
+        <translation>翻訳入力を離す</translation>
+    </message>
+    <message>
+        <source>识别文本</source>
+        <translation>認識テキスト</translation>
+    </message>
+    <message>
+        <source>设备已经连接，自动断开当前模式</source>
+        <translation>デバイスは接続中です。現在のモードを切断します</translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation>音声翻訳</translation>
+    </message>
 </context>
 <context>
     <name>DialogIns</name>
@@ -599,6 +682,29 @@
     <message>
         <source>搜索</source>
         <translation>検索</translation>
+    </message>
+</context>
+<context>
+    <name>LogWidget</name>
+    <message>
+        <source>日志窗口</source>
+        <translation>ログウィンドウ</translation>
+    </message>
+    <message>
+        <source>输出至窗口</source>
+        <translation>ウィンドウに出力</translation>
+    </message>
+    <message>
+        <source>输出至文件</source>
+        <translation>ファイルに出力</translation>
+    </message>
+    <message>
+        <source>输出至Debug</source>
+        <translation>Debugに出力</translation>
+    </message>
+    <message>
+        <source>清除日志</source>
+        <translation>ログを消去</translation>
     </message>
 </context>
 <context>
@@ -1184,16 +1290,40 @@
         <translation>シリアル番号</translation>
     </message>
     <message>
-        <source>当前版本暂不支持</source>
-        <translation>このバージョンでは未対応</translation>
-    </message>
-    <message>
         <source>此系统不支持开机启动</source>
         <translation>このシステムはログイン時の自動起動に対応していません</translation>
     </message>
     <message>
         <source>复制</source>
         <translation>コピー</translation>
+    </message>
+    <message>
+        <source>上传</source>
+        <translation>アップロード</translation>
+    </message>
+    <message>
+        <source>The server is busy. Please try again later.</source>
+        <translation>サーバーが混み合っています。しばらくしてからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>No log file was detected.</source>
+        <translation>ログファイルが見つかりません。</translation>
+    </message>
+    <message>
+        <source>Unknow Error</source>
+        <translation>不明なエラー</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1409,69 @@
     <message>
         <source>快捷键：Alt+x</source>
         <translation>ショートカット：Alt+x</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialogue</name>
+    <message>
+        <source>检查更新</source>
+        <translation>更新を確認</translation>
+    </message>
+    <message>
+        <source>检查到新版了</source>
+        <translation>新しいバージョンが見つかりました</translation>
+    </message>
+    <message>
+        <source>立即下载</source>
+        <translation>今すぐダウンロード</translation>
+    </message>
+    <message>
+        <source>正在检查...</source>
+        <translation>確認中...</translation>
+    </message>
+    <message>
+        <source>网络错误：</source>
+        <translation>ネットワークエラー：</translation>
+    </message>
+    <message>
+        <source>更新信息无效</source>
+        <translation>更新情報が無効です</translation>
+    </message>
+    <message>
+        <source>当前版本号无效</source>
+        <translation>現在のバージョン番号が無効です</translation>
+    </message>
+    <message>
+        <source>检测到有最新的版本：</source>
+        <translation>新しいバージョンがあります：</translation>
+    </message>
+    <message>
+        <source>已经是最新的了</source>
+        <translation>すでに最新です</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>地址错误</source>
+        <translation>アドレスが正しくありません</translation>
+    </message>
+    <message>
+        <source>下载地址不安全，已拒绝下载</source>
+        <translation>ダウンロード先が安全でないため拒否しました</translation>
+    </message>
+    <message>
+        <source>无法创建文件</source>
+        <translation>ファイルを作成できません</translation>
+    </message>
+    <message>
+        <source>下载失败，请稍后重试</source>
+        <translation>ダウンロードに失敗しました。後でもう一度お試しください</translation>
+    </message>
+    <message>
+        <source>无法打开安装包，它已保存在：%1</source>
+        <translation>パッケージを開けません。保存先：%1</translation>
     </message>
 </context>
 <context>

@@ -351,6 +351,89 @@
         <source>抬起了</source>
         <translation>뗌: </translation>
     </message>
+    <message>
+        <source>鼠标型号：%1;连接模式：%2;sn: %3; 电量：%4; 固件版本：%5; DPI：%6; 滚轮开关：%7</source>
+        <translation>마우스 모델: %1; 연결: %2; sn: %3; 배터리: %4; 펌웨어: %5; DPI: %6; 휠 전환: %7</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsPanel</name>
+    <message>
+        <source>日志窗口</source>
+        <translation>로그 창</translation>
+    </message>
+    <message>
+        <source>断开连接</source>
+        <translation>연결 끊기</translation>
+    </message>
+    <message>
+        <source>连接设备</source>
+        <translation>장치 연결</translation>
+    </message>
+    <message>
+        <source>查询设备信息</source>
+        <translation>장치 정보 조회</translation>
+    </message>
+    <message>
+        <source>滚轮弹开</source>
+        <translation>휠 프리 켜기</translation>
+    </message>
+    <message>
+        <source>滚轮弹关</source>
+        <translation>휠 프리 끄기</translation>
+    </message>
+    <message>
+        <source>开启录音</source>
+        <translation>녹음 시작</translation>
+    </message>
+    <message>
+        <source>停止录音</source>
+        <translation>녹음 중지</translation>
+    </message>
+    <message>
+        <source>播放录音</source>
+        <translation>녹음 재생</translation>
+    </message>
+    <message>
+        <source>解码数据</source>
+        <translation>데이터 디코딩</translation>
+    </message>
+    <message>
+        <source>测试会议纪要</source>
+        <translation>회의록 테스트</translation>
+    </message>
+    <message>
+        <source>音频文件测试</source>
+        <translation>오디오 파일 테스트</translation>
+    </message>
+    <message>
+        <source>语音听写</source>
+        <translation>음성 받아쓰기</translation>
+    </message>
+    <message>
+        <source>松开语音听写</source>
+        <translation>받아쓰기 놓기</translation>
+    </message>
+    <message>
+        <source>翻译听写</source>
+        <translation>번역 받아쓰기</translation>
+    </message>
+    <message>
+        <source>松开翻译听写</source>
+        <translation>번역 받아쓰기 놓기</translation>
+    </message>
+    <message>
+        <source>识别文本</source>
+        <translation>인식된 텍스트</translation>
+    </message>
+    <message>
+        <source>设备已经连接，自动断开当前模式</source>
+        <translation>장치가 연결되어 있어 현재 모드의 연결을 끊습니다</translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation>음성 번역</translation>
+    </message>
 </context>
 <context>
     <name>DialogIns</name>
@@ -599,6 +682,29 @@
     <message>
         <source>搜索</source>
         <translation>검색</translation>
+    </message>
+</context>
+<context>
+    <name>LogWidget</name>
+    <message>
+        <source>日志窗口</source>
+        <translation>로그 창</translation>
+    </message>
+    <message>
+        <source>输出至窗口</source>
+        <translation>창으로 출력</translation>
+    </message>
+    <message>
+        <source>输出至文件</source>
+        <translation>파일로 출력</translation>
+    </message>
+    <message>
+        <source>输出至Debug</source>
+        <translation>Debug로 출력</translation>
+    </message>
+    <message>
+        <source>清除日志</source>
+        <translation>로그 지우기</translation>
     </message>
 </context>
 <context>
@@ -1184,16 +1290,40 @@
         <translation>일련번호</translation>
     </message>
     <message>
-        <source>当前版本暂不支持</source>
-        <translation>이 버전에서는 지원되지 않음</translation>
-    </message>
-    <message>
         <source>此系统不支持开机启动</source>
         <translation>이 시스템은 로그인 시 자동 시작을 지원하지 않습니다</translation>
     </message>
     <message>
         <source>复制</source>
         <translation>복사</translation>
+    </message>
+    <message>
+        <source>上传</source>
+        <translation>업로드</translation>
+    </message>
+    <message>
+        <source>The server is busy. Please try again later.</source>
+        <translation>서버가 혼잡합니다. 잠시 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>No log file was detected.</source>
+        <translation>로그 파일을 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Unknow Error</source>
+        <translation>알 수 없는 오류</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation> 성공</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation> 실패</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>확인</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1409,69 @@
     <message>
         <source>快捷键：Alt+x</source>
         <translation>단축키: Alt+x</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialogue</name>
+    <message>
+        <source>检查更新</source>
+        <translation>업데이트 확인</translation>
+    </message>
+    <message>
+        <source>检查到新版了</source>
+        <translation>새 버전을 찾았습니다</translation>
+    </message>
+    <message>
+        <source>立即下载</source>
+        <translation>지금 다운로드</translation>
+    </message>
+    <message>
+        <source>正在检查...</source>
+        <translation>확인 중...</translation>
+    </message>
+    <message>
+        <source>网络错误：</source>
+        <translation>네트워크 오류: </translation>
+    </message>
+    <message>
+        <source>更新信息无效</source>
+        <translation>업데이트 정보가 올바르지 않습니다</translation>
+    </message>
+    <message>
+        <source>当前版本号无效</source>
+        <translation>현재 버전 번호가 올바르지 않습니다</translation>
+    </message>
+    <message>
+        <source>检测到有最新的版本：</source>
+        <translation>새 버전이 있습니다: </translation>
+    </message>
+    <message>
+        <source>已经是最新的了</source>
+        <translation>이미 최신 버전입니다</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>오류</translation>
+    </message>
+    <message>
+        <source>地址错误</source>
+        <translation>주소 오류</translation>
+    </message>
+    <message>
+        <source>下载地址不安全，已拒绝下载</source>
+        <translation>다운로드 주소가 안전하지 않아 다운로드를 거부했습니다</translation>
+    </message>
+    <message>
+        <source>无法创建文件</source>
+        <translation>파일을 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>下载失败，请稍后重试</source>
+        <translation>다운로드에 실패했습니다. 나중에 다시 시도하세요</translation>
+    </message>
+    <message>
+        <source>无法打开安装包，它已保存在：%1</source>
+        <translation>패키지를 열 수 없습니다. 저장 위치: %1</translation>
     </message>
 </context>
 <context>

@@ -351,6 +351,89 @@
         <source>抬起了</source>
         <translation>Отпущена </translation>
     </message>
+    <message>
+        <source>鼠标型号：%1;连接模式：%2;sn: %3; 电量：%4; 固件版本：%5; DPI：%6; 滚轮开关：%7</source>
+        <translation>Модель мыши: %1; связь: %2; sn: %3; заряд: %4; прошивка: %5; DPI: %6; свободное колесо: %7</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsPanel</name>
+    <message>
+        <source>日志窗口</source>
+        <translation>Окно журнала</translation>
+    </message>
+    <message>
+        <source>断开连接</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>连接设备</source>
+        <translation>Подключить устройство</translation>
+    </message>
+    <message>
+        <source>查询设备信息</source>
+        <translation>Запросить сведения</translation>
+    </message>
+    <message>
+        <source>滚轮弹开</source>
+        <translation>Свободное колесо вкл.</translation>
+    </message>
+    <message>
+        <source>滚轮弹关</source>
+        <translation>Свободное колесо выкл.</translation>
+    </message>
+    <message>
+        <source>开启录音</source>
+        <translation>Начать запись</translation>
+    </message>
+    <message>
+        <source>停止录音</source>
+        <translation>Остановить запись</translation>
+    </message>
+    <message>
+        <source>播放录音</source>
+        <translation>Воспроизвести запись</translation>
+    </message>
+    <message>
+        <source>解码数据</source>
+        <translation>Декодировать данные</translation>
+    </message>
+    <message>
+        <source>测试会议纪要</source>
+        <translation>Проверить протокол встречи</translation>
+    </message>
+    <message>
+        <source>音频文件测试</source>
+        <translation>Проверка аудиофайла</translation>
+    </message>
+    <message>
+        <source>语音听写</source>
+        <translation>Диктовка</translation>
+    </message>
+    <message>
+        <source>松开语音听写</source>
+        <translation>Отпустить диктовку</translation>
+    </message>
+    <message>
+        <source>翻译听写</source>
+        <translation>Диктовка с переводом</translation>
+    </message>
+    <message>
+        <source>松开翻译听写</source>
+        <translation>Отпустить диктовку с переводом</translation>
+    </message>
+    <message>
+        <source>识别文本</source>
+        <translation>Распознанный текст</translation>
+    </message>
+    <message>
+        <source>设备已经连接，自动断开当前模式</source>
+        <translation>Устройство подключено; текущий режим отключается</translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation>Голосовой перевод</translation>
+    </message>
 </context>
 <context>
     <name>DialogIns</name>
@@ -599,6 +682,29 @@
     <message>
         <source>搜索</source>
         <translation>Поиск</translation>
+    </message>
+</context>
+<context>
+    <name>LogWidget</name>
+    <message>
+        <source>日志窗口</source>
+        <translation>Окно журнала</translation>
+    </message>
+    <message>
+        <source>输出至窗口</source>
+        <translation>Вывод в окно</translation>
+    </message>
+    <message>
+        <source>输出至文件</source>
+        <translation>Вывод в файл</translation>
+    </message>
+    <message>
+        <source>输出至Debug</source>
+        <translation>Вывод в Debug</translation>
+    </message>
+    <message>
+        <source>清除日志</source>
+        <translation>Очистить журнал</translation>
     </message>
 </context>
 <context>
@@ -1184,16 +1290,40 @@
         <translation>Серийный номер</translation>
     </message>
     <message>
-        <source>当前版本暂不支持</source>
-        <translation>Не поддерживается в этой версии</translation>
-    </message>
-    <message>
         <source>此系统不支持开机启动</source>
         <translation>Эта система не поддерживает автозапуск при входе</translation>
     </message>
     <message>
         <source>复制</source>
         <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>上传</source>
+        <translation>Отправить</translation>
+    </message>
+    <message>
+        <source>The server is busy. Please try again later.</source>
+        <translation>Сервер занят. Повторите попытку позже.</translation>
+    </message>
+    <message>
+        <source>No log file was detected.</source>
+        <translation>Файл журнала не найден.</translation>
+    </message>
+    <message>
+        <source>Unknow Error</source>
+        <translation>Неизвестная ошибка</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation> выполнена</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation> не выполнена</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>ОК</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1409,69 @@
     <message>
         <source>快捷键：Alt+x</source>
         <translation>Сочетание клавиш: Alt+x</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialogue</name>
+    <message>
+        <source>检查更新</source>
+        <translation>Проверить обновления</translation>
+    </message>
+    <message>
+        <source>检查到新版了</source>
+        <translation>Найдена новая версия</translation>
+    </message>
+    <message>
+        <source>立即下载</source>
+        <translation>Скачать сейчас</translation>
+    </message>
+    <message>
+        <source>正在检查...</source>
+        <translation>Проверка...</translation>
+    </message>
+    <message>
+        <source>网络错误：</source>
+        <translation>Ошибка сети: </translation>
+    </message>
+    <message>
+        <source>更新信息无效</source>
+        <translation>Сведения об обновлении неверны</translation>
+    </message>
+    <message>
+        <source>当前版本号无效</source>
+        <translation>Номер текущей версии неверен</translation>
+    </message>
+    <message>
+        <source>检测到有最新的版本：</source>
+        <translation>Доступна новая версия: </translation>
+    </message>
+    <message>
+        <source>已经是最新的了</source>
+        <translation>У вас последняя версия</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>地址错误</source>
+        <translation>Неверный адрес</translation>
+    </message>
+    <message>
+        <source>下载地址不安全，已拒绝下载</source>
+        <translation>Адрес загрузки небезопасен; загрузка отклонена</translation>
+    </message>
+    <message>
+        <source>无法创建文件</source>
+        <translation>Не удаётся создать файл</translation>
+    </message>
+    <message>
+        <source>下载失败，请稍后重试</source>
+        <translation>Загрузка не удалась; повторите попытку позже</translation>
+    </message>
+    <message>
+        <source>无法打开安装包，它已保存在：%1</source>
+        <translation>Не удаётся открыть пакет; он сохранён в: %1</translation>
     </message>
 </context>
 <context>

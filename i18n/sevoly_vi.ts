@@ -351,6 +351,89 @@
         <source>抬起了</source>
         <translation>Đã thả </translation>
     </message>
+    <message>
+        <source>鼠标型号：%1;连接模式：%2;sn: %3; 电量：%4; 固件版本：%5; DPI：%6; 滚轮开关：%7</source>
+        <translation>Mẫu chuột: %1; kết nối: %2; sn: %3; pin: %4; firmware: %5; DPI: %6; cuộn tự do: %7</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsPanel</name>
+    <message>
+        <source>日志窗口</source>
+        <translation>Cửa sổ nhật ký</translation>
+    </message>
+    <message>
+        <source>断开连接</source>
+        <translation>Ngắt kết nối</translation>
+    </message>
+    <message>
+        <source>连接设备</source>
+        <translation>Kết nối thiết bị</translation>
+    </message>
+    <message>
+        <source>查询设备信息</source>
+        <translation>Truy vấn thông tin</translation>
+    </message>
+    <message>
+        <source>滚轮弹开</source>
+        <translation>Bật cuộn tự do</translation>
+    </message>
+    <message>
+        <source>滚轮弹关</source>
+        <translation>Tắt cuộn tự do</translation>
+    </message>
+    <message>
+        <source>开启录音</source>
+        <translation>Bắt đầu ghi âm</translation>
+    </message>
+    <message>
+        <source>停止录音</source>
+        <translation>Dừng ghi âm</translation>
+    </message>
+    <message>
+        <source>播放录音</source>
+        <translation>Phát bản ghi</translation>
+    </message>
+    <message>
+        <source>解码数据</source>
+        <translation>Giải mã dữ liệu</translation>
+    </message>
+    <message>
+        <source>测试会议纪要</source>
+        <translation>Thử biên bản họp</translation>
+    </message>
+    <message>
+        <source>音频文件测试</source>
+        <translation>Thử tệp âm thanh</translation>
+    </message>
+    <message>
+        <source>语音听写</source>
+        <translation>Đọc chính tả</translation>
+    </message>
+    <message>
+        <source>松开语音听写</source>
+        <translation>Nhả đọc chính tả</translation>
+    </message>
+    <message>
+        <source>翻译听写</source>
+        <translation>Đọc chính tả dịch</translation>
+    </message>
+    <message>
+        <source>松开翻译听写</source>
+        <translation>Nhả đọc chính tả dịch</translation>
+    </message>
+    <message>
+        <source>识别文本</source>
+        <translation>Văn bản nhận dạng</translation>
+    </message>
+    <message>
+        <source>设备已经连接，自动断开当前模式</source>
+        <translation>Thiết bị đang kết nối; ngắt chế độ hiện tại</translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation>Dịch giọng nói</translation>
+    </message>
 </context>
 <context>
     <name>DialogIns</name>
@@ -599,6 +682,29 @@
     <message>
         <source>搜索</source>
         <translation>Tìm kiếm</translation>
+    </message>
+</context>
+<context>
+    <name>LogWidget</name>
+    <message>
+        <source>日志窗口</source>
+        <translation>Cửa sổ nhật ký</translation>
+    </message>
+    <message>
+        <source>输出至窗口</source>
+        <translation>Xuất ra cửa sổ</translation>
+    </message>
+    <message>
+        <source>输出至文件</source>
+        <translation>Xuất ra tệp</translation>
+    </message>
+    <message>
+        <source>输出至Debug</source>
+        <translation>Xuất ra Debug</translation>
+    </message>
+    <message>
+        <source>清除日志</source>
+        <translation>Xóa nhật ký</translation>
     </message>
 </context>
 <context>
@@ -1184,16 +1290,40 @@
         <translation>Số sê-ri</translation>
     </message>
     <message>
-        <source>当前版本暂不支持</source>
-        <translation>Phiên bản này chưa hỗ trợ</translation>
-    </message>
-    <message>
         <source>此系统不支持开机启动</source>
         <translation>Hệ thống này không hỗ trợ tự khởi động khi đăng nhập</translation>
     </message>
     <message>
         <source>复制</source>
         <translation>Sao chép</translation>
+    </message>
+    <message>
+        <source>上传</source>
+        <translation>Tải lên</translation>
+    </message>
+    <message>
+        <source>The server is busy. Please try again later.</source>
+        <translation>Máy chủ đang bận. Vui lòng thử lại sau.</translation>
+    </message>
+    <message>
+        <source>No log file was detected.</source>
+        <translation>Không tìm thấy tệp nhật ký.</translation>
+    </message>
+    <message>
+        <source>Unknow Error</source>
+        <translation>Lỗi không xác định</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation> thành công</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation> thất bại</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1409,69 @@
     <message>
         <source>快捷键：Alt+x</source>
         <translation>Phím tắt: Alt+x</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialogue</name>
+    <message>
+        <source>检查更新</source>
+        <translation>Kiểm tra cập nhật</translation>
+    </message>
+    <message>
+        <source>检查到新版了</source>
+        <translation>Đã tìm thấy phiên bản mới</translation>
+    </message>
+    <message>
+        <source>立即下载</source>
+        <translation>Tải xuống ngay</translation>
+    </message>
+    <message>
+        <source>正在检查...</source>
+        <translation>Đang kiểm tra...</translation>
+    </message>
+    <message>
+        <source>网络错误：</source>
+        <translation>Lỗi mạng: </translation>
+    </message>
+    <message>
+        <source>更新信息无效</source>
+        <translation>Thông tin cập nhật không hợp lệ</translation>
+    </message>
+    <message>
+        <source>当前版本号无效</source>
+        <translation>Số phiên bản hiện tại không hợp lệ</translation>
+    </message>
+    <message>
+        <source>检测到有最新的版本：</source>
+        <translation>Có phiên bản mới hơn: </translation>
+    </message>
+    <message>
+        <source>已经是最新的了</source>
+        <translation>Bạn đang dùng phiên bản mới nhất</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Lỗi</translation>
+    </message>
+    <message>
+        <source>地址错误</source>
+        <translation>Địa chỉ sai</translation>
+    </message>
+    <message>
+        <source>下载地址不安全，已拒绝下载</source>
+        <translation>Địa chỉ tải xuống không an toàn; đã từ chối tải</translation>
+    </message>
+    <message>
+        <source>无法创建文件</source>
+        <translation>Không thể tạo tệp</translation>
+    </message>
+    <message>
+        <source>下载失败，请稍后重试</source>
+        <translation>Tải xuống thất bại; vui lòng thử lại sau</translation>
+    </message>
+    <message>
+        <source>无法打开安装包，它已保存在：%1</source>
+        <translation>Không thể mở gói; đã lưu tại: %1</translation>
     </message>
 </context>
 <context>

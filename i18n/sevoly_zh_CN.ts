@@ -351,6 +351,89 @@
         <source>抬起了</source>
         <translation>抬起了</translation>
     </message>
+    <message>
+        <source>鼠标型号：%1;连接模式：%2;sn: %3; 电量：%4; 固件版本：%5; DPI：%6; 滚轮开关：%7</source>
+        <translation>鼠标型号：%1;连接模式：%2;sn: %3; 电量：%4; 固件版本：%5; DPI：%6; 滚轮开关：%7</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsPanel</name>
+    <message>
+        <source>日志窗口</source>
+        <translation>日志窗口</translation>
+    </message>
+    <message>
+        <source>断开连接</source>
+        <translation>断开连接</translation>
+    </message>
+    <message>
+        <source>连接设备</source>
+        <translation>连接设备</translation>
+    </message>
+    <message>
+        <source>查询设备信息</source>
+        <translation>查询设备信息</translation>
+    </message>
+    <message>
+        <source>滚轮弹开</source>
+        <translation>滚轮弹开</translation>
+    </message>
+    <message>
+        <source>滚轮弹关</source>
+        <translation>滚轮弹关</translation>
+    </message>
+    <message>
+        <source>开启录音</source>
+        <translation>开启录音</translation>
+    </message>
+    <message>
+        <source>停止录音</source>
+        <translation>停止录音</translation>
+    </message>
+    <message>
+        <source>播放录音</source>
+        <translation>播放录音</translation>
+    </message>
+    <message>
+        <source>解码数据</source>
+        <translation>解码数据</translation>
+    </message>
+    <message>
+        <source>测试会议纪要</source>
+        <translation>测试会议纪要</translation>
+    </message>
+    <message>
+        <source>音频文件测试</source>
+        <translation>音频文件测试</translation>
+    </message>
+    <message>
+        <source>语音听写</source>
+        <translation>语音听写</translation>
+    </message>
+    <message>
+        <source>松开语音听写</source>
+        <translation>松开语音听写</translation>
+    </message>
+    <message>
+        <source>翻译听写</source>
+        <translation>翻译听写</translation>
+    </message>
+    <message>
+        <source>松开翻译听写</source>
+        <translation>松开翻译听写</translation>
+    </message>
+    <message>
+        <source>识别文本</source>
+        <translation>识别文本</translation>
+    </message>
+    <message>
+        <source>设备已经连接，自动断开当前模式</source>
+        <translation>设备已经连接，自动断开当前模式</translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation>语音翻译</translation>
+    </message>
 </context>
 <context>
     <name>DialogIns</name>
@@ -599,6 +682,29 @@
     <message>
         <source>搜索</source>
         <translation>搜索</translation>
+    </message>
+</context>
+<context>
+    <name>LogWidget</name>
+    <message>
+        <source>日志窗口</source>
+        <translation>日志窗口</translation>
+    </message>
+    <message>
+        <source>输出至窗口</source>
+        <translation>输出至窗口</translation>
+    </message>
+    <message>
+        <source>输出至文件</source>
+        <translation>输出至文件</translation>
+    </message>
+    <message>
+        <source>输出至Debug</source>
+        <translation>输出至Debug</translation>
+    </message>
+    <message>
+        <source>清除日志</source>
+        <translation>清除日志</translation>
     </message>
 </context>
 <context>
@@ -1184,16 +1290,40 @@
         <translation>序列号</translation>
     </message>
     <message>
-        <source>当前版本暂不支持</source>
-        <translation>当前版本暂不支持</translation>
-    </message>
-    <message>
         <source>此系统不支持开机启动</source>
         <translation>此系统不支持开机启动</translation>
     </message>
     <message>
         <source>复制</source>
         <translation>复制</translation>
+    </message>
+    <message>
+        <source>上传</source>
+        <translation>上传</translation>
+    </message>
+    <message>
+        <source>The server is busy. Please try again later.</source>
+        <translation>服务器繁忙，请稍后再试。</translation>
+    </message>
+    <message>
+        <source>No log file was detected.</source>
+        <translation>未检测到日志文件。</translation>
+    </message>
+    <message>
+        <source>Unknow Error</source>
+        <translation>未知错误</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1409,69 @@
     <message>
         <source>快捷键：Alt+x</source>
         <translation>快捷键：Alt+x</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialogue</name>
+    <message>
+        <source>检查更新</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>检查到新版了</source>
+        <translation>检查到新版了</translation>
+    </message>
+    <message>
+        <source>立即下载</source>
+        <translation>立即下载</translation>
+    </message>
+    <message>
+        <source>正在检查...</source>
+        <translation>正在检查...</translation>
+    </message>
+    <message>
+        <source>网络错误：</source>
+        <translation>网络错误：</translation>
+    </message>
+    <message>
+        <source>更新信息无效</source>
+        <translation>更新信息无效</translation>
+    </message>
+    <message>
+        <source>当前版本号无效</source>
+        <translation>当前版本号无效</translation>
+    </message>
+    <message>
+        <source>检测到有最新的版本：</source>
+        <translation>检测到有最新的版本：</translation>
+    </message>
+    <message>
+        <source>已经是最新的了</source>
+        <translation>已经是最新的了</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>地址错误</source>
+        <translation>地址错误</translation>
+    </message>
+    <message>
+        <source>下载地址不安全，已拒绝下载</source>
+        <translation>下载地址不安全，已拒绝下载</translation>
+    </message>
+    <message>
+        <source>无法创建文件</source>
+        <translation>无法创建文件</translation>
+    </message>
+    <message>
+        <source>下载失败，请稍后重试</source>
+        <translation>下载失败，请稍后重试</translation>
+    </message>
+    <message>
+        <source>无法打开安装包，它已保存在：%1</source>
+        <translation>无法打开安装包，它已保存在：%1</translation>
     </message>
 </context>
 <context>

@@ -351,6 +351,89 @@
         <source>抬起了</source>
         <translation>抬起了</translation>
     </message>
+    <message>
+        <source>鼠标型号：%1;连接模式：%2;sn: %3; 电量：%4; 固件版本：%5; DPI：%6; 滚轮开关：%7</source>
+        <translation>滑鼠型號：%1;連線模式：%2;sn: %3; 電量：%4; 韌體版本：%5; DPI：%6; 滾輪開關：%7</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsPanel</name>
+    <message>
+        <source>日志窗口</source>
+        <translation>日誌視窗</translation>
+    </message>
+    <message>
+        <source>断开连接</source>
+        <translation>中斷連線</translation>
+    </message>
+    <message>
+        <source>连接设备</source>
+        <translation>連線裝置</translation>
+    </message>
+    <message>
+        <source>查询设备信息</source>
+        <translation>查詢裝置資訊</translation>
+    </message>
+    <message>
+        <source>滚轮弹开</source>
+        <translation>滾輪彈開</translation>
+    </message>
+    <message>
+        <source>滚轮弹关</source>
+        <translation>滾輪彈關</translation>
+    </message>
+    <message>
+        <source>开启录音</source>
+        <translation>開啟錄音</translation>
+    </message>
+    <message>
+        <source>停止录音</source>
+        <translation>停止錄音</translation>
+    </message>
+    <message>
+        <source>播放录音</source>
+        <translation>播放錄音</translation>
+    </message>
+    <message>
+        <source>解码数据</source>
+        <translation>解碼資料</translation>
+    </message>
+    <message>
+        <source>测试会议纪要</source>
+        <translation>測試會議紀要</translation>
+    </message>
+    <message>
+        <source>音频文件测试</source>
+        <translation>音訊檔案測試</translation>
+    </message>
+    <message>
+        <source>语音听写</source>
+        <translation>語音聽寫</translation>
+    </message>
+    <message>
+        <source>松开语音听写</source>
+        <translation>放開語音聽寫</translation>
+    </message>
+    <message>
+        <source>翻译听写</source>
+        <translation>翻譯聽寫</translation>
+    </message>
+    <message>
+        <source>松开翻译听写</source>
+        <translation>放開翻譯聽寫</translation>
+    </message>
+    <message>
+        <source>识别文本</source>
+        <translation>辨識文字</translation>
+    </message>
+    <message>
+        <source>设备已经连接，自动断开当前模式</source>
+        <translation>裝置已經連線，自動中斷目前模式</translation>
+    </message>
+    <message>
+        <source>语音翻译</source>
+        <translation>語音翻譯</translation>
+    </message>
 </context>
 <context>
     <name>DialogIns</name>
@@ -599,6 +682,29 @@
     <message>
         <source>搜索</source>
         <translation>搜尋</translation>
+    </message>
+</context>
+<context>
+    <name>LogWidget</name>
+    <message>
+        <source>日志窗口</source>
+        <translation>日誌視窗</translation>
+    </message>
+    <message>
+        <source>输出至窗口</source>
+        <translation>輸出至視窗</translation>
+    </message>
+    <message>
+        <source>输出至文件</source>
+        <translation>輸出至檔案</translation>
+    </message>
+    <message>
+        <source>输出至Debug</source>
+        <translation>輸出至Debug</translation>
+    </message>
+    <message>
+        <source>清除日志</source>
+        <translation>清除日誌</translation>
     </message>
 </context>
 <context>
@@ -1184,16 +1290,40 @@
         <translation>序號</translation>
     </message>
     <message>
-        <source>当前版本暂不支持</source>
-        <translation>目前版本暫不支援</translation>
-    </message>
-    <message>
         <source>此系统不支持开机启动</source>
         <translation>此系統不支援開機啟動</translation>
     </message>
     <message>
         <source>复制</source>
         <translation>複製</translation>
+    </message>
+    <message>
+        <source>上传</source>
+        <translation>上傳</translation>
+    </message>
+    <message>
+        <source>The server is busy. Please try again later.</source>
+        <translation>伺服器忙碌中，請稍後再試。</translation>
+    </message>
+    <message>
+        <source>No log file was detected.</source>
+        <translation>未偵測到日誌檔案。</translation>
+    </message>
+    <message>
+        <source>Unknow Error</source>
+        <translation>未知錯誤</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1409,69 @@
     <message>
         <source>快捷键：Alt+x</source>
         <translation>快速鍵：Alt+x</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialogue</name>
+    <message>
+        <source>检查更新</source>
+        <translation>檢查更新</translation>
+    </message>
+    <message>
+        <source>检查到新版了</source>
+        <translation>檢查到新版了</translation>
+    </message>
+    <message>
+        <source>立即下载</source>
+        <translation>立即下載</translation>
+    </message>
+    <message>
+        <source>正在检查...</source>
+        <translation>正在檢查...</translation>
+    </message>
+    <message>
+        <source>网络错误：</source>
+        <translation>網路錯誤：</translation>
+    </message>
+    <message>
+        <source>更新信息无效</source>
+        <translation>更新資訊無效</translation>
+    </message>
+    <message>
+        <source>当前版本号无效</source>
+        <translation>目前版本號無效</translation>
+    </message>
+    <message>
+        <source>检测到有最新的版本：</source>
+        <translation>偵測到有最新的版本：</translation>
+    </message>
+    <message>
+        <source>已经是最新的了</source>
+        <translation>已經是最新的了</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>地址错误</source>
+        <translation>地址錯誤</translation>
+    </message>
+    <message>
+        <source>下载地址不安全，已拒绝下载</source>
+        <translation>下載地址不安全，已拒絕下載</translation>
+    </message>
+    <message>
+        <source>无法创建文件</source>
+        <translation>無法建立檔案</translation>
+    </message>
+    <message>
+        <source>下载失败，请稍后重试</source>
+        <translation>下載失敗，請稍後重試</translation>
+    </message>
+    <message>
+        <source>无法打开安装包，它已保存在：%1</source>
+        <translation>無法開啟安裝套件，它已儲存在：%1</translation>
     </message>
 </context>
 <context>
