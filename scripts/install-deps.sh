@@ -21,6 +21,8 @@ build_pkgs=(
   libsbc-dev
   qtmultimedia5-dev
   libqt5websockets5-dev
+  # The Bluetooth LE link to the mouse (Qt Bluetooth over BlueZ).
+  qtconnectivity5-dev
   # The meeting store: Qt's SQL module and its SQLite driver.
   libqt5sql5-sqlite
   # The AI, meeting and help pages and their script bridge.
