@@ -100,6 +100,9 @@ void BLEInterface::scanDevices()
     // Devices seen by an earlier scan may be gone: only this scan's count.
     if (!m_connected)
         m_candidates.clear();
+    // A scan still running has already reported what it saw: start afresh.
+    if (m_agent->isActive())
+        m_agent->stop();
     m_agent->setLowEnergyDiscoveryTimeout(m_timing.discoveryTimeoutMs);
     m_agent->start();
     m_connecting = false;
