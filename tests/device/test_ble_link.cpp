@@ -182,7 +182,7 @@ void BleLinkTest::notificationsAreOnAndRepliesArrive()
     QSignalSpy data(m_link, &BLEInterface::dataReceived);
     m_link->bluetoothc_sendcmd(CommandFrames::Info);
     QCOMPARE(mouse->writes(), {QByteArray::fromHex("9da55a0601ff")});
-    QTRY_COMPARE(data.count(), 2);  // info, then name and firmware
+    QTRY_COMPARE(data.count(), 3);  // info, name and firmware, battery
     const QByteArray info = data.at(0).at(0).toByteArray();
     QCOMPARE(info.left(5).toHex(), QByteArray("a55a145406"));
     QCOMPARE(int(info[18]), 2);

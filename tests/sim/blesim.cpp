@@ -338,6 +338,13 @@ QByteArray Mouse::replyFrame(int length, int type) const
     return r;
 }
 
+QByteArray Mouse::levelReply() const
+{
+    QByteArray level = replyFrame(0x07, 0x0F);
+    level[5] = char(script.battery);
+    return level;
+}
+
 void Mouse::reply(const QByteArray &value)
 {
     QTimer::singleShot(kReplyDelayMs, this, [this, value] { notify(kReplyCharacteristic, value); });
@@ -368,10 +375,11 @@ void Mouse::receive(const QByteArray &value)
         ident[5 + script.name.size()] = char(script.fwMajor);
         ident[6 + script.name.size()] = char(script.fwMinor);
         reply(ident);
+        // The charge comes with the identity, as from the receiver: that is
+        // how battery polling starts.
+        reply(levelReply());
     } else if (hex == "9da55a050aff") {
-        QByteArray level = replyFrame(0x07, 0x0F);
-        level[5] = char(script.battery);
-        reply(level);
+        reply(levelReply());
     } else if (hex.startsWith("9da55a0804") && value.size() == 8) {
         QByteArray dpi = replyFrame(0x08, 0x04);
         dpi[5] = value[5];

@@ -76,6 +76,7 @@ private:
     void reply(const QByteArray &value);
     void sendAudio();
     QByteArray replyFrame(int length, int type) const;
+    QByteArray levelReply() const;
 
     QPointer<ble::Controller> m_controller;  // a SimController
     QList<QBluetoothUuid> m_notifying;
