@@ -85,6 +85,7 @@ private slots:
     void connectionThatNeverCompletesReturnsToScanning();
     void deviceWithoutBothServicesIsLetGo_data();
     void deviceWithoutBothServicesIsLetGo();
+    void deviceWithoutServicesIsSkippedByTheNextScan();
     void recordingBlocksOtherCommandsUntilRecordOff();
     void commandsAreDroppedWhileNotConnected();
     void longValuesAreWrittenInTwentyBytePieces_data();
@@ -267,6 +268,20 @@ void BleLinkTest::deviceWithoutBothServicesIsLetGo()
     QVERIFY(!mouse->isLinked());
     QVERIFY(!m_link->hasController());
     QVERIFY(!m_link->isConnected());
+}
+
+void BleLinkTest::deviceWithoutServicesIsSkippedByTheNextScan()
+{
+    MouseScript impostor = named(QStringLiteral("PX08 - 01"), QStringLiteral("00:00:00:00:00:0A"));
+    impostor.commandService = false;
+    m_backend->addMouse(impostor);
+    QSignalSpy retry(m_link, &BLEInterface::connectbluettoothonoff);
+    m_link->scanDevices();
+    QVERIFY(retry.wait(2000));
+    Mouse *mouse = linkUp(named(QStringLiteral("PX08 - 02"), QStringLiteral("00:00:00:00:00:0B")));
+    QVERIFY(mouse);
+    QVERIFY(mouse->isLinked());
+    QCOMPARE(m_backend->controllersMade(), 2);
 }
 
 void BleLinkTest::recordingBlocksOtherCommandsUntilRecordOff()

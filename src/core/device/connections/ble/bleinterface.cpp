@@ -116,7 +116,8 @@ void BLEInterface::addDevice(const QBluetoothDeviceInfo &info)
                << " isCached: " << info.isCached() << " serviceClasses: " << info.rssi()
                << " Address: " << info.address().toString();
     qDebug() << "ble:" + info.name() << "address: " << info.address().toString();
-    if (!info.isValid() || !BleNames::isMouseName(info.name()))
+    if (!info.isValid() || !BleNames::isMouseName(info.name())
+        || m_rejected.contains(info.address()))
         return;
     for (const QBluetoothDeviceInfo &known : qAsConst(m_candidates))
         if (known.address() == info.address())
@@ -224,8 +225,7 @@ void BLEInterface::onServiceScanDone()
     emit servicesChanged(m_serviceNames);
     if (uuids.isEmpty()) {
         qDebug() << "Can't find any services.";
-        // Not our mouse after all: let go so that scanning can start again.
-        m_controller->disconnectFromDevice();
+        rejectDevice();
         return;
     }
     update_currentService();
@@ -253,11 +253,21 @@ void BLEInterface::update_currentService()
     if (!m_dataService || !m_commandService) {
         qDebug() << "Service not found.";
         deleteServices();
-        m_controller->disconnectFromDevice();
+        rejectDevice();
         return;
     }
     watchService(m_dataService, false);
     watchService(m_commandService, true);
+}
+
+void BLEInterface::rejectDevice()
+{
+    // Not our mouse after all: let go, so that scanning starts again and
+    // finds the real one rather than this one first every time.
+    const QBluetoothAddress address = m_controller->remoteAddress();
+    if (!address.isNull() && !m_rejected.contains(address))
+        m_rejected.append(address);
+    m_controller->disconnectFromDevice();
 }
 
 // ---- Services ----

@@ -89,6 +89,7 @@ private:
     void onControllerError(QLowEnergyController::Error error);
     void onServiceScanDone();
     void update_currentService();
+    void rejectDevice();
     void watchService(ble::Service *service, bool command);
     void onServiceStateChanged(ble::Service *service, QLowEnergyService::ServiceState state,
                                bool command);
@@ -106,6 +107,8 @@ private:
     bool m_unsupported = false;
     ble::DiscoveryAgent *m_agent = nullptr;
     QList<QBluetoothDeviceInfo> m_candidates;
+    // Devices named like the mouse that lack its services: not tried again.
+    QList<QBluetoothAddress> m_rejected;
     bool m_connecting = false;
     QTimer *m_watchdog;
     ble::Controller *m_controller = nullptr;
