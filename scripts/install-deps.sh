@@ -36,6 +36,8 @@ test_pkgs=(
   xvfb xauth
   sox
   desktop-file-utils
+  # A stand-in BlueZ on a private system bus for the Bluetooth backend's tests.
+  python3-dbusmock
 )
 # Only for the start-up benchmark: a notification area to dock into, and a
 # Qt tray program to compare with. The test suite must not need these.
