@@ -1,6 +1,7 @@
 // The Qt Bluetooth backend against a stand-in BlueZ (python3-dbusmock's
 // bluez5 template) on a private system bus: whether the link can be used,
-// and why not: no Bluetooth service, no adapter, adapter powered off.
+// and why not: no Bluetooth service, no adapter, adapter powered off; and
+// discovery reporting a device the service knows of.
 
 #include "core/device/connections/ble/ble_backend.h"
 
@@ -9,6 +10,7 @@
 #include <QDBusInterface>
 #include <QDBusReply>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -23,6 +25,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void adapterStates();
+    void discoveryReportsAdvertisedDevices();
 
 private:
     bool startBluez();
@@ -96,6 +99,37 @@ void BleQtBackendTest::adapterStates()
                                            QVariant::fromValue(QDBusVariant(false)));
     QVERIFY2(set.isValid(), qPrintable(set.error().message()));
     QCOMPARE(backend->adapterState(), ble::AdapterState::PoweredOff);
+}
+
+void BleQtBackendTest::discoveryReportsAdvertisedDevices()
+{
+    QVERIFY(m_bluez.state() == QProcess::Running);
+    QDBusInterface properties(QStringLiteral("org.bluez"), QStringLiteral("/org/bluez/hci0"),
+                              QStringLiteral("org.freedesktop.DBus.Properties"), bus());
+    properties.call(QStringLiteral("Set"), QStringLiteral("org.bluez.Adapter1"),
+                    QStringLiteral("Powered"), QVariant::fromValue(QDBusVariant(true)));
+    QDBusInterface mock(QStringLiteral("org.bluez"), QStringLiteral("/org/bluez"),
+                        QStringLiteral("org.bluez.Mock"), bus());
+    QDBusReply<QString> added = mock.call(QStringLiteral("AddDevice"), QStringLiteral("hci0"),
+                                          QStringLiteral("C0:11:22:33:44:55"),
+                                          QStringLiteral("PX08 - 02"));
+    QVERIFY2(added.isValid(), qPrintable(added.error().message()));
+
+    qRegisterMetaType<QBluetoothDeviceDiscoveryAgent::Error>();
+    const std::shared_ptr<ble::Backend> backend = ble::backend();
+    std::unique_ptr<ble::DiscoveryAgent> agent(backend->createDiscoveryAgent(nullptr));
+    QSignalSpy found(agent.get(), &ble::DiscoveryAgent::deviceDiscovered);
+    QSignalSpy failed(agent.get(), &ble::DiscoveryAgent::error);
+    agent->setLowEnergyDiscoveryTimeout(2000);
+    agent->start();
+    QTRY_VERIFY_WITH_TIMEOUT(!found.isEmpty() || !failed.isEmpty(), 5000);
+    QVERIFY2(failed.isEmpty(), qPrintable(QString::number(failed.value(0).value(0).toInt())));
+    const auto info = found.first().first().value<QBluetoothDeviceInfo>();
+    QCOMPARE(info.name(), QStringLiteral("PX08 - 02"));
+    QCOMPARE(info.address(), QBluetoothAddress(QStringLiteral("C0:11:22:33:44:55")));
+    QVERIFY(info.isValid());
+    QVERIFY(info.coreConfigurations() & QBluetoothDeviceInfo::LowEnergyCoreConfiguration);
+    agent->stop();
 }
 
 QTEST_GUILESS_MAIN(BleQtBackendTest)
