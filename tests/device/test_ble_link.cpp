@@ -10,6 +10,7 @@
 #include "sim/blesim.h"
 
 #include <QBluetoothAddress>
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -77,11 +78,11 @@ private slots:
 
     void nameFilter_data();
     void nameFilter();
-    void macIsTheAddressBackwards();
     void firstMatchingLowEnergyDeviceIsLinked();
     void notificationsAreOnAndRepliesArrive();
     void readTimerPassesReadValuesOn();
     void watchdogMovesOnToTheNextDevice();
+    void connectionThatNeverCompletesReturnsToScanning_data();
     void connectionThatNeverCompletesReturnsToScanning();
     void deviceWithoutBothServicesIsLetGo_data();
     void deviceWithoutBothServicesIsLetGo();
@@ -147,13 +148,6 @@ void BleLinkTest::nameFilter()
     QFETCH(QString, name);
     QFETCH(bool, accepted);
     QCOMPARE(BleNames::isMouseName(name), accepted);
-}
-
-void BleLinkTest::macIsTheAddressBackwards()
-{
-    QCOMPARE(BleNames::macText(QBluetoothAddress(QStringLiteral("C0:11:22:33:44:5A"))),
-             QStringLiteral("5A44332211C0"));
-    QCOMPARE(BleNames::macText(QBluetoothAddress()), QString());
 }
 
 void BleLinkTest::firstMatchingLowEnergyDeviceIsLinked()
@@ -227,14 +221,27 @@ void BleLinkTest::watchdogMovesOnToTheNextDevice()
     QVERIFY(m_link->isConnected());
 }
 
+void BleLinkTest::connectionThatNeverCompletesReturnsToScanning_data()
+{
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("never answered") << false;
+    QTest::newRow("refused") << true;
+}
+
 void BleLinkTest::connectionThatNeverCompletesReturnsToScanning()
 {
-    MouseScript silent;
-    silent.completesConnection = false;
-    m_backend->addMouse(silent);
+    QFETCH(bool, refused);
+    MouseScript failing;
+    failing.completesConnection = false;
+    failing.refusesConnection = refused;
+    m_backend->addMouse(failing);
     QSignalSpy retry(m_link, &BLEInterface::connectbluettoothonoff);
+    QElapsedTimer clock;
+    clock.start();
     m_link->scanDevices();
     QVERIFY(retry.wait(2000));
+    // A refusal does not wait for the watchdog.
+    QCOMPARE(clock.elapsed() < fastTiming().connectWatchdogMs, refused);
     QVERIFY(!m_link->hasController());
     QVERIFY(!m_link->isConnected());
 

@@ -107,6 +107,13 @@ public:
     void connectToDevice() override
     {
         setState(QLowEnergyController::ConnectingState);
+        if (m_mouse && m_mouse->script.refusesConnection) {
+            QTimer::singleShot(5, this, [this] {
+                setState(QLowEnergyController::UnconnectedState);
+                emit error(QLowEnergyController::ConnectionError);
+            });
+            return;
+        }
         if (!m_mouse || !m_mouse->script.completesConnection)
             return;
         QTimer::singleShot(5, this, [this] {

@@ -30,6 +30,7 @@ struct MouseScript
     bool dataService = true;
     bool commandService = true;
     bool completesConnection = true;  // false: the connection never comes up
+    bool refusesConnection = false;   // the attempt fails at once with a connection error
     bool writeWithResponse = false;   // command characteristic lacks write-without-response
     bool failWrites = false;          // every command write ends in a write error
     // What the mouse reports about itself.

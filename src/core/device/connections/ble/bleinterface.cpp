@@ -399,8 +399,16 @@ void BLEInterface::onControllerError(QLowEnergyController::Error error)
 {
     qWarning() << (m_controller ? m_controller->errorString() : QString());
     qWarning() << "Controller Error:" << error;
-    if (error == QLowEnergyController::ConnectionError && m_controller)
-        m_controller->disconnectFromDevice();
+    if (error != QLowEnergyController::ConnectionError || !m_controller)
+        return;
+    // A refused attempt ends without a disconnection: move on now rather
+    // than when the watchdog expires.
+    if (m_watchdog->isActive()) {
+        m_watchdog->stop();
+        checkConnectDevice();
+        return;
+    }
+    m_controller->disconnectFromDevice();
 }
 
 // ---- Commands ----
