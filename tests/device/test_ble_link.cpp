@@ -240,8 +240,9 @@ void BleLinkTest::connectionThatNeverCompletesReturnsToScanning()
     clock.start();
     m_link->scanDevices();
     QVERIFY(retry.wait(2000));
-    // A refusal does not wait for the watchdog.
-    QCOMPARE(clock.elapsed() < fastTiming().connectWatchdogMs, refused);
+    // A refusal does not wait for the watchdog (whose timer may fire a
+    // little early, so only half of it counts).
+    QCOMPARE(clock.elapsed() < fastTiming().connectWatchdogMs / 2, refused);
     QVERIFY(!m_link->hasController());
     QVERIFY(!m_link->isConnected());
 
