@@ -4,6 +4,8 @@
 #include <X11/Xutil.h>
 
 #include <chrono>
+#include <cstdio>
+#include <thread>
 #include <string>
 
 namespace {
@@ -18,8 +20,10 @@ X11TrayHost::~X11TrayHost()
 bool X11TrayHost::start()
 {
     m_display = XOpenDisplay(nullptr);
-    if (!m_display)
+    if (!m_display) {
+        std::fprintf(stderr, "X11TrayHost: cannot open the display\n");
         return false;
+    }
     const int screen = DefaultScreen(m_display);
     const Window root = RootWindow(m_display, screen);
     XSetWindowAttributes attrs{};
@@ -36,9 +40,20 @@ bool X11TrayHost::start()
     const long horizontal = 0;
     XChangeProperty(m_display, m_window, orientation, XA_CARDINAL, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char *>(&horizontal), 1);
-    XSetSelectionOwner(m_display, selection, m_window, CurrentTime);
-    if (XGetSelectionOwner(m_display, selection) != m_window)
+    // Xvfb now and then refuses the selection right after another client let
+    // it go (or before the window is known); a few tries cover that.
+    bool owned = false;
+    for (int attempt = 0; attempt < 20 && !owned; ++attempt) {
+        if (attempt > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        XSetSelectionOwner(m_display, selection, m_window, CurrentTime);
+        XSync(m_display, False);
+        owned = XGetSelectionOwner(m_display, selection) == m_window;
+    }
+    if (!owned) {
+        std::fprintf(stderr, "X11TrayHost: could not own %s\n", selName.c_str());
         return false;
+    }
 
     XClientMessageEvent manager{};
     manager.type = ClientMessage;
