@@ -155,6 +155,16 @@ QString url(Endpoint endpoint, const QString &region)
     return QString();
 }
 
+QString route(Endpoint endpoint, const QString &path)
+{
+    QString base = url(endpoint);
+    if (base.isEmpty())
+        return QString();
+    while (base.endsWith(QLatin1Char('/')))
+        base.chop(1);
+    return base + path;
+}
+
 }  // namespace Endpoints
 
 namespace BuiltInCredentials {

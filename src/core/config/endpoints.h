@@ -45,6 +45,9 @@ QString url(Endpoint endpoint);
 // The same for an endpoint of a subscription's region: "{region}" in the
 // default or the override is replaced by it; empty while the region is.
 QString url(Endpoint endpoint, const QString &region);
+// The endpoint's URL with a route appended ("/api/..."), slashes between
+// them made single; empty while the endpoint is.
+QString route(Endpoint endpoint, const QString &path);
 
 struct OverrideCheck {
     bool accepted = false;

@@ -60,14 +60,11 @@ struct UploadToken {
 
 QString tokenUrl()
 {
-    QString base = Endpoints::url(Endpoints::Endpoint::Management);
-    if (base.isEmpty()) {
+    const QString url = Endpoints::route(Endpoints::Endpoint::Management,
+                                         QStringLiteral("/api/package/uploadToken"));
+    if (url.isEmpty())
         qWarning() << "no management server configured";
-        return QString();
-    }
-    while (base.endsWith(QLatin1Char('/')))
-        base.chop(1);
-    return base + QStringLiteral("/api/package/uploadToken");
+    return url;
 }
 
 // An object, or nothing when the text is no JSON object (an error page, or

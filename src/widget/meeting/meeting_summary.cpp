@@ -8,12 +8,8 @@
 
 QString meetingSummaryUrl()
 {
-    QString base = Endpoints::url(Endpoints::Endpoint::Management);
-    if (base.isEmpty())
-        return QString();
-    while (base.endsWith(QLatin1Char('/')))
-        base.chop(1);
-    return base + QStringLiteral("/api/content/v1/meeting_summary");
+    return Endpoints::route(Endpoints::Endpoint::Management,
+                            QStringLiteral("/api/content/v1/meeting_summary"));
 }
 
 MeetingSummaryReply fetchMeetingSummary(const QString &transcript)

@@ -24,12 +24,8 @@ QString productKey()
 
 QString queryUrl()
 {
-    QString base = Endpoints::url(Endpoints::Endpoint::Management);
-    if (base.isEmpty())
-        return QString();
-    while (base.endsWith(QLatin1Char('/')))
-        base.chop(1);
-    return base + QStringLiteral("/api/app/v1/packageUpdate?p_key=") + productKey();
+    return Endpoints::route(Endpoints::Endpoint::Management,
+                            QStringLiteral("/api/app/v1/packageUpdate?p_key=") + productKey());
 }
 
 qint64 versionNumber(const QString &text)
