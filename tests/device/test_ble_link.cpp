@@ -87,6 +87,7 @@ private slots:
     void deviceWithoutBothServicesIsLetGo_data();
     void deviceWithoutBothServicesIsLetGo();
     void deviceWithoutServicesIsSkippedByTheNextScan();
+    void deviceWithoutServicesIsTriedAgainLater();
     void recordingBlocksOtherCommandsUntilRecordOff();
     void commandsAreDroppedWhileNotConnected();
     void longValuesAreWrittenInTwentyBytePieces_data();
@@ -290,6 +291,28 @@ void BleLinkTest::deviceWithoutServicesIsSkippedByTheNextScan()
     QVERIFY(mouse);
     QVERIFY(mouse->isLinked());
     QCOMPARE(m_backend->controllersMade(), 2);
+}
+
+void BleLinkTest::deviceWithoutServicesIsTriedAgainLater()
+{
+    BleTiming timing = fastTiming();
+    timing.rejectedDeviceSkipMs = 400;
+    m_link->setTiming(timing);
+    MouseScript late = named(QStringLiteral("PX08 - 01"), QStringLiteral("00:00:00:00:00:0C"));
+    late.dataService = false;
+    m_backend->addMouse(late);
+    QSignalSpy retry(m_link, &BLEInterface::connectbluettoothonoff);
+    m_link->scanDevices();
+    QVERIFY(retry.wait(2000));
+    QCOMPARE(m_backend->controllersMade(), 1);
+
+    m_link->scanDevices();
+    QTest::qWait(100);
+    QCOMPARE(m_backend->controllersMade(), 1);
+
+    QTest::qWait(400);
+    m_link->scanDevices();
+    QTRY_COMPARE(m_backend->controllersMade(), 2);
 }
 
 void BleLinkTest::recordingBlocksOtherCommandsUntilRecordOff()

@@ -25,6 +25,7 @@ const QBluetoothUuid BLEInterface::kCommandService(
 BLEInterface::BLEInterface(std::shared_ptr<ble::Backend> backend, QObject *parent)
     : QObject(parent), m_backend(std::move(backend)), m_watchdog(new QTimer(this))
 {
+    m_clock.start();
     m_watchdog->setSingleShot(true);
     connect(m_watchdog, &QTimer::timeout, this, &BLEInterface::checkConnectDevice);
 }
@@ -117,7 +118,7 @@ void BLEInterface::addDevice(const QBluetoothDeviceInfo &info)
                << " Address: " << info.address().toString();
     qDebug() << "ble:" + info.name() << "address: " << info.address().toString();
     if (!info.isValid() || !BleNames::isMouseName(info.name())
-        || m_rejected.contains(info.address()))
+        || isRejected(info.address()))
         return;
     for (const QBluetoothDeviceInfo &known : qAsConst(m_candidates))
         if (known.address() == info.address())
@@ -265,9 +266,15 @@ void BLEInterface::rejectDevice()
     // Not our mouse after all: let go, so that scanning starts again and
     // finds the real one rather than this one first every time.
     const QBluetoothAddress address = m_controller->remoteAddress();
-    if (!address.isNull() && !m_rejected.contains(address))
-        m_rejected.append(address);
+    if (!address.isNull())
+        m_rejectedUntil.insert(address.toUInt64(), m_clock.elapsed() + m_timing.rejectedDeviceSkipMs);
     m_controller->disconnectFromDevice();
+}
+
+bool BLEInterface::isRejected(const QBluetoothAddress &address) const
+{
+    const auto until = m_rejectedUntil.constFind(address.toUInt64());
+    return until != m_rejectedUntil.constEnd() && m_clock.elapsed() < *until;
 }
 
 // ---- Services ----

@@ -4,6 +4,8 @@
 
 #include <QBluetoothDeviceInfo>
 #include <QByteArray>
+#include <QElapsedTimer>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -21,6 +23,9 @@ struct BleTiming
     int readIntervalMs = 3000;
     int serviceErrorDisconnectMs = 100;
     int writeConfirmTimeoutMs = 2000;
+    // How long a device named like the mouse but lacking its services is
+    // passed over; not for ever, as a real mouse may list them late once.
+    int rejectedDeviceSkipMs = 60000;
 };
 
 // The mouse as a Bluetooth LE peripheral: finds it by its advertised name,
@@ -90,6 +95,7 @@ private:
     void onServiceScanDone();
     void update_currentService();
     void rejectDevice();
+    bool isRejected(const QBluetoothAddress &address) const;
     void watchService(ble::Service *service, bool command);
     void onServiceStateChanged(ble::Service *service, QLowEnergyService::ServiceState state,
                                bool command);
@@ -107,8 +113,10 @@ private:
     bool m_unsupported = false;
     ble::DiscoveryAgent *m_agent = nullptr;
     QList<QBluetoothDeviceInfo> m_candidates;
-    // Devices named like the mouse that lack its services: not tried again.
-    QList<QBluetoothAddress> m_rejected;
+    // Devices named like the mouse that lacked its services, by address:
+    // when they may be tried again (on m_clock).
+    QHash<quint64, qint64> m_rejectedUntil;
+    QElapsedTimer m_clock;
     bool m_connecting = false;
     QTimer *m_watchdog;
     ble::Controller *m_controller = nullptr;
