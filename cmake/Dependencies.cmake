@@ -3,6 +3,8 @@
 find_package(Qt5 5.15 REQUIRED COMPONENTS Core Gui Widgets Network WebSockets Concurrent Multimedia Sql LinguistTools)
 # Web pages and their script bridge; only talkvane_web links these.
 find_package(Qt5 5.15 REQUIRED COMPONENTS WebEngineWidgets WebChannel)
+# The Bluetooth LE link to the mouse; D-Bus to tell whether BlueZ is running.
+find_package(Qt5 5.15 REQUIRED COMPONENTS Bluetooth DBus)
 find_package(CURL REQUIRED)
 # HMAC-SHA1 of the Tencent Cloud recognition signature.
 find_package(OpenSSL 3 REQUIRED COMPONENTS Crypto)

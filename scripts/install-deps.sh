@@ -21,6 +21,8 @@ build_pkgs=(
   libsbc-dev
   qtmultimedia5-dev
   libqt5websockets5-dev
+  # The Bluetooth LE link to the mouse (Qt Bluetooth over BlueZ).
+  qtconnectivity5-dev
   # The meeting store: Qt's SQL module and its SQLite driver.
   libqt5sql5-sqlite
   # The AI, meeting and help pages and their script bridge.
@@ -34,6 +36,8 @@ test_pkgs=(
   xvfb xauth
   sox
   desktop-file-utils
+  # A stand-in BlueZ on a private system bus for the Bluetooth backend's tests.
+  python3-dbusmock
 )
 # Only for the start-up benchmark: a notification area to dock into, and a
 # Qt tray program to compare with. The test suite must not need these.

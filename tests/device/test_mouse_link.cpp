@@ -89,6 +89,8 @@ private slots:
     void removalDisconnects();
     void audioIsReadAsFastAsItComes();
     void bluetoothProbeSkipsTheReceiver();
+    void bluetoothProbeGoesByBusAndName_data();
+    void bluetoothProbeGoesByBusAndName();
     void batteryBeforeInfoAsksForInfo();
     void unopenableReceiverIsExplainedOnce();
     void unopenableReceiverOnSilentReconnectionIsExplainedOnce();
@@ -279,6 +281,29 @@ void MouseLinkTest::bluetoothProbeSkipsTheReceiver()
     QCOMPARE(HidInterface::checkBleHidDevice(vid, pid), 0);
     hidsim_add_device(0x1915, 0x7777, 0, L"Sevoly");  // paired directly over Bluetooth
     QCOMPARE(HidInterface::checkBleHidDevice(vid, pid), 1);
+}
+
+void MouseLinkTest::bluetoothProbeGoesByBusAndName_data()
+{
+    QTest::addColumn<bool>("bluetooth");
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<int>("found");
+    QTest::newRow("the mouse over Bluetooth") << true << "PX08 - 02" << 1;
+    QTest::newRow("another model's name") << true << "BT5.2 Mouse" << 1;
+    QTest::newRow("another Bluetooth mouse") << true << "MX Anywhere" << 0;
+}
+
+void MouseLinkTest::bluetoothProbeGoesByBusAndName()
+{
+    QFETCH(bool, bluetooth);
+    QFETCH(QString, product);
+    QFETCH(int, found);
+    const std::wstring name = product.toStdWString();
+    if (bluetooth)
+        hidsim_add_bluetooth_device(0x1915, 0x7777, name.c_str());
+    else
+        hidsim_add_device(0x1915, 0x7777, 0, L"");
+    QCOMPARE(HidInterface::checkBleHidDevice(kVid, kPid), found);
 }
 
 void MouseLinkTest::batteryBeforeInfoAsksForInfo()

@@ -45,6 +45,7 @@ struct Entry
     unsigned short usagePage = 0;
     unsigned short usage = 0;
     bool receiver = false;
+    hid_bus_type bus = HID_API_BUS_USB;
 };
 
 struct Report
@@ -371,7 +372,7 @@ void fillInfo(hid_device_info *info, const Entry &e)
     info->usage = e.usage;
     info->interface_number = e.interface;
     info->next = nullptr;
-    info->bus_type = HID_API_BUS_USB;
+    info->bus_type = e.bus;
 }
 
 void freeInfoStrings(hid_device_info *info)
@@ -818,6 +819,23 @@ int hidsim_add_device(unsigned short vendor_id, unsigned short product_id, int i
     e.interface = interface_number;
     e.manufacturer = manufacturer ? manufacturer : L"";
     e.productName = L"HID device";
+    s.extras.push_back(e);
+    return static_cast<int>(s.extras.size() - 1);
+}
+
+int hidsim_add_bluetooth_device(unsigned short vendor_id, unsigned short product_id,
+                                const wchar_t *name)
+{
+    Sim &s = sim();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    Entry e;
+    e.path = "/dev/hidraw-sim-" + std::to_string(s.extras.size() + 2);
+    e.vendor = vendor_id;
+    e.product = product_id;
+    // Linux's hidraw backend has no manufacturer for Bluetooth devices; the
+    // advertised name comes as the product string.
+    e.productName = name ? name : L"";
+    e.bus = HID_API_BUS_BLUETOOTH;
     s.extras.push_back(e);
     return static_cast<int>(s.extras.size() - 1);
 }

@@ -92,6 +92,12 @@ int hidsim_inject_report(const unsigned char *data, size_t length);
 int hidsim_add_device(unsigned short vendor_id, unsigned short product_id,
                       int interface_number, const wchar_t *manufacturer);
 
+/* The mouse paired directly over Bluetooth, as Linux's hidraw backend lists
+ * it: bus type Bluetooth, an empty manufacturer string and the advertised
+ * name as the product string. Same indexing and paths as hidsim_add_device. */
+int hidsim_add_bluetooth_device(unsigned short vendor_id, unsigned short product_id,
+                                const wchar_t *name);
+
 int hidsim_is_recording(void);
 
 /* Every write the receiver's interface 0 accepted, report id byte included,

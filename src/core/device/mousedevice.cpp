@@ -1,5 +1,7 @@
 #include "mousedevice.h"
 
+#include "core/device/command_frames.h"
+#include "core/device/connections/ble/bleinterface.h"
 #include "core/device/connections/hidinterface.h"
 #include "core/device/device_ids.h"
 
@@ -55,6 +57,13 @@ MouseDevice::MouseDevice(const QString &vid, const QString &pid)
 
     QObject::connect(HidInterface::instance().get(), &HidInterface::onData, this,
                      &MouseDevice::analysisData);
+
+    m_ble = BLEInterface::instance(this);
+    QObject::connect(m_ble, &BLEInterface::dataReceived, this, &MouseDevice::analysisData);
+    QObject::connect(m_ble, &BLEInterface::sendmacstr, this, &MouseDevice::onBleConnect);
+    QObject::connect(m_ble, &BLEInterface::connectbluettoothonoff, this,
+                     &MouseDevice::connectbluettoothonoff);
+    QObject::connect(m_ble, &BLEInterface::statusInfoChanged, this, [](const QString &, bool) {});
 
     QObject::connect(m_replyTimer, &QTimer::timeout, this, &MouseDevice::checkTimeout);
     m_batteryTimer->setSingleShot(true);
@@ -189,10 +198,19 @@ QString MouseDevice::openFailureNotice(const HidOpenResult &failure) const
 
 bool MouseDevice::bleConnect()
 {
-    // The Bluetooth LE transport is not part of this build yet; without it
-    // a mouse paired over Bluetooth cannot be reached.
-    qDebug() << "bleConnect: no Bluetooth transport";
-    return false;
+    qDebug() << "bleConnect" << m_ble;
+    // Without a powered adapter the receiver is the only way (the link says why).
+    if (!m_ble || !m_ble->isSupported())
+        return false;
+    if (m_ble->isConnected()) {
+        onBleConnect();
+        return true;
+    }
+    m_ble->scanDevices();
+    // A scan that finds nothing says nothing: look again when this expires.
+    if (!m_replyTimer->isActive())
+        m_replyTimer->start(m_timing.replyTimeoutMs);
+    return true;
 }
 
 void MouseDevice::onBleConnect()
@@ -225,7 +243,9 @@ void MouseDevice::getInfo()
         m_replyTimer->start(m_timing.replyTimeoutMs);
     }
     if (linkState == ReceiverLinked)
-        HidInterface::instance()->sendCmd(2);
+        HidInterface::instance()->sendCmd(CommandFrames::Info);
+    else if (linkState == BluetoothLinked && m_ble)
+        m_ble->bluetoothc_sendcmd(CommandFrames::Info);
 }
 
 void MouseDevice::getBattery(int timeoutMs)
@@ -242,6 +262,14 @@ void MouseDevice::getBattery(int timeoutMs)
             const int written = HidInterface::instance()->sendCmd(
                 firmwareVersion == QLatin1String("A1.0") ? 2 : 3);
             qDebug() << "写入成功：" << written;
+            return;
+        }
+        getInfo();
+    } else if (linkState == BluetoothLinked && m_ble) {
+        qDebug() << "Ble;" << linkModel;
+        if (linkModel != 4 && linkModel != 5) {
+            // Bluetooth numbering: 2 info, 4 battery.
+            m_ble->bluetoothc_sendcmd(firmwareVersion == QLatin1String("A1.0") ? 2 : 4);
             return;
         }
         getInfo();
@@ -308,6 +336,11 @@ void MouseDevice::release()
     mouse->closeDevice();  // may still write the utterance in progress
     if (!mouse->m_lastRecording.isEmpty())
         QFile::remove(mouse->m_lastRecording);
+    if (mouse->m_ble) {
+        mouse->m_ble->stopAll();
+        BLEInterface::ExitInstance();
+        mouse->m_ble = nullptr;
+    }
 }
 
 void MouseDevice::deviceArrived(const QString &path)
@@ -335,14 +368,20 @@ void MouseDevice::deviceRemoved(const QString &path)
 
 void MouseDevice::setDPI(int value)
 {
-    if (linkState == ReceiverLinked)
+    if (linkState == ReceiverLinked) {
         qDebug() << "写入成功：" << HidInterface::instance()->sendhiddpi(value);
+    } else if (linkState == BluetoothLinked && m_ble) {
+        m_ble->bluetooth_setdpi(value);
+        qDebug() << "写入成功：";
+    }
 }
 
 void MouseDevice::setWBL(int value)
 {
     if (linkState == ReceiverLinked)
         HidInterface::instance()->sendhidgunlun(value);
+    else if (linkState == BluetoothLinked && m_ble)
+        m_ble->bluetooth_setgunlun(value);
 }
 
 // ---- Texts ----

@@ -11,6 +11,7 @@
 #include <memory>
 
 class QTimer;
+class BLEInterface;
 class MyGlobalShortCut;
 struct HidOpenResult;
 
@@ -91,6 +92,7 @@ public:
     int isShort131 = 0;
 
     QTimer *replyTimer() const { return m_replyTimer; }
+    BLEInterface *bluetooth() const { return m_ble; }
     // Tests shorten the intervals; the product runs on the defaults.
     void setTiming(const DeviceTiming &timing);
     const DeviceTiming &timing() const { return m_timing; }
@@ -168,6 +170,7 @@ private:
     void keyReleased(int key);
 
     DeviceTiming m_timing;
+    BLEInterface *m_ble = nullptr;
     QTimer *m_replyTimer;
     QTimer *m_batteryTimer;
     QTimer *m_audioIdleTimer;

@@ -7,6 +7,8 @@
 #include "build_config.h"
 #include "core/audio/wavfile.h"
 #include "core/decoder/sbchelper.h"
+#include "core/device/command_frames.h"
+#include "core/device/connections/ble/bleinterface.h"
 #include "core/device/connections/hidinterface.h"
 #include "core/device/recording_name.h"
 #include "utils/app_paths.h"
@@ -81,6 +83,9 @@ void MouseDevice::startRecord()
     if (linkState == ReceiverLinked) {
         HidInterface::instance()->sendCmd(1);
         qDebug() << " startRecord hid";
+    } else if (linkState == BluetoothLinked && m_ble) {
+        m_ble->bluetoothc_sendcmd(CommandFrames::RecordOn);
+        qDebug() << " startRecord ble";
     }
 }
 
@@ -92,6 +97,9 @@ void MouseDevice::stopRecord()
     if (linkState == ReceiverLinked) {
         HidInterface::instance()->sendCmd(0);
         qDebug() << " stopRecord hid";
+    } else if (linkState == BluetoothLinked && m_ble) {
+        m_ble->bluetoothc_sendcmd(CommandFrames::RecordOff);
+        qDebug() << " stopRecord ble";
     }
 }
 

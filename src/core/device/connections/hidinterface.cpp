@@ -1,6 +1,7 @@
 #include "hidinterface.h"
 
 #include "core/device/command_frames.h"
+#include "core/device/connections/ble/ble_names.h"
 #include "core/device/connections/hidreader.h"
 #include "core/device/device_ids.h"
 
@@ -53,6 +54,15 @@ int HidInterface::checkBleHidDevice(const QString &vid, const QString &pid)
                         .arg(d->vendor_id, 4, 16, QLatin1Char('0'))
                         .arg(d->product_id, 4, 16, QLatin1Char('0'))
                  << "vid:" << vid;
+        // Linux lists a Bluetooth HID device without its maker; its
+        // advertised name is the product string.
+        const QString product = d->product_string
+            ? QString::fromWCharArray(d->product_string) : QString();
+        if (d->bus_type == HID_API_BUS_BLUETOOTH && BleNames::isMouseName(product)) {
+            qDebug() << "Bluetooth HID:" << product;
+            result = 1;
+            break;
+        }
         if (!d->manufacturer_string)
             continue;
         bool ours = false;

@@ -22,8 +22,9 @@ class HidInterface : public QObject
 public:
     static std::shared_ptr<HidInterface> instance();
 
-    // 1 when the mouse shows up as a Bluetooth HID device of its maker (not
-    // the receiver itself); safe on any thread, touches no shared state.
+    // 1 when the mouse shows up as a Bluetooth HID device: on the Bluetooth
+    // bus under one of its advertised names, or under its maker's name with
+    // other ids than the receiver's. Safe on any thread, touches no shared state.
     static int checkBleHidDevice(const QString &vid, const QString &pid);
 
     // Opens the receiver and starts reading it; says why when it cannot.
