@@ -807,37 +807,40 @@ int hidsim_inject_report(const unsigned char *data, size_t length)
     return reached;
 }
 
-int hidsim_add_device(unsigned short vendor_id, unsigned short product_id, int interface_number,
-                      const wchar_t *manufacturer)
+namespace {
+int addExtra(Entry e)
 {
     Sim &s = sim();
     std::lock_guard<std::mutex> lock(s.mutex);
-    Entry e;
     e.path = "/dev/hidraw-sim-" + std::to_string(s.extras.size() + 2);
+    s.extras.push_back(e);
+    return static_cast<int>(s.extras.size() - 1);
+}
+}  // namespace
+
+int hidsim_add_device(unsigned short vendor_id, unsigned short product_id, int interface_number,
+                      const wchar_t *manufacturer)
+{
+    Entry e;
     e.vendor = vendor_id;
     e.product = product_id;
     e.interface = interface_number;
     e.manufacturer = manufacturer ? manufacturer : L"";
     e.productName = L"HID device";
-    s.extras.push_back(e);
-    return static_cast<int>(s.extras.size() - 1);
+    return addExtra(e);
 }
 
 int hidsim_add_bluetooth_device(unsigned short vendor_id, unsigned short product_id,
                                 const wchar_t *name)
 {
-    Sim &s = sim();
-    std::lock_guard<std::mutex> lock(s.mutex);
     Entry e;
-    e.path = "/dev/hidraw-sim-" + std::to_string(s.extras.size() + 2);
     e.vendor = vendor_id;
     e.product = product_id;
     // Linux's hidraw backend has no manufacturer for Bluetooth devices; the
     // advertised name comes as the product string.
     e.productName = name ? name : L"";
     e.bus = HID_API_BUS_BLUETOOTH;
-    s.extras.push_back(e);
-    return static_cast<int>(s.extras.size() - 1);
+    return addExtra(e);
 }
 
 int hidsim_is_recording(void)
