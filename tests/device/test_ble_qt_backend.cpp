@@ -167,13 +167,19 @@ void BleQtBackendTest::linkToMouse()
     const QString dataNotify = added.value() + QStringLiteral("/service0010/char0014");
     const QString command = added.value() + QStringLiteral("/service0020/char0022");
     const QString commandNotify = added.value() + QStringLiteral("/service0020/char0024");
-    const auto characteristic = [this](const QString &path) {
+    const auto properties = [this](const QString &path) {
         return std::make_unique<QDBusInterface>(
             QStringLiteral("org.bluez"), path, QStringLiteral("org.freedesktop.DBus.Properties"),
             bus());
     };
+    const auto flag = [&properties](const QString &path, const char *interface,
+                                    const char *name) {
+        QDBusReply<QVariant> on = properties(path)->call(
+            QStringLiteral("Get"), QLatin1String(interface), QLatin1String(name));
+        return on.isValid() && on.value().toBool();
+    };
     const QByteArray readValue = QByteArray::fromHex("5a01");
-    QDBusReply<void> set = characteristic(readable)->call(
+    QDBusReply<void> set = properties(readable)->call(
         QStringLiteral("Set"), QStringLiteral("org.bluez.GattCharacteristic1"),
         QStringLiteral("Value"), QVariant::fromValue(QDBusVariant(readValue)));
     QVERIFY2(set.isValid(), qPrintable(set.error().message()));
@@ -192,18 +198,18 @@ void BleQtBackendTest::linkToMouse()
                 return true;
         return false;
     };
-    const auto notifying = [&characteristic](const QString &path) {
-        QDBusReply<QVariant> on = characteristic(path)->call(
-            QStringLiteral("Get"), QStringLiteral("org.bluez.GattCharacteristic1"),
-            QStringLiteral("Notifying"));
-        return on.isValid() && on.value().toBool();
+    const auto written = [&mock, &command] {
+        return QDBusReply<QStringList>(mock.call(QStringLiteral("WrittenValues"),
+                                                 QVariant::fromValue(QDBusObjectPath(command))))
+            .value();
     };
 
     link.scanDevices();
     QTRY_COMPARE_WITH_TIMEOUT(mac.count(), 1, 5000);
     QVERIFY(link.isConnected());
     QCOMPARE(link.mac(), QStringLiteral("6644332211C0"));
-    QTRY_VERIFY(notifying(dataNotify) && notifying(commandNotify));
+    QTRY_VERIFY(flag(dataNotify, "org.bluez.GattCharacteristic1", "Notifying")
+                && flag(commandNotify, "org.bluez.GattCharacteristic1", "Notifying"));
 
     // Zero and high bytes too: nothing on the way may treat the value as text.
     for (const QString &path : {dataNotify, commandNotify}) {
@@ -219,10 +225,7 @@ void BleQtBackendTest::linkToMouse()
     link.bluetoothc_sendcmd(2);
     const QString expected = QString::fromLatin1(CommandFrames::bluetoothCommand(2).toHex())
         + QStringLiteral(" command");
-    QTRY_COMPARE(QDBusReply<QStringList>(mock.call(QStringLiteral("WrittenValues"),
-                                                   QVariant::fromValue(QDBusObjectPath(command))))
-                     .value(),
-                 QStringList{expected});
+    QTRY_COMPARE(written(), QStringList{expected});
 
     // The mouse goes away (switched off, out of range).
     QDBusReply<void> gone =
@@ -237,6 +240,16 @@ void BleQtBackendTest::linkToMouse()
     QTest::qWait(3 * timing.readIntervalMs);
     QCOMPARE(dropped.count(), 1);
     QCOMPARE(connected.count(), 2);
+
+    // It comes back; then the user lets it go, which must reach the mouse.
+    link.scanDevices();
+    QTRY_COMPARE_WITH_TIMEOUT(mac.count(), 2, 5000);
+    link.bluetoothc_sendcmd(2);
+    QTRY_COMPARE(written(), (QStringList{expected, expected}));
+    link.disconnectDevice();
+    QTRY_COMPARE(dropped.count(), 2);
+    QVERIFY(!flag(added.value(), "org.bluez.Device1", "Connected"));
+    QCOMPARE(connected.count(), 4);
 }
 
 QTEST_GUILESS_MAIN(BleQtBackendTest)
