@@ -38,6 +38,8 @@ test_pkgs=(
   desktop-file-utils
   # A stand-in BlueZ on a private system bus for the Bluetooth backend's tests.
   python3-dbusmock
+  # The Windows backends' cross build (scripts/cross-build-win32.sh).
+  g++-mingw-w64-i686-posix
 )
 # Only for the start-up benchmark: a notification area to dock into, and a
 # Qt tray program to compare with. The test suite must not need these.
