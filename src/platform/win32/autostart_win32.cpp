@@ -51,8 +51,9 @@ LONG readValue(const std::wstring &key, const std::wstring &name, DWORD flags, s
 LONG readString(const std::wstring &key, const std::wstring &name, std::wstring &value)
 {
     std::vector<BYTE> data;
-    // REG_EXPAND_SZ comes back expanded.
-    const LONG error = readValue(key, name, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ, data);
+    // REG_EXPAND_SZ is taken too, expanded; asking for that type by name
+    // would need RRF_NOEXPAND and is refused without it.
+    const LONG error = readValue(key, name, RRF_RT_REG_SZ, data);
     value.clear();
     if (error == ERROR_SUCCESS && data.size() >= sizeof(wchar_t))
         value.assign(reinterpret_cast<const wchar_t *>(data.data()), data.size() / sizeof(wchar_t) - 1);
