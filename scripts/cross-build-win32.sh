@@ -26,19 +26,25 @@ done
 out="${1:-$root/build/win32-cross}"
 compiler=$arch-w64-mingw32-g++-posix
 objdump=$arch-w64-mingw32-objdump
+installs="scripts/install-deps.sh --test"
+[[ $arch == x86_64 ]] && installs="scripts/install-deps.sh --wine"
 for tool in "$compiler" "$objdump" cmake ninja; do
   if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "cross-build-win32.sh: $tool is missing (scripts/install-deps.sh --test installs it)" >&2
+    echo "cross-build-win32.sh: $tool is missing ($installs installs it)" >&2
     exit 1
   fi
 done
 
 wine=
+if [[ $run == 1 && $arch != x86_64 ]]; then
+  echo "cross-build-win32.sh: --run needs --x86_64 (Debian's Wine runs 64-bit programs only)" >&2
+  exit 2
+fi
 if [[ $run == 1 ]]; then
   # Debian's wine64 package alone installs no wine in the PATH.
   wine=$(command -v wine || command -v wine64 || ls /usr/lib/wine/wine64 2>/dev/null || true)
   if [[ -z $wine ]] || ! command -v Xvfb >/dev/null 2>&1; then
-    echo "cross-build-win32.sh: --run needs Wine (apt-get install wine64) and Xvfb" >&2
+    echo "cross-build-win32.sh: --run needs Wine and Xvfb (scripts/install-deps.sh --wine)" >&2
     exit 1
   fi
 fi
