@@ -8,6 +8,8 @@
 #   scripts/install-deps.sh --bench  also what scripts/bench-startup.sh needs
 #   scripts/install-deps.sh --art    also the tools that regenerate committed
 #                                    assets (pictures, language tables)
+#   scripts/install-deps.sh --wine   also what runs the Windows backends under
+#                                    Wine (scripts/cross-build-win32.sh --run)
 # The flags combine.
 set -euo pipefail
 
@@ -38,6 +40,8 @@ test_pkgs=(
   desktop-file-utils
   # A stand-in BlueZ on a private system bus for the Bluetooth backend's tests.
   python3-dbusmock
+  # The Windows backends' cross build (scripts/cross-build-win32.sh).
+  g++-mingw-w64-i686-posix
 )
 # Only for the start-up benchmark: a notification area to dock into, and a
 # Qt tray program to compare with. The test suite must not need these.
@@ -54,12 +58,21 @@ art_pkgs=(
   python3-icu
 )
 
+# Only for running the Windows backends' checks under Wine: Debian's Wine
+# runs 64-bit programs without the i386 architecture, so the 64-bit compiler.
+wine_pkgs=(
+  xvfb xauth
+  wine64
+  g++-mingw-w64-x86-64-posix
+)
+
 want=("${build_pkgs[@]}")
 for arg in "$@"; do
   case "$arg" in
     --test) want+=("${test_pkgs[@]}") ;;
     --bench) want+=("${bench_pkgs[@]}") ;;
     --art) want+=("${art_pkgs[@]}") ;;
+    --wine) want+=("${wine_pkgs[@]}") ;;
     *) echo "install-deps.sh: unknown option $arg" >&2; exit 2 ;;
   esac
 done

@@ -26,6 +26,13 @@
 #ifdef TALKVANE_PLATFORM_XDG
 #include "platform/xdg/autostart_xdg.h"
 #endif
+#ifdef TALKVANE_PLATFORM_WIN32
+#include "platform/win32/autostart_win32.h"
+#include "platform/win32/device_monitor_win32.h"
+#include "platform/win32/hotkeys_win32.h"
+#include "platform/win32/input_listeners_win32.h"
+#include "platform/win32/key_injector_win32.h"
+#endif
 
 #include <mutex>
 #include <utility>
@@ -75,6 +82,10 @@ std::shared_ptr<HotKeyService> hotKeyService()
     if (!instance)
         instance = x11::X11HotKeyService::create();
 #endif
+#ifdef TALKVANE_PLATFORM_WIN32
+    if (!instance)
+        instance = win32::Win32HotKeyService::create();
+#endif
     return instance;
 }
 
@@ -87,6 +98,10 @@ std::shared_ptr<KeyboardListener> keyboardListener()
     if (!instance && x11::X11KeyboardListener::available())
         instance = std::make_shared<x11::X11KeyboardListener>();
 #endif
+#ifdef TALKVANE_PLATFORM_WIN32
+    if (!instance)
+        instance = std::make_shared<win32::Win32KeyboardListener>();
+#endif
     return instance;
 }
 
@@ -98,6 +113,10 @@ std::shared_ptr<MouseListener> mouseListener()
 #ifdef TALKVANE_PLATFORM_X11
     if (!instance && x11::X11MouseListener::available())
         instance = std::make_shared<x11::X11MouseListener>();
+#endif
+#ifdef TALKVANE_PLATFORM_WIN32
+    if (!instance)
+        instance = std::make_shared<win32::Win32MouseListener>();
 #endif
     return instance;
 }
@@ -125,6 +144,10 @@ std::shared_ptr<KeyInjector> keyInjector()
     if (!instance)
         instance = x11::X11KeyInjector::create();
 #endif
+#ifdef TALKVANE_PLATFORM_WIN32
+    if (!instance)
+        instance = win32::Win32KeyInjector::create();
+#endif
     return instance;
 }
 
@@ -136,6 +159,10 @@ std::shared_ptr<DeviceMonitor> deviceMonitor()
 #ifdef TALKVANE_PLATFORM_UDEV
     if (!instance && linux_udev::UdevDeviceMonitor::available())
         instance = std::make_shared<linux_udev::UdevDeviceMonitor>();
+#endif
+#ifdef TALKVANE_PLATFORM_WIN32
+    if (!instance)
+        instance = std::make_shared<win32::Win32DeviceMonitor>();
 #endif
     return instance;
 }
@@ -158,6 +185,10 @@ std::shared_ptr<Autostart> autostart()
 #ifdef TALKVANE_PLATFORM_XDG
     if (!instance)
         instance = std::make_shared<xdg::XdgAutostart>();
+#endif
+#ifdef TALKVANE_PLATFORM_WIN32
+    if (!instance)
+        instance = std::make_shared<win32::Win32Autostart>();
 #endif
     return instance;
 }
