@@ -389,12 +389,12 @@ void MouseDevice::setWBL(int value)
 QString MouseDevice::linkModelText() const
 {
     switch (linkModel) {
-    case 2: return QStringLiteral("蓝牙1");
-    case 3: return QStringLiteral("蓝牙2");
+    case 2: return tr("蓝牙1");
+    case 3: return tr("蓝牙2");
     case 4:
-    case 5: return QStringLiteral("接收器");
+    case 5: return tr("接收器");
     }
-    return QStringLiteral("未知");
+    return tr("未知");
 }
 
 QString MouseDevice::displayModel() const
