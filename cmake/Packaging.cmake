@@ -6,10 +6,6 @@
 # program folder is not writable there, so Talkvane keeps its own files in
 # $XDG_DATA_HOME/talkvane (src/utils/app_paths.cpp).
 
-# `cmake --install` and cpack take what is built and never start a build
-# (the package test runs while other tests use the build tree).
-set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
-
 set(TALKVANE_PRIVATE_DIR lib/talkvane)
 # Debian 12 has a merged /usr: udev's /lib/udev/rules.d is this folder.
 set(TALKVANE_UDEV_RULES_DIR lib/udev/rules.d)

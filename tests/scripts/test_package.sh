@@ -77,27 +77,31 @@ run_app() {
     "$@" "$root/usr/bin/talkvane" 2>"$err" &
   pid=$!
   local ready=0
-  for _ in $(seq 400); do
+  for _ in $(seq 600); do
     if grep -qsF "$line" "$err" "$data/Log.txt"; then ready=1; break; fi
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
   if [[ $ready -ne 1 ]]; then cat "$err" >&2; fail "talkvane did not start"; fi
   kill -TERM "$pid"
-  wait "$pid" || true
+  local status=0
+  wait "$pid" || status=$?
   pid=""
+  [[ $status -eq $((128 + 15)) ]] || { cat "$err" >&2; fail "talkvane ended with status $status, not by SIGTERM"; }
 }
 
 # The web-pages module is found beside the executable behind the link.
 run_app first "web pages ready in"
 grep -q "files in $data (installed mode" "$work/stderr.first" || { cat "$work/stderr.first" >&2; fail "not in installed mode"; }
+[[ -d "$data/Dump" && -z "$(ls -A "$data/Dump")" ]] || fail "no empty crash report folder in $data"
 for f in option.ini device/main.flag; do
   [[ -f "$data/$f" ]] || fail "first run did not write $data/$f"
 done
 [[ ! -e "$data/Log.txt" ]] || fail "log written while logging to a file is off"
 
 # The log switch is read from the data folder too.
-printf 'isLog=1\n' >>"$data/option.ini"
+grep -qx '\[General\]' "$data/option.ini" || fail "option.ini has no [General] section"
+sed -i 's/^\[General\]$/&\nisLog=1/' "$data/option.ini"
 drop=()
 if [[ $(id -u) -eq 0 ]]; then
   if setpriv --inh-caps=-all --bounding-set=-all true 2>/dev/null; then
