@@ -6,6 +6,7 @@
 #   scripts/install-deps.sh          build + run packages
 #   scripts/install-deps.sh --test   also what the test suite needs
 #   scripts/install-deps.sh --bench  also what scripts/bench-startup.sh needs
+#   scripts/install-deps.sh --package  also what scripts/package.sh needs
 #   scripts/install-deps.sh --art    also the tools that regenerate committed
 #                                    assets (pictures, language tables)
 #   scripts/install-deps.sh --wine   also what runs the Windows backends under
@@ -38,10 +39,19 @@ test_pkgs=(
   xvfb xauth
   sox
   desktop-file-utils
+  # The package test builds the package and checks its menu entry and metainfo.
+  dpkg-dev appstream
   # A stand-in BlueZ on a private system bus for the Bluetooth backend's tests.
   python3-dbusmock
   # The Windows backends' cross build (scripts/cross-build-win32.sh).
   g++-mingw-w64-i686-posix
+)
+# The Debian package: dependencies from the binaries, and the checks of the
+# menu entry and the AppStream metainfo.
+package_pkgs=(
+  dpkg-dev
+  desktop-file-utils
+  appstream
 )
 # Only for the start-up benchmark: a notification area to dock into, and a
 # Qt tray program to compare with. The test suite must not need these.
@@ -71,6 +81,7 @@ for arg in "$@"; do
   case "$arg" in
     --test) want+=("${test_pkgs[@]}") ;;
     --bench) want+=("${bench_pkgs[@]}") ;;
+    --package) want+=("${package_pkgs[@]}") ;;
     --art) want+=("${art_pkgs[@]}") ;;
     --wine) want+=("${wine_pkgs[@]}") ;;
     *) echo "install-deps.sh: unknown option $arg" >&2; exit 2 ;;

@@ -6,7 +6,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh" --art
 icons="$root/resources/icons/app"
-for size in 48 64 128 256; do
+for size in 16 24 32 48 64 128 256; do
   mkdir -p "$icons/hicolor/$size"
   rsvg-convert --width="$size" --height="$size" --format=png \
     --output="$icons/hicolor/$size/talkvane.png" "$icons/talkvane.svg"

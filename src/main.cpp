@@ -90,12 +90,14 @@ int main(int argc, char *argv[])
     installLogHandler();
     qDebug() << "\n\n\n\n\n\n\nprogram init" << QCoreApplication::applicationVersion()
              << QSysInfo::prettyProductName();
+    qInfo().noquote() << AppPaths::dataDirDescription();
 
     if (app->isRunning())
         return 1;
 
     platform::CrashHandler::instance().setDumpPath(
-        AppPaths::inAppDir(QStringLiteral("Dump/")).toStdString(), TALKVANE_VERSION);
+        QFile::encodeName(AppPaths::inDataDir(QStringLiteral("Dump/"))).toStdString(),
+        TALKVANE_VERSION);
     applyStyleSheet(*app);
 
     auto translator = std::make_unique<QTranslator>();

@@ -594,7 +594,7 @@ void MainWindow::showLinkNotice(const QString &text)
 
 void MainWindow::openLogFolder()
 {
-    const QString dir = AppPaths::appDir();
+    const QString dir = AppPaths::dataDir();
     qDebug() << "程序所在目录：" << dir;
     QDesktopServices::openUrl(QUrl::fromLocalFile(dir));
 }

@@ -102,7 +102,7 @@ public:
     void translateText(const QString &text);
     void retranslate(const QString &text, const QString &targetLanguage);
 
-    // The capture tool wrote its selection to "ocr.png" beside the executable:
+    // The capture tool wrote its selection to "ocr.png" in the data folder:
     // type 2 recognises its text (scene 4), any other type also translates
     // it (scene 5). Recognition starts kOcrStartDelayMs later.
     void ocrRequested(int type);

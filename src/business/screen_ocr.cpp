@@ -41,7 +41,7 @@ void FunControlCenter::ocrRequested(int type)
 {
     qDebug() << "ocr tpye： " << type;
     mSence = type == 2 ? SENCE_OCR : SENCE_OCR_TRA;
-    const QString image = AppPaths::inAppDir(QStringLiteral("ocr.png"));
+    const QString image = AppPaths::inDataDir(QStringLiteral("ocr.png"));
     m_xunfeiOcr->setImageFilePath(image);
     m_microsoftOcr->setImageFilePath(image);
     // The capture tool may still be writing the file and closing its window.

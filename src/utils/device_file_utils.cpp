@@ -8,7 +8,7 @@
 
 QString DeviceFileUtils::markerPath(const QString &name)
 {
-    return AppPaths::appDir() + QStringLiteral("/device/") + name + QStringLiteral(".flag");
+    return AppPaths::inDataDir(QStringLiteral("device/") + name + QStringLiteral(".flag"));
 }
 
 bool DeviceFileUtils::checkFirstRunByFile(const QString &name)
@@ -24,7 +24,7 @@ bool DeviceFileUtils::checkFirstRunByFile(const QString &name)
     qDebug() << "首次运行，执行初始化...";
     // Without the folder the marker could never be written and every start
     // would count as the first, resetting the user's settings each time.
-    QDir().mkpath(AppPaths::appDir() + QStringLiteral("/device"));
+    QDir().mkpath(AppPaths::inDataDir(QStringLiteral("device")));
     QFile marker(path);
     if (marker.open(QIODevice::WriteOnly))
         marker.close();

@@ -100,8 +100,8 @@ void ScreenOcrTest::initTestCase()
     QImage image(160, 48, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter(&image).fillRect(8, 16, 100, 14, Qt::darkBlue);
-    QVERIFY(image.save(AppPaths::inAppDir("ocr.png"), "PNG"));
-    m_png = TestFiles::readAll(AppPaths::inAppDir("ocr.png"));
+    QVERIFY(image.save(AppPaths::inDataDir("ocr.png"), "PNG"));
+    m_png = TestFiles::readAll(AppPaths::inDataDir("ocr.png"));
 }
 
 void ScreenOcrTest::init()
@@ -146,8 +146,8 @@ void ScreenOcrTest::recognisedTextIsShownAndTranslated()
 
     m_center->ocrRequested(type);
     QCOMPARE(int(m_center->sence()), scene);
-    QCOMPARE(m_center->xunfeiOcr()->imageFilePath(), AppPaths::inAppDir("ocr.png"));
-    QCOMPARE(m_center->microsoftOcr()->imageFilePath(), AppPaths::inAppDir("ocr.png"));
+    QCOMPARE(m_center->xunfeiOcr()->imageFilePath(), AppPaths::inDataDir("ocr.png"));
+    QCOMPARE(m_center->microsoftOcr()->imageFilePath(), AppPaths::inDataDir("ocr.png"));
     QTest::qWait(FunControlCenter::kOcrStartDelayMs / 2);
     QCOMPARE(ocrRequests(), azure + iflytek);  // the capture is given time to finish
 

@@ -22,7 +22,7 @@ const QByteArray kLog = "[2026-12-10 01:00:00.000] <<Info>> earlier line\r\n";
 const QByteArray kSound = QByteArray("\x00\x01\r\n--\xff\xfe", 8).repeated(512);
 const QString kSerial = QStringLiteral("0a0b0c0d0e0f");
 
-QString soundPath() { return AppPaths::inAppDir(QStringLiteral("sound.pcm")); }
+QString soundPath() { return AppPaths::inDataDir(QStringLiteral("sound.pcm")); }
 
 QString firstHardwareAddress()
 {

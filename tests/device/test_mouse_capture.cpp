@@ -1,10 +1,11 @@
 // Voice capture through the simulated receiver: PCM passed on as it comes,
 // six-second WAV segments, and one WAV per utterance that sox can read, kept
-// in the working folder whatever the mouse calls itself and also when the
+// in the data folder whatever the mouse calls itself and also when the
 // link drops mid-utterance.
 
 #include "core/device/mousedevice.h"
 #include "support/recording/recording_backends.h"
+#include "utils/app_paths.h"
 #include "sim/hidsim.h"
 
 #include <QDir>
@@ -31,7 +32,11 @@ QString soxi(const QString &path)
 
 QStringList recordings()
 {
-    return QDir().entryList({QStringLiteral("record*.wav")}, QDir::Files);
+    const QDir data(AppPaths::dataDir());
+    QStringList paths;
+    for (const QString &name : data.entryList({QStringLiteral("record*.wav")}, QDir::Files))
+        paths << data.filePath(name);
+    return paths;
 }
 
 const QByteArray kBatteryReply = QByteArray::fromHex("a55a07540f50ff");
@@ -139,7 +144,7 @@ void MouseCaptureTest::eachUtteranceReplacesTheLastWav()
     m_mouse->stopRecord();
 
     const QString second = recordings().first();
-    QVERIFY2(second.startsWith(QStringLiteral("record")) && second.contains(QStringLiteral("_PX08_Hid_5.0.54.wav")),
+    QVERIFY2(QFileInfo(second).fileName().startsWith(QStringLiteral("record")) && second.contains(QStringLiteral("_PX08_Hid_5.0.54.wav")),
              qPrintable(second));
     QCOMPARE(second, m_mouse->lastRecording());
     const QStringList info = soxi(second).split(QLatin1Char(' '));
@@ -164,8 +169,9 @@ void MouseCaptureTest::deviceNamesStayInsideTheFileName()
     m_mouse->stopRecord();
 
     const QString wav = m_mouse->lastRecording();
-    QVERIFY2(wav.contains(QStringLiteral("_AB_.._C_D_Hid_")) && !wav.contains(QLatin1Char('/')),
-             qPrintable(wav));
+    const QFileInfo file(wav);
+    QVERIFY2(file.fileName().contains(QStringLiteral("_AB_.._C_D_Hid_")), qPrintable(wav));
+    QCOMPARE(file.absolutePath(), AppPaths::dataDir());
     QCOMPARE(recordings(), QStringList{wav});
     QCOMPARE(soxi(wav).split(QLatin1Char(' ')).mid(0, 3), (QStringList{"16000", "1", "16"}));
 }

@@ -84,7 +84,7 @@ void DiagnosticsE2E::cleanupTestCase()
 void DiagnosticsE2E::aRecordingAndTheLogReachSupportUnderTheMousesSerial()
 {
     qputenv("TALKVANE_URL_MANAGEMENT", m_upload.managementUrl().toUtf8());
-    const QString pcm = AppPaths::inAppDir(QStringLiteral("sound.pcm"));
+    const QString pcm = AppPaths::inDataDir(QStringLiteral("sound.pcm"));
     find<QPushButton>("pushButtonStartRecord")->click();
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(pcm).size() > 32000, 5000);  // a second of sound
     find<QPushButton>("pushButtonStopRecord")->click();
@@ -143,7 +143,7 @@ void DiagnosticsE2E::aNewerVersionIsDownloadedAndHandedToTheOpener()
                               QStringLiteral("检测到有最新的版本：") + QString::number(running + 1),
                               5000);
     dialogue->findChild<QPushButton *>(QStringLiteral("startButton"))->click();
-    const QString saved = AppPaths::inAppDir(QStringLiteral("talkvane_next.deb"));
+    const QString saved = AppPaths::inDataDir(QStringLiteral("talkvane_next.deb"));
     QTRY_COMPARE_WITH_TIMEOUT(TestFiles::readText(record), saved + QLatin1Char('\n'), 10000);
     QCOMPARE(TestFiles::readAll(saved), package);
     QFile::remove(saved);

@@ -263,7 +263,7 @@ void MeetingE2E::diskFillingMidMeetingLosesNothing()
 
     // The disk fills up (a file-size limit stands in for it), in the middle
     // of an audio report: the capture keeps whole samples only.
-    const QString pcm = AppPaths::inAppDir(QStringLiteral("sound.pcm"));
+    const QString pcm = AppPaths::inDataDir(QStringLiteral("sound.pcm"));
     const qint64 captured = QFileInfo(pcm).size();
     rlimit old {};
     getrlimit(RLIMIT_FSIZE, &old);

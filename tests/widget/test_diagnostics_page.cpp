@@ -105,8 +105,8 @@ void DiagnosticsPageTest::captureToolsUseTheFilesBesideTheExecutable()
     QTemporaryDir elsewhere;
     const QString before = QDir::currentPath();
     QDir::setCurrent(elsewhere.path());
-    const QString pcm = AppPaths::inAppDir(QStringLiteral("sound.pcm"));
-    const QString wav = AppPaths::inAppDir(QStringLiteral("soundformat.wav"));
+    const QString pcm = AppPaths::inDataDir(QStringLiteral("sound.pcm"));
+    const QString wav = AppPaths::inDataDir(QStringLiteral("soundformat.wav"));
     QFile::remove(wav);
     QVERIFY(TestFiles::writeRaw(pcm, QByteArray(3200, 1)));
 

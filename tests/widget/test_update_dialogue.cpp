@@ -60,7 +60,7 @@ class UpdateDialogueTest : public QObject
     QLabel *status() const { return m_dialogue->findChild<QLabel *>("statusLabel"); }
     QPushButton *start() const { return m_dialogue->findChild<QPushButton *>("startButton"); }
     QProgressBar *progress() const { return m_dialogue->findChild<QProgressBar *>("progressBar"); }
-    QString packagePath() const { return AppPaths::inAppDir(kPackage); }
+    QString packagePath() const { return AppPaths::inDataDir(kPackage); }
     QString openerRecord() const { return m_bin.filePath("opened"); }
 
     // Runs a check of version against answer and waits for its verdict.

@@ -22,11 +22,11 @@
 
 namespace {
 
-// Beside the executable like every other file of Talkvane: a meeting's
+// In the data folder like every other file of Talkvane: a meeting's
 // recording must be found again after a restart from another directory.
-QString rawDump() { return AppPaths::inAppDir(QStringLiteral("sound.bin")); }
-QString pcmDump() { return AppPaths::inAppDir(QStringLiteral("sound.pcm")); }
-QString segmentDir() { return AppPaths::inAppDir(QStringLiteral("wavfileTmp")); }
+QString rawDump() { return AppPaths::inDataDir(QStringLiteral("sound.bin")); }
+QString pcmDump() { return AppPaths::inDataDir(QStringLiteral("sound.pcm")); }
+QString segmentDir() { return AppPaths::inDataDir(QStringLiteral("wavfileTmp")); }
 
 // Appends a whole chunk or nothing: a piece of a sample or of an SBC frame
 // would shift everything written after it once space is free again. The
@@ -155,8 +155,9 @@ void MouseDevice::finishUtterance()
 {
     if (!m_lastRecording.isEmpty() && QFile::exists(m_lastRecording))
         QFile::remove(m_lastRecording);
-    const QString name = RecordingName::utteranceWav(QDateTime::currentDateTime(), model, linkModel,
-                                                     QStringLiteral(TALKVANE_VERSION));
+    // With the other captures, not in whatever folder Talkvane was started from.
+    const QString name = AppPaths::inDataDir(RecordingName::utteranceWav(
+        QDateTime::currentDateTime(), model, linkModel, QStringLiteral(TALKVANE_VERSION)));
     qDebug() << name;
     pcmToWav(pcmDump(), name, 1, 16000, 16);
     m_lastRecording = name;

@@ -170,7 +170,7 @@ bool store(const QString &path, const UploadToken &token)
 // failures are only logged.
 void sendSoundCapture(const QString &folder, std::unique_ptr<QTemporaryDir> &scratch)
 {
-    const QString path = AppPaths::inAppDir(QLatin1String(kSoundName));
+    const QString path = AppPaths::inDataDir(QLatin1String(kSoundName));
     if (!QFileInfo::exists(path))
         return;
     UploadToken token;

@@ -94,7 +94,7 @@ namespace LogFile {
 
 QString path()
 {
-    return AppPaths::inAppDir(QStringLiteral("Log.txt"));
+    return AppPaths::inDataDir(QStringLiteral("Log.txt"));
 }
 
 QString formatLine(QtMsgType type, const QMessageLogContext &context, const QString &msg)

@@ -6,7 +6,7 @@
 // The two process-wide Qt message handlers. Either may be installed at any
 // time (start-up, the logging switch); both are safe to call from any thread.
 
-// One line per message in "Log.txt" beside the executable, rotated at 10 MiB.
+// One line per message in "Log.txt" in the data folder, rotated at 10 MiB.
 void fileMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &msg);
 
 // One line per message on standard error.

@@ -12,12 +12,12 @@ const QString kCmdKey = QStringLiteral("cmdkey");
 
 QString IniFileInf::optionFilePath()
 {
-    return AppPaths::inAppDir(QStringLiteral("option.ini"));
+    return AppPaths::inDataDir(QStringLiteral("option.ini"));
 }
 
 QString IniFileInf::cmdKeyFilePath()
 {
-    return AppPaths::inAppDir(QStringLiteral("cmdkey.ini"));
+    return AppPaths::inDataDir(QStringLiteral("cmdkey.ini"));
 }
 
 QString IniFileInf::get_keydefine(const QString &key)

@@ -3,7 +3,7 @@
 #include <QHash>
 #include <QString>
 
-// The settings store: text values in "option.ini" beside the executable (and
+// The settings store: text values in "option.ini" in the data folder (and
 // the voice-command list in "cmdkey.ini"). Nothing is cached, so a value
 // written anywhere is seen by the very next read, from any object. Before a
 // write, a hand-edited file that QSettings would mangle is copied aside and

@@ -17,8 +17,8 @@
 
 namespace {
 
-QString rawRecording() { return AppPaths::inAppDir(QStringLiteral("sound.pcm")); }
-QString recordingWav() { return AppPaths::inAppDir(QStringLiteral("soundformat.wav")); }
+QString rawRecording() { return AppPaths::inDataDir(QStringLiteral("sound.pcm")); }
+QString recordingWav() { return AppPaths::inDataDir(QStringLiteral("soundformat.wav")); }
 const QString kTrailingPunctuation = QStringLiteral(".?!。！？");
 
 QString firstChars(const QString &secret)

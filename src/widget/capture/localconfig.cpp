@@ -8,7 +8,7 @@
 #include <QTextStream>
 
 LocalConfig::LocalConfig(const QString &path)
-    : m_path(path.isEmpty() ? AppPaths::inAppDir(QLatin1String(kFileName)) : path)
+    : m_path(path.isEmpty() ? AppPaths::inDataDir(QLatin1String(kFileName)) : path)
 {
 }
 

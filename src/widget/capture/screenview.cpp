@@ -432,7 +432,7 @@ void ScreenView::deliverForRecognition(int kind)
     if (!takeSelectionPicture())
         return;
     // Written whole or not at all: the recogniser never reads half a picture.
-    QSaveFile file(AppPaths::inAppDir(QStringLiteral("ocr.png")));
+    QSaveFile file(AppPaths::inDataDir(QStringLiteral("ocr.png")));
     if (!file.open(QIODevice::WriteOnly) || !m_picture.save(&file, "PNG") || !file.commit()) {
         qWarning() << "could not write" << file.fileName() << file.errorString();
         emit captureFailed(tr("无法保存截图"));

@@ -85,7 +85,7 @@ DiagnosticsPanel::DiagnosticsPanel(MouseDevice *device, std::shared_ptr<FunContr
     connect(m_center.get(), &FunControlCenter::aliyunRecognitionText, m_recognised,
             &QTextEdit::append);
 
-    m_player = new PlayPcmAudio(AppPaths::inAppDir(QStringLiteral("sound.pcm")), this);
+    m_player = new PlayPcmAudio(AppPaths::inDataDir(QStringLiteral("sound.pcm")), this);
     connect(m_player, &PlayPcmAudio::resultReady, this,
             [](const QString &result) { qInfo() << "playback:" << result; });
     retranslateUi();
@@ -160,15 +160,15 @@ void DiagnosticsPanel::playback()
 
 void DiagnosticsPanel::decodeRaw()
 {
-    if (!SbcHelper::decodesbc(AppPaths::inAppDir(QStringLiteral("sound.bin")),
-                              AppPaths::inAppDir(QStringLiteral("soundbin.wav"))))
+    if (!SbcHelper::decodesbc(AppPaths::inDataDir(QStringLiteral("sound.bin")),
+                              AppPaths::inDataDir(QStringLiteral("soundbin.wav"))))
         qWarning() << "the raw capture could not be decoded";
 }
 
 void DiagnosticsPanel::pcmToWavFile()
 {
-    const QString wav = AppPaths::inAppDir(QStringLiteral("soundformat.wav"));
-    pcmToWav(AppPaths::inAppDir(QStringLiteral("sound.pcm")), wav, 1, 16000, 16);
+    const QString wav = AppPaths::inDataDir(QStringLiteral("soundformat.wav"));
+    pcmToWav(AppPaths::inDataDir(QStringLiteral("sound.pcm")), wav, 1, 16000, 16);
     if (!QFile::exists(wav))
         qDebug() << "File not found: " << wav;
 }

@@ -51,7 +51,7 @@ QString ExternalAiClient::launch()
     if (!QFileInfo::exists(installer))
         return tr("安装文件不存在: %1").arg(installer);
     qInfo() << "starting the AI client's installer" << installer;
-    if (QProcess::startDetached(installer, {}, AppPaths::appDir()))
+    if (QProcess::startDetached(installer, {}, AppPaths::dataDir()))
         return {};
     return tr("启动安装程序失败，请手动运行: %1").arg(installer);
 }

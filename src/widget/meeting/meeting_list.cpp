@@ -32,8 +32,8 @@ MeetingList::Files MeetingList::defaultFiles()
     Files files;
     // Beside the executable, not the working directory: started from a menu
     // or at log-in the working directory differs, and the meetings seemed gone.
-    files.database = AppPaths::inAppDir(QStringLiteral("test.db"));
-    files.recording = AppPaths::inAppDir(QStringLiteral("sound.pcm"));
+    files.database = AppPaths::inDataDir(QStringLiteral("test.db"));
+    files.recording = AppPaths::inDataDir(QStringLiteral("sound.pcm"));
     return files;
 }
 

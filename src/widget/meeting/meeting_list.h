@@ -21,8 +21,8 @@ class MeetingList : public QWidget
     Q_OBJECT
 public:
     struct Files {
-        QString database;   // "test.db" beside the executable by default
-        QString recording;  // the raw recording, "sound.pcm" beside the executable
+        QString database;   // "test.db" in the data folder by default
+        QString recording;  // the raw recording, "sound.pcm" in the data folder
         int checkpointMs = 30000;
         int busyTimeoutMs = 5000;
         SQLiteDB::Access access = SQLiteDB::Access::ReadWrite;

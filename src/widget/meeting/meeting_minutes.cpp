@@ -35,7 +35,7 @@ const QString kNameFormat = QStringLiteral("yyyy/MM/dd hh:mm:ss");
 }  // namespace
 
 MeetingMinutes::MeetingMinutes(QWidget *parent, int checkpointMs)
-    : QWidget(parent), m_recordingPath(AppPaths::inAppDir(QStringLiteral("sound.pcm")))
+    : QWidget(parent), m_recordingPath(AppPaths::inDataDir(QStringLiteral("sound.pcm")))
 {
     m_checkpoint = new QTimer(this);
     m_checkpoint->setInterval(checkpointMs);

@@ -34,7 +34,7 @@ public:
 
     void setRecorder(MeetingRecorder *recorder) { m_recorder = recorder; updateActions(); }
     void setStore(MeetingStore *store) { m_store = store; }
-    // The raw recording the mouse writes; beside the executable by default.
+    // The raw recording the mouse writes; in the data folder by default.
     void setRecordingPath(const QString &path) { m_recordingPath = path; }
     void setCheckpointInterval(int ms);
 

@@ -209,7 +209,7 @@ void UpdateDialogue::on_startButton_clicked()
     m_progress->show();
     m_start->hide();
 
-    const QString target = AppPaths::inAppDir(UpdateCheck::packageFileName(m_downloadUrl));
+    const QString target = AppPaths::inDataDir(UpdateCheck::packageFileName(m_downloadUrl));
     auto part = std::make_shared<QFile>(target + QStringLiteral(".part"));
     // Unbuffered: a full disk shows at the write that hits it.
     if (!part->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
@@ -280,7 +280,7 @@ void UpdateDialogue::replyFinished(bool ok, bool cancelled, const QString &error
     // installer); running a downloaded file ourselves would trust it blindly.
     const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (opener.isEmpty()
-        || !QProcess::startDetached(opener, {package}, AppPaths::appDir())) {
+        || !QProcess::startDetached(opener, {package}, AppPaths::dataDir())) {
         qWarning().noquote() << "cannot hand" << package << "to xdg-open";
         m_status->setText(tr("无法打开安装包，它已保存在：%1").arg(package));
         return;

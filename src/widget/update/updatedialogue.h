@@ -12,8 +12,8 @@ class QPushButton;
 struct HttpResult;
 
 // The update check: asks the management server for the newest package,
-// compares it with the running version and, on request, downloads it beside
-// the executable, hands it to the desktop's opener and quits. One instance
+// compares it with the running version and, on request, downloads it into
+// the data folder, hands it to the desktop's opener and quits. One instance
 // for the process, created on first use; GUI thread only. The requests run
 // on worker threads and report back here.
 class UpdateDialogue : public QWidget
