@@ -31,6 +31,8 @@ build_pkgs=(
   # Sound at run time: Qt's audio outputs and GStreamer media player service,
   # GStreamer's playbin/appsrc/decoders, and its wav parser and sound sinks.
   libqt5multimedia5-plugins gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  # Qt's Wayland platform plugin, for a Wayland session without X11.
+  qtwayland5
 )
 test_pkgs=(
   xvfb xauth
@@ -38,6 +40,8 @@ test_pkgs=(
   desktop-file-utils
   # A stand-in BlueZ on a private system bus for the Bluetooth backend's tests.
   python3-dbusmock
+  # A headless Wayland compositor for the Wayland session's tests.
+  weston
 )
 # Only for the start-up benchmark: a notification area to dock into, and a
 # Qt tray program to compare with. The test suite must not need these.
