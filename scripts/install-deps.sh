@@ -34,6 +34,8 @@ build_pkgs=(
   # Sound at run time: Qt's audio outputs and GStreamer media player service,
   # GStreamer's playbin/appsrc/decoders, and its wav parser and sound sinks.
   libqt5multimedia5-plugins gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  # Qt's Wayland platform plugin, for a Wayland session without X11.
+  qtwayland5
 )
 test_pkgs=(
   xvfb xauth
@@ -45,6 +47,8 @@ test_pkgs=(
   python3-dbusmock
   # The Windows backends' cross build (scripts/cross-build-win32.sh).
   g++-mingw-w64-i686-posix
+  # A headless Wayland compositor for the Wayland session's tests.
+  weston
 )
 # The Debian package: dependencies from the binaries, and the checks of the
 # menu entry and the AppStream metainfo.

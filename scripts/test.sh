@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Talkvane and runs the whole test suite
 # headless: widget tests on Qt's offscreen platform, each X11 test on a
-# virtual X server of its own. Ends with CTest's summary; fails when a test
+# virtual X server of its own, each Wayland test in a headless compositor of
+# its own. Ends with CTest's summary; fails when a test
 # fails.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"

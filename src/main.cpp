@@ -27,6 +27,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -56,6 +57,14 @@ void installLogHandler()
     }
 }
 
+void logSession(const platform::SessionDescription &session)
+{
+    qInfo() << "session:" << QGuiApplication::platformName();
+    const std::string limits = platform::limitsLogLine(session);
+    if (!limits.empty())
+        qWarning().noquote() << QString::fromStdString(limits);
+}
+
 void applyStyleSheet(QApplication &app)
 {
     QFile qss(QStringLiteral(":/resources/style/appstyles.qss"));
@@ -67,11 +76,21 @@ void applyStyleSheet(QApplication &app)
 
 int main(int argc, char *argv[])
 {
-    std::string noDisplay;
-    if (!platform::guiSessionAvailable(noDisplay)) {
-        std::fprintf(stderr, "Talkvane: %s\n", noDisplay.c_str());
+    const platform::SessionDescription &session = platform::currentSession();
+    if (!session.problem.empty()) {
+        std::fprintf(stderr, "Talkvane: %s\n", session.problem.c_str());
         return 2;
     }
+    // On the command line rather than in the environment, so that programs
+    // Talkvane starts pick their own platform.
+    std::vector<char *> args(argv, argv + argc);
+    QByteArray platformOption("-platform"), platformName(session.qtPlatform.c_str());
+    if (!session.qtPlatform.empty()) {
+        args.insert(args.begin() + (args.empty() ? 0 : 1), {platformOption.data(), platformName.data()});
+        argc = int(args.size());
+    }
+    args.push_back(nullptr);
+    argv = args.data();
 
     const std::string plugins = platform::preferredMultimediaPlugins();
     if (!plugins.empty())
@@ -91,6 +110,7 @@ int main(int argc, char *argv[])
     qDebug() << "\n\n\n\n\n\n\nprogram init" << QCoreApplication::applicationVersion()
              << QSysInfo::prettyProductName();
     qInfo().noquote() << AppPaths::dataDirDescription();
+    logSession(session);
 
     if (app->isRunning())
         return 1;

@@ -270,6 +270,13 @@ void MainWindow::setupUi()
     m_linkNotice->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_linkNotice->hide();
     layout->addWidget(m_linkNotice);
+    // Unlike the link notice it stays: the session does not change while Talkvane runs.
+    m_sessionNotice = new QLabel;
+    m_sessionNotice->setObjectName(QStringLiteral("labelSessionNotice"));
+    m_sessionNotice->setWordWrap(true);
+    m_sessionNotice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_sessionNotice->hide();
+    layout->addWidget(m_sessionNotice);
 
     auto *body = new QHBoxLayout;
     body->setSpacing(0);
@@ -301,6 +308,7 @@ void MainWindow::setupUi()
     connect(m_clientTimer, &QTimer::timeout, this, &MainWindow::refreshExternalClient);
     m_clientTimer->start();
     retranslateUi();
+    showSessionNotice(platform::currentSession());
 
     setupSelectedText();
     registerAltX();
@@ -547,6 +555,8 @@ void MainWindow::retranslateUi()
     m_navigation->retranslateUi();
     m_footer->retranslateUi();
     m_footer->showModel(modelText());
+    if (m_sessionNotice)
+        m_sessionNotice->setText(sessionNoticeText());
     refreshExternalClient();
 }
 
@@ -590,6 +600,43 @@ void MainWindow::showLinkNotice(const QString &text)
     }
     if (m_trayIcon->isVisible() && QSystemTrayIcon::supportsMessages())
         m_trayIcon->showMessage(QStringLiteral("Talkvane"), text, QSystemTrayIcon::Warning);
+}
+
+void MainWindow::showSessionNotice(const platform::SessionDescription &session)
+{
+    m_session = session;
+    const QString text = sessionNoticeText();
+    m_sessionNotice->setText(text);
+    m_sessionNotice->setVisible(!text.isEmpty());
+    // A capture there would only ever come back empty.
+    const bool noCapture = session.kind == platform::SessionKind::WaylandOnly
+        && session.limited(platform::SessionFeature::ScreenCapture);
+    m_screenshotButton->setEnabled(!noCapture);
+}
+
+QString MainWindow::sessionNoticeText() const
+{
+    using platform::SessionFeature;
+    QStringList names;
+    for (const platform::FeatureLimit &limit : m_session.limits) {
+        switch (limit.feature) {
+        case SessionFeature::GlobalHotKeys: names << tr("全局热键（鼠标的 F17–F20 按键）"); break;
+        case SessionFeature::TypingIntoOtherApps: names << tr("向其他程序输入识别的文字"); break;
+        case SessionFeature::ScreenCapture: names << tr("截图识字和截图翻译"); break;
+        case SessionFeature::SelectedText: names << tr("划词取词"); break;
+        case SessionFeature::GlobalMouse: names << tr("全局鼠标监听"); break;
+        }
+    }
+    if (names.isEmpty())
+        return {};
+    const QString list = names.join(tr("、"));
+    if (m_session.kind == platform::SessionKind::XWayland)
+        return tr("Wayland 会话：Talkvane 通过 XWayland 以 X11 方式运行，以下功能只对 X11 程序有效：%1。"
+                  "原生 Wayland 程序收不到输入的文字和热键。")
+            .arg(list);
+    return tr("Wayland 会话中以下功能不可用：%1。Wayland 不允许一个程序抢占按键、向其他程序输入，"
+              "或读取其他程序的屏幕。识别结果仍显示在 Talkvane 的窗口中；翻译、AI、会议、设置和鼠标连接照常可用。")
+        .arg(list);
 }
 
 void MainWindow::openLogFolder()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/device/mousedevice.h"
+#include "platform/session.h"
 #include "widget/framelesswindow.h"
 #include "widget/main/low_battery_warning.h"
 
@@ -50,6 +51,10 @@ public:
     // The pages that show the web site, built where the browser engine is
     // linked; each takes the place of its placeholder. Null keeps it.
     void setWebPages(QWidget *help, QWidget *aiNavigation, QWidget *cloudMeeting);
+    // Says in the window which features this session keeps from Talkvane,
+    // and why; a session without limits shows nothing. The constructor
+    // passes this process's session.
+    void showSessionNotice(const platform::SessionDescription &session);
 
 public slots:
     void windowShow();
@@ -87,6 +92,7 @@ private:
     void showNotice(const QString &text);
     void openLogFolder();
     void showLinkNotice(const QString &text);
+    QString sessionNoticeText() const;
     QString modelText() const;
 
     Debug *m_debug = nullptr;
@@ -115,6 +121,8 @@ private:
     QPushButton *m_maxButton = nullptr;
     QPushButton *m_closeButton = nullptr;
     QLabel *m_linkNotice = nullptr;
+    QLabel *m_sessionNotice = nullptr;
+    platform::SessionDescription m_session;
     NavigationBar *m_navigation = nullptr;
     QStackedWidget *m_pages = nullptr;
     StatusFooter *m_footer = nullptr;

@@ -348,7 +348,13 @@ void FunControlCenter::pasteWhenModifiersReleased(int waitedMs)
     // A held Alt turns Ctrl+V into something else. Polled, so the GUI thread
     // never blocks on the keyboard.
     const auto keys = platform::keyInjector();
-    if (keys && keys->modifiersHeld()) {
+    if (!keys) {
+        // The text stays on the clipboard, for the user to paste.
+        qWarning() << "no key injection in this session; the recognised text is not pasted";
+        QTimer::singleShot(kFinishDelayMs, this, [this] { emit finishTask(mSence); });
+        return;
+    }
+    if (keys->modifiersHeld()) {
         if (waitedMs < kModifierWaitMs) {
             QTimer::singleShot(kModifierPollMs, this, [this, waitedMs] {
                 pasteWhenModifiersReleased(waitedMs + kModifierPollMs);
@@ -541,8 +547,8 @@ void FunControlCenter::commonShortClick(const QString &action)
     using namespace platform;
     const auto keys = keyInjector();
     auto chord = [&keys](unsigned modifier, unsigned key) {
-        if (keys)
-            keys->sendBatch({{modifier, true}, {key, true}, {key, false}, {modifier, false}});
+        if (!keys || !keys->sendBatch({{modifier, true}, {key, true}, {key, false}, {modifier, false}}))
+            qWarning() << "key injection failed for" << key << "with" << modifier;
     };
     if (action == QLatin1String("enter")) {
         keyEnter();

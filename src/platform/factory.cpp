@@ -11,6 +11,7 @@
 #include "platform/keyboard_listener.h"
 #include "platform/mouse_listener.h"
 #include "platform/selected_text.h"
+#include "platform/session.h"
 
 #ifdef TALKVANE_PLATFORM_X11
 #include "platform/x11/clipboard_watch_x11.h"
@@ -19,6 +20,7 @@
 #include "platform/x11/keyboard_listener_x11.h"
 #include "platform/x11/mouse_listener_x11.h"
 #include "platform/x11/selected_text_x11.h"
+#include "platform/x11/session_x11.h"
 #endif
 #ifdef TALKVANE_PLATFORM_UDEV
 #include "platform/linux/device_monitor_udev.h"
@@ -34,6 +36,7 @@
 #include "platform/win32/key_injector_win32.h"
 #endif
 
+#include <cstdlib>
 #include <mutex>
 #include <utility>
 
@@ -61,7 +64,33 @@ std::shared_ptr<Service> overridden(std::shared_ptr<Service> BackendOverrides::*
     return o.backends.*member;
 }
 
+#ifdef TALKVANE_PLATFORM_X11
+// Decided once: without a reachable X server every X11 backend stays null,
+// and none retries the connection (a stale DISPLAY may name a slow host).
+bool x11Session()
+{
+    const SessionKind kind = currentSession().kind;
+    return kind == SessionKind::X11 || kind == SessionKind::XWayland;
+}
+#endif
+
 }  // namespace
+
+const SessionDescription &currentSession()
+{
+    static const SessionDescription session = [] {
+        SessionProbe probe;
+        probe.env = [](const char *name) {
+            const char *value = std::getenv(name);
+            return std::string(value ? value : "");
+        };
+#ifdef TALKVANE_PLATFORM_X11
+        probe.x11Reachable = x11::displayReachable;
+#endif
+        return describeSession(probe);
+    }();
+    return session;
+}
 
 void overrideBackends(BackendOverrides replacement)
 {
@@ -79,7 +108,7 @@ std::shared_ptr<HotKeyService> hotKeyService()
         return replaced;
     static std::shared_ptr<HotKeyService> instance;
 #ifdef TALKVANE_PLATFORM_X11
-    if (!instance)
+    if (!instance && x11Session())
         instance = x11::X11HotKeyService::create();
 #endif
 #ifdef TALKVANE_PLATFORM_WIN32
@@ -95,7 +124,7 @@ std::shared_ptr<KeyboardListener> keyboardListener()
         return replaced;
     static std::shared_ptr<KeyboardListener> instance;
 #ifdef TALKVANE_PLATFORM_X11
-    if (!instance && x11::X11KeyboardListener::available())
+    if (!instance && x11Session() && x11::X11KeyboardListener::available())
         instance = std::make_shared<x11::X11KeyboardListener>();
 #endif
 #ifdef TALKVANE_PLATFORM_WIN32
@@ -111,7 +140,7 @@ std::shared_ptr<MouseListener> mouseListener()
         return replaced;
     static std::shared_ptr<MouseListener> instance;
 #ifdef TALKVANE_PLATFORM_X11
-    if (!instance && x11::X11MouseListener::available())
+    if (!instance && x11Session() && x11::X11MouseListener::available())
         instance = std::make_shared<x11::X11MouseListener>();
 #endif
 #ifdef TALKVANE_PLATFORM_WIN32
@@ -127,7 +156,7 @@ std::shared_ptr<SelectedText> selectedText()
         return replaced;
     static std::shared_ptr<SelectedText> instance;
 #ifdef TALKVANE_PLATFORM_X11
-    if (!instance)
+    if (!instance && x11Session())
         instance = x11::X11SelectedText::create();
 #endif
     return instance;
@@ -141,7 +170,7 @@ std::shared_ptr<KeyInjector> keyInjector()
     static std::shared_ptr<KeyInjector> instance;
     std::lock_guard<std::mutex> lock(mutex);
 #ifdef TALKVANE_PLATFORM_X11
-    if (!instance)
+    if (!instance && x11Session())
         instance = x11::X11KeyInjector::create();
 #endif
 #ifdef TALKVANE_PLATFORM_WIN32
@@ -173,7 +202,7 @@ std::shared_ptr<ClipboardWatch> clipboardWatch()
         return replaced;
     static std::shared_ptr<ClipboardWatch> instance;
 #ifdef TALKVANE_PLATFORM_X11
-    if (!instance)
+    if (!instance && x11Session())
         instance = x11::X11ClipboardWatch::create();
 #endif
     return instance;

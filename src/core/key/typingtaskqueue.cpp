@@ -107,8 +107,12 @@ void TypingTaskQueue::perform(const Task &task)
     case 1: {
         if (task.text.isEmpty())
             break;
-        if (auto injector = platform::keyInjector())
-            waitForModifiers(*injector);
+        const auto injector = platform::keyInjector();
+        if (!injector) {
+            qWarning() << "typing: no key injection in this session; not typed:" << task.text;
+            break;
+        }
+        waitForModifiers(*injector);
         const auto watch = placeForPaste(task.text);
         pressKey(platform::vk::Control);
         pressKey(platform::vk::KeyV);

@@ -34,6 +34,12 @@ void CaMainWindow::startScreen()
     if (!overlays().isEmpty())
         return;
     m_overlays.clear();
+    // Wayland lets no client read the screen: every grab would come back empty.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        qWarning() << "screen capture is not available on Wayland";
+        emit captureFailed(tr("无法截取屏幕：当前会话不允许程序读取屏幕内容"));
+        return;
+    }
     // Every screen is grabbed before any overlay shows, or one would be in the others' pictures.
     const QList<QScreen *> screens = QGuiApplication::screens();
     QVector<QImage> pictures;
