@@ -190,6 +190,13 @@
     </message>
 </context>
 <context>
+    <name>CaMainWindow</name>
+    <message>
+        <source>无法截取屏幕：当前会话不允许程序读取屏幕内容</source>
+        <translation>Cannot capture the screen: this session does not let programs read the screen</translation>
+    </message>
+</context>
+<context>
     <name>CaptureToolBar</name>
     <message>
         <source>复制到剪贴板(Enter)</source>
@@ -769,6 +776,38 @@
         <source>AI</source>
         <translation>AI</translation>
     </message>
+    <message>
+        <source>全局热键（鼠标的 F17–F20 按键）</source>
+        <translation>Global hot keys (the mouse's F17–F20 buttons)</translation>
+    </message>
+    <message>
+        <source>向其他程序输入识别的文字</source>
+        <translation>Typing the recognised text into other programs</translation>
+    </message>
+    <message>
+        <source>截图识字和截图翻译</source>
+        <translation>Screenshot OCR and screenshot translation</translation>
+    </message>
+    <message>
+        <source>划词取词</source>
+        <translation>Selected-text capture</translation>
+    </message>
+    <message>
+        <source>全局鼠标监听</source>
+        <translation>Global mouse listening</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Wayland 会话：Talkvane 通过 XWayland 以 X11 方式运行，以下功能只对 X11 程序有效：%1。原生 Wayland 程序收不到输入的文字和热键。</source>
+        <translation>Wayland session: Talkvane runs as an X11 program through XWayland; these features work only with X11 programs: %1. Native Wayland programs do not receive typed text or hot keys.</translation>
+    </message>
+    <message>
+        <source>Wayland 会话中以下功能不可用：%1。Wayland 不允许一个程序抢占按键、向其他程序输入，或读取其他程序的屏幕。识别结果仍显示在 Talkvane 的窗口中；翻译、AI、会议、设置和鼠标连接照常可用。</source>
+        <translation>Not available in a Wayland session: %1. Wayland does not let one program take keys, type into other programs or read their screen. Recognised text is still shown in Talkvane's window; translation, AI, meetings, settings and the mouse link work as usual.</translation>
+    </message>
 </context>
 <context>
     <name>MeetingList</name>
@@ -1025,6 +1064,22 @@
     <message>
         <source>鼠标接收器已插入，但无法打开（%1）。请重新插拔接收器。</source>
         <translation>The mouse receiver is plugged in but cannot be opened (%1). Unplug the receiver and plug it in again.</translation>
+    </message>
+    <message>
+        <source>蓝牙1</source>
+        <translation>Bluetooth 1</translation>
+    </message>
+    <message>
+        <source>蓝牙2</source>
+        <translation>Bluetooth 2</translation>
+    </message>
+    <message>
+        <source>接收器</source>
+        <translation>Receiver</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Unknown</translation>
     </message>
 </context>
 <context>

@@ -190,6 +190,13 @@
     </message>
 </context>
 <context>
+    <name>CaMainWindow</name>
+    <message>
+        <source>无法截取屏幕：当前会话不允许程序读取屏幕内容</source>
+        <translation>No se puede capturar la pantalla: esta sesión no permite a los programas leer la pantalla</translation>
+    </message>
+</context>
+<context>
     <name>CaptureToolBar</name>
     <message>
         <source>复制到剪贴板(Enter)</source>
@@ -769,6 +776,38 @@
         <source>AI</source>
         <translation>AI</translation>
     </message>
+    <message>
+        <source>全局热键（鼠标的 F17–F20 按键）</source>
+        <translation>Teclas rápidas globales (los botones F17–F20 del ratón)</translation>
+    </message>
+    <message>
+        <source>向其他程序输入识别的文字</source>
+        <translation>Escribir el texto reconocido en otros programas</translation>
+    </message>
+    <message>
+        <source>截图识字和截图翻译</source>
+        <translation>OCR y traducción de capturas de pantalla</translation>
+    </message>
+    <message>
+        <source>划词取词</source>
+        <translation>Captura del texto seleccionado</translation>
+    </message>
+    <message>
+        <source>全局鼠标监听</source>
+        <translation>Escucha global del ratón</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Wayland 会话：Talkvane 通过 XWayland 以 X11 方式运行，以下功能只对 X11 程序有效：%1。原生 Wayland 程序收不到输入的文字和热键。</source>
+        <translation>Sesión Wayland: Talkvane se ejecuta como programa X11 mediante XWayland; estas funciones solo sirven con programas X11: %1. Los programas Wayland nativos no reciben el texto escrito ni las teclas rápidas.</translation>
+    </message>
+    <message>
+        <source>Wayland 会话中以下功能不可用：%1。Wayland 不允许一个程序抢占按键、向其他程序输入，或读取其他程序的屏幕。识别结果仍显示在 Talkvane 的窗口中；翻译、AI、会议、设置和鼠标连接照常可用。</source>
+        <translation>No disponible en una sesión Wayland: %1. Wayland no permite que un programa capture teclas, escriba en otros programas ni lea su pantalla. El texto reconocido se sigue mostrando en la ventana de Talkvane; la traducción, la IA, las reuniones, los ajustes y la conexión del ratón funcionan como siempre.</translation>
+    </message>
 </context>
 <context>
     <name>MeetingList</name>
@@ -1025,6 +1064,22 @@
     <message>
         <source>鼠标接收器已插入，但无法打开（%1）。请重新插拔接收器。</source>
         <translation>El receptor del ratón está conectado, pero no se puede abrir (%1). Desconecte el receptor y vuelva a conectarlo.</translation>
+    </message>
+    <message>
+        <source>蓝牙1</source>
+        <translation>Bluetooth 1</translation>
+    </message>
+    <message>
+        <source>蓝牙2</source>
+        <translation>Bluetooth 2</translation>
+    </message>
+    <message>
+        <source>接收器</source>
+        <translation>Receptor</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Desconocido</translation>
     </message>
 </context>
 <context>

@@ -190,6 +190,13 @@
     </message>
 </context>
 <context>
+    <name>CaMainWindow</name>
+    <message>
+        <source>无法截取屏幕：当前会话不允许程序读取屏幕内容</source>
+        <translation>画面をキャプチャできません：このセッションではプログラムが画面を読み取れません</translation>
+    </message>
+</context>
+<context>
     <name>CaptureToolBar</name>
     <message>
         <source>复制到剪贴板(Enter)</source>
@@ -769,6 +776,38 @@
         <source>AI</source>
         <translation>AI</translation>
     </message>
+    <message>
+        <source>全局热键（鼠标的 F17–F20 按键）</source>
+        <translation>グローバルホットキー（マウスの F17–F20 ボタン）</translation>
+    </message>
+    <message>
+        <source>向其他程序输入识别的文字</source>
+        <translation>認識したテキストを他のプログラムに入力</translation>
+    </message>
+    <message>
+        <source>截图识字和截图翻译</source>
+        <translation>スクリーンショットの文字認識と翻訳</translation>
+    </message>
+    <message>
+        <source>划词取词</source>
+        <translation>選択テキストの取得</translation>
+    </message>
+    <message>
+        <source>全局鼠标监听</source>
+        <translation>グローバルなマウス監視</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>Wayland 会话：Talkvane 通过 XWayland 以 X11 方式运行，以下功能只对 X11 程序有效：%1。原生 Wayland 程序收不到输入的文字和热键。</source>
+        <translation>Wayland セッション：Talkvane は XWayland 経由で X11 プログラムとして動作しています。次の機能は X11 プログラムでのみ使えます：%1。ネイティブの Wayland プログラムには入力したテキストやホットキーが届きません。</translation>
+    </message>
+    <message>
+        <source>Wayland 会话中以下功能不可用：%1。Wayland 不允许一个程序抢占按键、向其他程序输入，或读取其他程序的屏幕。识别结果仍显示在 Talkvane 的窗口中；翻译、AI、会议、设置和鼠标连接照常可用。</source>
+        <translation>Wayland セッションでは次の機能を使えません：%1。Wayland では、あるプログラムがキーを占有したり、他のプログラムに入力したり、その画面を読み取ったりできません。認識結果は引き続き Talkvane のウィンドウに表示され、翻訳、AI、会議、設定、マウス接続は通常どおり使えます。</translation>
+    </message>
 </context>
 <context>
     <name>MeetingList</name>
@@ -1025,6 +1064,22 @@
     <message>
         <source>鼠标接收器已插入，但无法打开（%1）。请重新插拔接收器。</source>
         <translation>マウスのレシーバーは接続されていますが、開けません（%1）。レシーバーを挿し直してください。</translation>
+    </message>
+    <message>
+        <source>蓝牙1</source>
+        <translation>Bluetooth 1</translation>
+    </message>
+    <message>
+        <source>蓝牙2</source>
+        <translation>Bluetooth 2</translation>
+    </message>
+    <message>
+        <source>接收器</source>
+        <translation>レシーバー</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>不明</translation>
     </message>
 </context>
 <context>

@@ -190,6 +190,13 @@
     </message>
 </context>
 <context>
+    <name>CaMainWindow</name>
+    <message>
+        <source>无法截取屏幕：当前会话不允许程序读取屏幕内容</source>
+        <translation>화면을 캡처할 수 없습니다: 이 세션에서는 프로그램이 화면을 읽을 수 없습니다</translation>
+    </message>
+</context>
+<context>
     <name>CaptureToolBar</name>
     <message>
         <source>复制到剪贴板(Enter)</source>
@@ -769,6 +776,38 @@
         <source>AI</source>
         <translation>AI</translation>
     </message>
+    <message>
+        <source>全局热键（鼠标的 F17–F20 按键）</source>
+        <translation>전역 단축키(마우스의 F17–F20 버튼)</translation>
+    </message>
+    <message>
+        <source>向其他程序输入识别的文字</source>
+        <translation>인식된 텍스트를 다른 프로그램에 입력</translation>
+    </message>
+    <message>
+        <source>截图识字和截图翻译</source>
+        <translation>스크린샷 문자 인식 및 번역</translation>
+    </message>
+    <message>
+        <source>划词取词</source>
+        <translation>선택한 텍스트 가져오기</translation>
+    </message>
+    <message>
+        <source>全局鼠标监听</source>
+        <translation>전역 마우스 감지</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Wayland 会话：Talkvane 通过 XWayland 以 X11 方式运行，以下功能只对 X11 程序有效：%1。原生 Wayland 程序收不到输入的文字和热键。</source>
+        <translation>Wayland 세션: Talkvane가 XWayland를 통해 X11 프로그램으로 실행 중이며, 다음 기능은 X11 프로그램에서만 작동합니다: %1. 네이티브 Wayland 프로그램은 입력된 텍스트와 단축키를 받지 못합니다.</translation>
+    </message>
+    <message>
+        <source>Wayland 会话中以下功能不可用：%1。Wayland 不允许一个程序抢占按键、向其他程序输入，或读取其他程序的屏幕。识别结果仍显示在 Talkvane 的窗口中；翻译、AI、会议、设置和鼠标连接照常可用。</source>
+        <translation>Wayland 세션에서는 다음 기능을 사용할 수 없습니다: %1. Wayland는 한 프로그램이 키를 가로채거나 다른 프로그램에 입력하거나 그 화면을 읽는 것을 허용하지 않습니다. 인식 결과는 계속 Talkvane 창에 표시되며, 번역, AI, 회의, 설정, 마우스 연결은 평소처럼 사용할 수 있습니다.</translation>
+    </message>
 </context>
 <context>
     <name>MeetingList</name>
@@ -1025,6 +1064,22 @@
     <message>
         <source>鼠标接收器已插入，但无法打开（%1）。请重新插拔接收器。</source>
         <translation>마우스 수신기가 연결되어 있지만 열 수 없습니다(%1). 수신기를 다시 꽂으세요.</translation>
+    </message>
+    <message>
+        <source>蓝牙1</source>
+        <translation>블루투스 1</translation>
+    </message>
+    <message>
+        <source>蓝牙2</source>
+        <translation>블루투스 2</translation>
+    </message>
+    <message>
+        <source>接收器</source>
+        <translation>수신기</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>알 수 없음</translation>
     </message>
 </context>
 <context>

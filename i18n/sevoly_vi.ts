@@ -190,6 +190,13 @@
     </message>
 </context>
 <context>
+    <name>CaMainWindow</name>
+    <message>
+        <source>无法截取屏幕：当前会话不允许程序读取屏幕内容</source>
+        <translation>Không thể chụp màn hình: phiên này không cho phép chương trình đọc màn hình</translation>
+    </message>
+</context>
+<context>
     <name>CaptureToolBar</name>
     <message>
         <source>复制到剪贴板(Enter)</source>
@@ -769,6 +776,38 @@
         <source>AI</source>
         <translation>AI</translation>
     </message>
+    <message>
+        <source>全局热键（鼠标的 F17–F20 按键）</source>
+        <translation>Phím tắt toàn cục (các nút F17–F20 của chuột)</translation>
+    </message>
+    <message>
+        <source>向其他程序输入识别的文字</source>
+        <translation>Nhập văn bản đã nhận dạng vào chương trình khác</translation>
+    </message>
+    <message>
+        <source>截图识字和截图翻译</source>
+        <translation>Nhận dạng và dịch văn bản từ ảnh chụp màn hình</translation>
+    </message>
+    <message>
+        <source>划词取词</source>
+        <translation>Lấy văn bản được chọn</translation>
+    </message>
+    <message>
+        <source>全局鼠标监听</source>
+        <translation>Theo dõi chuột toàn cục</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Wayland 会话：Talkvane 通过 XWayland 以 X11 方式运行，以下功能只对 X11 程序有效：%1。原生 Wayland 程序收不到输入的文字和热键。</source>
+        <translation>Phiên Wayland: Talkvane chạy như chương trình X11 qua XWayland; các tính năng sau chỉ dùng được với chương trình X11: %1. Chương trình Wayland gốc không nhận được văn bản nhập và phím tắt.</translation>
+    </message>
+    <message>
+        <source>Wayland 会话中以下功能不可用：%1。Wayland 不允许一个程序抢占按键、向其他程序输入，或读取其他程序的屏幕。识别结果仍显示在 Talkvane 的窗口中；翻译、AI、会议、设置和鼠标连接照常可用。</source>
+        <translation>Không khả dụng trong phiên Wayland: %1. Wayland không cho một chương trình chiếm phím, nhập vào chương trình khác hoặc đọc màn hình của chúng. Kết quả nhận dạng vẫn hiện trong cửa sổ Talkvane; dịch, AI, cuộc họp, cài đặt và kết nối chuột vẫn hoạt động bình thường.</translation>
+    </message>
 </context>
 <context>
     <name>MeetingList</name>
@@ -1025,6 +1064,22 @@
     <message>
         <source>鼠标接收器已插入，但无法打开（%1）。请重新插拔接收器。</source>
         <translation>Bộ thu của chuột đã được cắm nhưng không mở được (%1). Hãy rút và cắm lại bộ thu.</translation>
+    </message>
+    <message>
+        <source>蓝牙1</source>
+        <translation>Bluetooth 1</translation>
+    </message>
+    <message>
+        <source>蓝牙2</source>
+        <translation>Bluetooth 2</translation>
+    </message>
+    <message>
+        <source>接收器</source>
+        <translation>Bộ thu</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Không rõ</translation>
     </message>
 </context>
 <context>

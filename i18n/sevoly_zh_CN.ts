@@ -190,6 +190,13 @@
     </message>
 </context>
 <context>
+    <name>CaMainWindow</name>
+    <message>
+        <source>无法截取屏幕：当前会话不允许程序读取屏幕内容</source>
+        <translation>无法截取屏幕：当前会话不允许程序读取屏幕内容</translation>
+    </message>
+</context>
+<context>
     <name>CaptureToolBar</name>
     <message>
         <source>复制到剪贴板(Enter)</source>
@@ -769,6 +776,38 @@
         <source>AI</source>
         <translation>AI</translation>
     </message>
+    <message>
+        <source>全局热键（鼠标的 F17–F20 按键）</source>
+        <translation>全局热键（鼠标的 F17–F20 按键）</translation>
+    </message>
+    <message>
+        <source>向其他程序输入识别的文字</source>
+        <translation>向其他程序输入识别的文字</translation>
+    </message>
+    <message>
+        <source>截图识字和截图翻译</source>
+        <translation>截图识字和截图翻译</translation>
+    </message>
+    <message>
+        <source>划词取词</source>
+        <translation>划词取词</translation>
+    </message>
+    <message>
+        <source>全局鼠标监听</source>
+        <translation>全局鼠标监听</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>Wayland 会话：Talkvane 通过 XWayland 以 X11 方式运行，以下功能只对 X11 程序有效：%1。原生 Wayland 程序收不到输入的文字和热键。</source>
+        <translation>Wayland 会话：Talkvane 通过 XWayland 以 X11 方式运行，以下功能只对 X11 程序有效：%1。原生 Wayland 程序收不到输入的文字和热键。</translation>
+    </message>
+    <message>
+        <source>Wayland 会话中以下功能不可用：%1。Wayland 不允许一个程序抢占按键、向其他程序输入，或读取其他程序的屏幕。识别结果仍显示在 Talkvane 的窗口中；翻译、AI、会议、设置和鼠标连接照常可用。</source>
+        <translation>Wayland 会话中以下功能不可用：%1。Wayland 不允许一个程序抢占按键、向其他程序输入，或读取其他程序的屏幕。识别结果仍显示在 Talkvane 的窗口中；翻译、AI、会议、设置和鼠标连接照常可用。</translation>
+    </message>
 </context>
 <context>
     <name>MeetingList</name>
@@ -1025,6 +1064,22 @@
     <message>
         <source>鼠标接收器已插入，但无法打开（%1）。请重新插拔接收器。</source>
         <translation>鼠标接收器已插入，但无法打开（%1）。请重新插拔接收器。</translation>
+    </message>
+    <message>
+        <source>蓝牙1</source>
+        <translation>蓝牙1</translation>
+    </message>
+    <message>
+        <source>蓝牙2</source>
+        <translation>蓝牙2</translation>
+    </message>
+    <message>
+        <source>接收器</source>
+        <translation>接收器</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>未知</translation>
     </message>
 </context>
 <context>

@@ -190,6 +190,13 @@
     </message>
 </context>
 <context>
+    <name>CaMainWindow</name>
+    <message>
+        <source>无法截取屏幕：当前会话不允许程序读取屏幕内容</source>
+        <translation>無法擷取螢幕：目前的工作階段不允許程式讀取螢幕內容</translation>
+    </message>
+</context>
+<context>
     <name>CaptureToolBar</name>
     <message>
         <source>复制到剪贴板(Enter)</source>
@@ -769,6 +776,38 @@
         <source>AI</source>
         <translation>AI</translation>
     </message>
+    <message>
+        <source>全局热键（鼠标的 F17–F20 按键）</source>
+        <translation>全域快捷鍵（滑鼠的 F17–F20 按鍵）</translation>
+    </message>
+    <message>
+        <source>向其他程序输入识别的文字</source>
+        <translation>向其他程式輸入辨識的文字</translation>
+    </message>
+    <message>
+        <source>截图识字和截图翻译</source>
+        <translation>截圖識字和截圖翻譯</translation>
+    </message>
+    <message>
+        <source>划词取词</source>
+        <translation>劃詞取詞</translation>
+    </message>
+    <message>
+        <source>全局鼠标监听</source>
+        <translation>全域滑鼠監聽</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>Wayland 会话：Talkvane 通过 XWayland 以 X11 方式运行，以下功能只对 X11 程序有效：%1。原生 Wayland 程序收不到输入的文字和热键。</source>
+        <translation>Wayland 工作階段：Talkvane 透過 XWayland 以 X11 方式執行，以下功能只對 X11 程式有效：%1。原生 Wayland 程式收不到輸入的文字和快捷鍵。</translation>
+    </message>
+    <message>
+        <source>Wayland 会话中以下功能不可用：%1。Wayland 不允许一个程序抢占按键、向其他程序输入，或读取其他程序的屏幕。识别结果仍显示在 Talkvane 的窗口中；翻译、AI、会议、设置和鼠标连接照常可用。</source>
+        <translation>Wayland 工作階段中以下功能無法使用：%1。Wayland 不允許一個程式搶占按鍵、向其他程式輸入，或讀取其他程式的螢幕。辨識結果仍顯示在 Talkvane 的視窗中；翻譯、AI、會議、設定和滑鼠連線照常可用。</translation>
+    </message>
 </context>
 <context>
     <name>MeetingList</name>
@@ -1025,6 +1064,22 @@
     <message>
         <source>鼠标接收器已插入，但无法打开（%1）。请重新插拔接收器。</source>
         <translation>滑鼠接收器已插入，但無法開啟（%1）。請重新插拔接收器。</translation>
+    </message>
+    <message>
+        <source>蓝牙1</source>
+        <translation>藍牙1</translation>
+    </message>
+    <message>
+        <source>蓝牙2</source>
+        <translation>藍牙2</translation>
+    </message>
+    <message>
+        <source>接收器</source>
+        <translation>接收器</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>未知</translation>
     </message>
 </context>
 <context>
