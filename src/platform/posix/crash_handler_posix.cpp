@@ -1,4 +1,5 @@
 #include "platform/crash_handler.h"
+#include "platform/fixed_text.h"
 
 #include <execinfo.h>
 #include <fcntl.h>
@@ -39,42 +40,7 @@ const char *signalName(int sig)
     return "signal";
 }
 
-// A tiny fixed-buffer writer, because snprintf is not async-signal-safe.
-struct Buf {
-    char data[512];
-    size_t len = 0;
-    void put(const char *s)
-    {
-        while (*s && len < sizeof(data))
-            data[len++] = *s++;
-    }
-    void num(unsigned long long v, int minDigits = 1)
-    {
-        char tmp[24];
-        int n = 0;
-        do {
-            tmp[n++] = char('0' + v % 10);
-            v /= 10;
-        } while (v);
-        while (n < minDigits)
-            tmp[n++] = '0';
-        while (n && len < sizeof(data))
-            data[len++] = tmp[--n];
-    }
-    void hex(unsigned long long v)
-    {
-        static const char digits[] = "0123456789abcdef";
-        char tmp[16];
-        int n = 0;
-        do {
-            tmp[n++] = digits[v & 0xf];
-            v >>= 4;
-        } while (v);
-        put("0x");
-        while (n && len < sizeof(data))
-            data[len++] = tmp[--n];
-    }
-};
+using Buf = platform::FixedText<512>;
 
 void writeAll(int fd, const char *p, size_t n)
 {

@@ -1,4 +1,5 @@
 #include "platform/crash_handler.h"
+#include "platform/fixed_text.h"
 
 #include "platform/win32/win32_rules.h"
 #include "platform/win32/win32_util.h"
@@ -24,42 +25,7 @@ char g_version[64];
 std::string g_dumpPathCopy;
 LPTOP_LEVEL_EXCEPTION_FILTER g_previousFilter = nullptr;
 
-struct Buf
-{
-    char data[768];
-    size_t len = 0;
-    void put(const char *s)
-    {
-        while (*s && len < sizeof(data))
-            data[len++] = *s++;
-    }
-    void num(unsigned long long v, int minDigits = 1)
-    {
-        char tmp[24];
-        int n = 0;
-        do {
-            tmp[n++] = char('0' + v % 10);
-            v /= 10;
-        } while (v);
-        while (n < minDigits)
-            tmp[n++] = '0';
-        while (n && len < sizeof(data))
-            data[len++] = tmp[--n];
-    }
-    void hex(unsigned long long v)
-    {
-        static const char digits[] = "0123456789abcdef";
-        char tmp[16];
-        int n = 0;
-        do {
-            tmp[n++] = digits[v & 0xf];
-            v >>= 4;
-        } while (v);
-        put("0x");
-        while (n && len < sizeof(data))
-            data[len++] = tmp[--n];
-    }
-};
+using Buf = platform::FixedText<768>;
 
 // g_dumpDir + stem + extension, as a wide path.
 void reportPath(wchar_t (&path)[kPathMax], const char *stem, const wchar_t *extension)
