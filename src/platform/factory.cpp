@@ -34,6 +34,7 @@
 #include "platform/win32/hotkeys_win32.h"
 #include "platform/win32/input_listeners_win32.h"
 #include "platform/win32/key_injector_win32.h"
+#include "platform/win32/session_win32.h"
 #endif
 
 #include <cstdlib>
@@ -79,6 +80,9 @@ bool x11Session()
 const SessionDescription &currentSession()
 {
     static const SessionDescription session = [] {
+#ifdef TALKVANE_PLATFORM_WIN32
+        return win32::describeSession();
+#else
         SessionProbe probe;
         probe.env = [](const char *name) {
             const char *value = std::getenv(name);
@@ -88,6 +92,7 @@ const SessionDescription &currentSession()
         probe.x11Reachable = x11::displayReachable;
 #endif
         return describeSession(probe);
+#endif
     }();
     return session;
 }

@@ -11,6 +11,7 @@ enum class SessionKind {
     XWayland,     // a Wayland session whose X server (XWayland) answers
     WaylandOnly,  // a Wayland compositor, no X server that answers
     None,         // neither answers
+    Desktop,      // a desktop without those limits (Windows)
 };
 
 // What reaches beyond Talkvane's own windows.

@@ -342,8 +342,7 @@ int main(int argc, char **argv)
         return 1;
     }
     std::setvbuf(stdout, nullptr, _IONBF, 0);
-    std::string reason;
-    CHECK(guiSessionAvailable(reason));
+    CHECK(currentSession().kind == SessionKind::Desktop);
     utf8();
     mailboxAndThread();
     runKey();

@@ -83,9 +83,8 @@ int main(int argc, char **argv)
         return usage();
     }
 
-    std::string reason;
-    const bool gui = platform::guiSessionAvailable(reason);
-    std::printf("desktop session: %s\n", gui ? "yes" : reason.c_str());
+    const platform::SessionDescription &session = platform::currentSession();
+    std::printf("desktop session: %s\n", session.problem.empty() ? "yes" : session.problem.c_str());
     if (const auto autostart = platform::autostart())
         std::printf("starts with the session: %s\n", autostart->isEnabled() ? "yes" : "no");
     if (const auto injector = platform::keyInjector())
