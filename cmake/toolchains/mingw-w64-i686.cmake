@@ -1,15 +1,4 @@
-# 32-bit Windows with Debian's MinGW-w64 (g++-mingw-w64-i686-posix): the
-# posix thread model, which std::thread and std::mutex need.
-set(CMAKE_SYSTEM_NAME Windows)
+# 32-bit Windows with Debian's MinGW-w64 (g++-mingw-w64-i686-posix).
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
 set(TALKVANE_MINGW_PREFIX i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${TALKVANE_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TALKVANE_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${TALKVANE_MINGW_PREFIX}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${TALKVANE_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)

@@ -1,0 +1,14 @@
+# Shared by the MinGW-w64 toolchain files, which set TALKVANE_MINGW_PREFIX and
+# CMAKE_SYSTEM_PROCESSOR first. Debian's -posix compilers: the posix thread
+# model, which std::thread and std::mutex need.
+set(CMAKE_SYSTEM_NAME Windows)
+
+set(CMAKE_C_COMPILER ${TALKVANE_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TALKVANE_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${TALKVANE_MINGW_PREFIX}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${TALKVANE_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
